@@ -1,0 +1,13 @@
+#pragma once
+
+// The program's name and version as the about box and the console tool show them.
+namespace mienlore {
+
+inline constexpr const char* kProgramName = "Mienlore";
+inline constexpr int kVersionMajor = 1;
+inline constexpr int kVersionMinor = 831; // shown as "%03d": version 1.831
+
+// "Mienlore, version 1.831"
+const char* VersionLine();
+
+} // namespace mienlore

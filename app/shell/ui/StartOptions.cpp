@@ -1,0 +1,32 @@
+#include "shell/ui/StartOptions.h"
+
+namespace mienlore {
+
+StartOptions ParseStartOptions(const QStringList& arguments) {
+    StartOptions opts;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after")) {
+            if (i + 1 >= arguments.size()) {
+                opts.error = QStringLiteral("%1 needs a value").arg(arg);
+                return opts;
+            }
+            const QString value = arguments[++i];
+            if (arg == QLatin1String("--screenshot")) {
+                opts.screenshotPath = value;
+            } else {
+                bool ok = false;
+                opts.quitAfterMs = value.toInt(&ok);
+                if (!ok || opts.quitAfterMs < 0) {
+                    opts.error = QStringLiteral("--quit-after needs a number of milliseconds");
+                    return opts;
+                }
+            }
+        } else if (opts.faceCode.isEmpty()) {
+            opts.faceCode = arg;
+        }
+    }
+    return opts;
+}
+
+} // namespace mienlore

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace mienlore {
+
+// The program's own command-line options besides the optional face code.
+struct StartOptions {
+    QString faceCode;       // the first plain argument, if any
+    QString screenshotPath; // --screenshot FILE: save a PNG of the main window once shown
+    int quitAfterMs = -1;   // --quit-after MS: end the program after that time
+    QString error;          // a message when the command line could not be read
+};
+
+StartOptions ParseStartOptions(const QStringList& arguments);
+
+} // namespace mienlore

@@ -1,0 +1,31 @@
+#include "shell/ui/WebPaneLoader.h"
+
+#include "shell/ProgramFolder.h"
+#include "webpane/WebPaneInterface.h"
+
+#include <QPluginLoader>
+
+namespace mienlore {
+
+QString CWebPaneLoader::ModulePath(const QString& folder) {
+    const QString base =
+        folder.isEmpty() ? QString::fromStdString(ExecutableFolder().string()) : folder;
+    return base + QStringLiteral("/webpane.so");
+}
+
+CWebPaneLoader::CWebPaneLoader(const QString& folder)
+    : m_loader(new QPluginLoader(ModulePath(folder))) {
+    m_pane = qobject_cast<IWebPane*>(m_loader->instance());
+}
+
+// The module stays mapped after the loader goes: Qt WebEngine cannot be
+// unloaded safely once it has started, and a second loader reuses it.
+CWebPaneLoader::~CWebPaneLoader() {
+    delete m_loader;
+}
+
+QString CWebPaneLoader::ErrorString() const {
+    return m_pane ? QString() : m_loader->errorString();
+}
+
+} // namespace mienlore

@@ -1,0 +1,40 @@
+#include "shell/ui/MainFrame.h"
+#include "shell/ui/StartOptions.h"
+#include "shell/ui/WebPaneLoader.h"
+#include "webpane/WebPaneInterface.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+using namespace mienlore;
+
+TEST(MainFrameSmoke, ShowsAndClosesWithItsTitle) {
+    CMainFrame frame;
+    frame.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Mienlore"));
+    EXPECT_TRUE(frame.close());
+    EXPECT_FALSE(frame.isVisible());
+}
+
+TEST(StartOptions, ReadsFaceCodeAndOwnOptions) {
+    auto o = ParseStartOptions(
+        {"mienlore", "--screenshot", "/tmp/a.png", "lo0101040030", "--quit-after", "3000"});
+    EXPECT_TRUE(o.error.isEmpty());
+    EXPECT_EQ(o.screenshotPath, QStringLiteral("/tmp/a.png"));
+    EXPECT_EQ(o.faceCode, QStringLiteral("lo0101040030"));
+    EXPECT_EQ(o.quitAfterMs, 3000);
+
+    EXPECT_FALSE(ParseStartOptions({"mienlore", "--quit-after"}).error.isEmpty());
+    EXPECT_FALSE(ParseStartOptions({"mienlore", "--quit-after", "soon"}).error.isEmpty());
+}
+
+TEST(WebPaneLoader, FindsTheModuleInTheProgramFolder) {
+    CWebPaneLoader loader(QStringLiteral(MIENLORE_PROGRAM_FOLDER));
+    EXPECT_NE(loader.Pane(), nullptr) << loader.ErrorString().toStdString();
+
+    CWebPaneLoader missing(QStringLiteral("/nonexistent"));
+    EXPECT_EQ(missing.Pane(), nullptr);
+    EXPECT_FALSE(missing.ErrorString().isEmpty());
+}
