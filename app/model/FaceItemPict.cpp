@@ -1,0 +1,25 @@
+#include "model/FaceItemPict.h"
+
+#include "shell/ProgramFolder.h"
+
+#include <cstdio>
+
+namespace mienlore {
+
+std::filesystem::path CFaceItemPict::FilePath(const std::filesystem::path& programFolder) const {
+    return DataPath(programFolder, "HAIR", fileName);
+}
+
+int PictureResourceId(int slotNumber, int side, int pictIndex) {
+    return 10000 + 1000 * slotNumber + (side != 0 ? 100 : 0) + pictIndex;
+}
+
+std::string PictureFileName(const char* tag, int side, int pictIndex) {
+    const char* sideMark = side < 0 ? "0" : side > 0 ? "1" : "";
+    char name[48];
+    std::snprintf(name, sizeof name, pictIndex < 10 ? "%s%s_%1d.bmp" : "%s%s%2d.bmp", tag, sideMark,
+                  pictIndex);
+    return name;
+}
+
+} // namespace mienlore
