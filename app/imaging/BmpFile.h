@@ -1,0 +1,33 @@
+#pragma once
+
+#include "imaging/Devib.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace mienlore {
+
+// The BMP file of a working image: a 14-byte file header, the image's 40-byte
+// info header, then the pixel words as held (bottom row first, no gaps, no
+// colour table). A 1 x 1 image gives 58 bytes.
+std::string EncodeBmp(const CDevib& bitmap);
+
+// Writes EncodeBmp's bytes to path (temporary file, then renamed into place).
+// Returns false with a message in *error when the image is empty or the file
+// cannot be written.
+bool WriteBmp(const CDevib& bitmap, const std::filesystem::path& path,
+              std::string* error = nullptr);
+
+// Decodes a BMP picture of 1, 4, 8, 24 or 32 bits per pixel (uncompressed, or
+// 32-bit with bit-field masks), stored bottom-up or top-down, into bitmap.
+// Palette and 24-bit pixels get alpha 0xFF; 32-bit pixels keep their stored
+// words (bit-field pictures are repacked, alpha 0xFF). Truncated or
+// inconsistent data is rejected with a message in *error and bitmap left
+// empty; the decoder never reads outside data.
+bool DecodeBmp(std::string_view data, CDevib& bitmap, std::string* error = nullptr);
+
+// Reads the file and decodes it as DecodeBmp does.
+bool ReadBmp(const std::filesystem::path& path, CDevib& bitmap, std::string* error = nullptr);
+
+} // namespace mienlore
