@@ -1,0 +1,70 @@
+#include "files/LineFile.h"
+
+#include "shell/TextEncoding.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace mienlore {
+
+LineReadResult SplitLines(std::string_view bytes) {
+    LineReadResult result;
+    result.opened = true;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+
+    std::string line;
+    std::size_t lineBytes = 0; // bytes of the current line, CRs included
+    auto finishLine = [&] {
+        if (lineBytes > kMaxLineBytes) {
+            result.tooLong.push_back(result.lines.size());
+            result.lines.emplace_back();
+        } else {
+            result.lines.push_back(Utf8From8Bit(line));
+        }
+        line.clear();
+        lineBytes = 0;
+    };
+    for (const char c : bytes) {
+        if (c == '\n') {
+            finishLine();
+            continue;
+        }
+        ++lineBytes;
+        if (c != '\r' && lineBytes <= kMaxLineBytes)
+            line += c;
+    }
+    if (lineBytes > 0)
+        finishLine();
+    return result;
+}
+
+LineReadResult ReadLines(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return {};
+    return SplitLines(bytes);
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& line : lines) {
+        if (line.empty())
+            continue;
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+WriteResult WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    return WriteFileAtomically(path, JoinLines(lines));
+}
+
+} // namespace mienlore

@@ -1,0 +1,106 @@
+#include "shell/Lang.h"
+
+#include "shell/TextEncoding.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace mienlore {
+namespace {
+
+constexpr const char* kMainSection = "Main";
+constexpr const char* kMenuSection = "Menu_0";
+constexpr const char* kStringsSection = "Strings";
+constexpr const char* kLangFolder = "Lang";
+
+bool SamePathNoCase(const std::filesystem::path& a, const std::filesystem::path& b) {
+    return !a.empty() && !b.empty() && EqualsNoCase(a.string(), b.string());
+}
+
+} // namespace
+
+CLang::CLang(std::filesystem::path programFolder, std::string fileName)
+    : m_programFolder(std::move(programFolder)), m_filePath(m_programFolder / fileName) {
+    Reload();
+    m_current =
+        LangEntry{m_filePath, m_file.GetString(kMainSection, "lang", kUnnamed, kMaxValueChars)};
+}
+
+void CLang::Reload() {
+    m_file.Load(m_filePath);
+}
+
+std::string CLang::ReadMainValue(std::string_view key, std::string_view defaultValue) const {
+    return m_file.GetString(kMainSection, key, defaultValue, kMaxValueChars);
+}
+
+std::string CLang::DialogSection(int dialogId) {
+    return "Dialog_" + std::to_string(dialogId);
+}
+
+std::string CLang::DialogCaption(int dialogId, std::string_view current) const {
+    const std::string section = DialogSection(dialogId);
+    return m_file.GetString(section, section, current, kMaxValueChars);
+}
+
+std::string CLang::ControlText(int dialogId, int controlId, std::string_view current) const {
+    return m_file.GetString(DialogSection(dialogId), std::to_string(controlId), current,
+                            kMaxValueChars);
+}
+
+std::string CLang::PageTitle(int dialogId) const {
+    return DialogCaption(dialogId, {});
+}
+
+std::string CLang::MenuText(int key, std::string_view current) const {
+    return m_file.GetString(kMenuSection, std::to_string(key), current, kMaxValueChars);
+}
+
+std::optional<std::string> CLang::StringOverride(unsigned id) const {
+    auto v = m_file.Find(kStringsSection, std::to_string(id));
+    if (v)
+        *v = Utf8Prefix(*v, kMaxValueChars);
+    return v;
+}
+
+LangEntry CLang::ReadEntry(const std::filesystem::path& path) {
+    const CProfileFile file(path);
+    return LangEntry{path, file.GetString(kMainSection, "lang", kUnnamed, kMaxValueChars)};
+}
+
+int CLang::ListLanguages(std::vector<LangEntry>& out) const {
+    out.clear();
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (const auto& item : std::filesystem::directory_iterator(m_programFolder / kLangFolder, ec))
+        if (!item.is_directory(ec))
+            files.push_back(item.path());
+    std::sort(files.begin(), files.end());
+
+    int currentIndex = -1;
+    for (const auto& path : files) {
+        if (currentIndex < 0 && SamePathNoCase(path, m_current.path))
+            currentIndex = static_cast<int>(out.size());
+        out.push_back(ReadEntry(path));
+    }
+    return currentIndex;
+}
+
+WriteResult CLang::SelectLanguage(const std::filesystem::path& path) {
+    if (path.empty())
+        return WriteResult{true, {}};
+    m_current = ReadEntry(path);
+
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return WriteResult{false, "cannot read " + path.string()};
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return WriteResult{false, "cannot read " + path.string()};
+    WriteResult result = WriteFileAtomically(m_filePath, bytes);
+    Reload();
+    return result;
+}
+
+} // namespace mienlore

@@ -1,0 +1,94 @@
+#include "files/AtomicFile.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace mienlore;
+using mienlore::test::ReadFileBytes;
+using mienlore::test::TempDir;
+using mienlore::test::WriteFileBytes;
+
+namespace {
+
+std::size_t EntriesIn(const std::filesystem::path& folder) {
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
+        ++n;
+    return n;
+}
+
+// Limits the size of files this process may write, as a full disk would, for
+// the lifetime of the object.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+TEST(AtomicFile, CreatesAndReplacesKeepingThePermissions) {
+    TempDir dir;
+    const auto path = dir / "list.phy";
+    ASSERT_TRUE(WriteFileAtomically(path, "first"));
+    EXPECT_EQ(ReadFileBytes(path), "first");
+
+    chmod(path.c_str(), 0640);
+    ASSERT_TRUE(WriteFileAtomically(path, "second, longer"));
+    EXPECT_EQ(ReadFileBytes(path), "second, longer");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u); // no temporary file left behind
+}
+
+TEST(AtomicFile, FailuresAreReportedAndLeaveTheOldFileIntact) {
+    TempDir dir;
+
+    // The temporary file cannot be created: the folder does not exist.
+    const auto r1 = WriteFileAtomically(dir / "missing" / "list.phy", "x");
+    EXPECT_FALSE(r1);
+    EXPECT_FALSE(r1.error.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+
+    // The rename fails: the target is a folder that is not empty.
+    std::filesystem::create_directory(dir / "taken");
+    WriteFileBytes(dir / "taken" / "keep", "kept");
+    EXPECT_FALSE(WriteFileAtomically(dir / "taken", "x"));
+    EXPECT_EQ(ReadFileBytes(dir / "taken" / "keep"), "kept");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+
+    // No name at all.
+    EXPECT_FALSE(WriteFileAtomically("", "x"));
+}
+
+TEST(AtomicFile, WriteThatRunsOutOfSpaceKeepsTheOldContent) {
+    TempDir dir;
+    const auto path = dir / "list.phy";
+    WriteFileBytes(path, "old content\r\n");
+    WriteResult r;
+    {
+        FileSizeLimit limit(1024);
+        r = WriteFileAtomically(path, std::string(4096, 'n'));
+    }
+    EXPECT_FALSE(r);
+    EXPECT_EQ(ReadFileBytes(path), "old content\r\n");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}

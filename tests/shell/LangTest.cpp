@@ -1,0 +1,100 @@
+#include "shell/Lang.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace mienlore;
+using mienlore::test::ReadFileBytes;
+using mienlore::test::TempDir;
+using mienlore::test::WriteFileBytes;
+
+namespace {
+
+const char* kGerman = "[Main]\r\n"
+                      "lang=Deutsch\r\n"
+                      "traits=traits_de.ini\r\n"
+                      "[Dialog_172]\r\n"
+                      "Dialog_172=Gesicht\r\n"
+                      "1070=Information\r\n"
+                      "65535=Gl\xC3\xA4ttung:\r\n"
+                      "[Menu_0]\r\n"
+                      "0=&Datei\r\n"
+                      "57601=\xC3\x96\x66\x66nen\r\n"
+                      "[Strings]\r\n"
+                      "2330=Liste lesen|(Strg+O)\r\n";
+
+} // namespace
+
+TEST(Lang, ReadsMainValuesDialogsAndMenusWithFallbacks) {
+    TempDir folder;
+    WriteFileBytes(folder / "lang.lng", kGerman);
+    CLang lang(folder.Path());
+    EXPECT_EQ(lang.FilePath(), folder / "lang.lng");
+    EXPECT_EQ(lang.Current().name, "Deutsch");
+    EXPECT_EQ(lang.ReadMainValue("traits", "traits.ini"), "traits_de.ini");
+    EXPECT_EQ(lang.ReadMainValue("tips", "tip"), "tip");
+
+    EXPECT_EQ(lang.DialogCaption(172, "Face"), "Gesicht");
+    EXPECT_EQ(lang.DialogCaption(171, "Fate"), "Fate");
+    EXPECT_EQ(lang.PageTitle(172), "Gesicht");
+    EXPECT_EQ(lang.PageTitle(173), "");
+    EXPECT_EQ(lang.ControlText(172, 65535, "Smooth"), "Gl\xC3\xA4ttung:");
+    EXPECT_EQ(lang.ControlText(172, 1071, "Gradient fill"), "Gradient fill");
+    EXPECT_EQ(lang.MenuText(0, "&File"), "&Datei");
+    EXPECT_EQ(lang.MenuText(57601, "&Open"), "\xC3\x96\x66\x66nen");
+    EXPECT_EQ(lang.MenuText(1, "&Edit"), "&Edit");
+    EXPECT_EQ(lang.StringOverride(2330), "Liste lesen|(Strg+O)");
+    EXPECT_FALSE(lang.StringOverride(2310));
+}
+
+TEST(Lang, MissingFileLeavesEveryTextAlone) {
+    TempDir folder;
+    CLang lang(folder.Path());
+    EXPECT_EQ(lang.Current().name, "???");
+    EXPECT_EQ(lang.DialogCaption(172, "Face"), "Face");
+    EXPECT_EQ(lang.MenuText(0, "&File"), "&File");
+    EXPECT_FALSE(lang.StringOverride(128));
+}
+
+TEST(Lang, ListsEveryFileOfTheLangFolderAndFindsTheCurrentOne) {
+    TempDir folder;
+    std::filesystem::create_directories(folder / "Lang" / "sub.d");
+    WriteFileBytes(folder / "Lang" / "german.lng", "[Main]\nlang=Deutsch\n");
+    WriteFileBytes(folder / "Lang" / "english.lng", "[Main]\nlang=English\n");
+    WriteFileBytes(folder / "Lang" / "nameless.txt", "[Other]\nx=1\n");
+    CLang lang(folder.Path());
+
+    std::vector<LangEntry> list;
+    EXPECT_EQ(lang.ListLanguages(list), -1); // "lang.lng" itself is not in the folder
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].name, "English");
+    EXPECT_EQ(list[1].name, "Deutsch");
+    EXPECT_EQ(list[2].name, "???");
+    EXPECT_EQ(list[1].path, folder / "Lang" / "german.lng");
+
+    ASSERT_TRUE(lang.SelectLanguage(folder / "Lang" / "german.lng"));
+    EXPECT_EQ(lang.ListLanguages(list), 1);
+}
+
+TEST(Lang, SelectingCopiesOverLangLngAndTakesEffect) {
+    TempDir folder;
+    std::filesystem::create_directory(folder / "Lang");
+    WriteFileBytes(folder / "lang.lng", "[Main]\nlang=English\n");
+    WriteFileBytes(folder / "Lang" / "de.lng", kGerman);
+    CLang lang(folder.Path());
+
+    EXPECT_TRUE(lang.SelectLanguage(""));
+    EXPECT_EQ(lang.Current().name, "English");
+
+    ASSERT_TRUE(lang.SelectLanguage(folder / "Lang" / "de.lng"));
+    EXPECT_EQ(ReadFileBytes(folder / "lang.lng"), kGerman);
+    EXPECT_EQ(lang.CurrentLanguagePath(), folder / "Lang" / "de.lng");
+    EXPECT_EQ(lang.DialogCaption(172, "Face"), "Gesicht");
+
+    // A file that cannot be read: the entry names it, lang.lng is untouched,
+    // and the caller learns of the failure.
+    EXPECT_FALSE(lang.SelectLanguage(folder / "Lang" / "gone.lng"));
+    EXPECT_EQ(lang.CurrentLanguagePath(), folder / "Lang" / "gone.lng");
+    EXPECT_EQ(lang.Current().name, "???");
+    EXPECT_EQ(ReadFileBytes(folder / "lang.lng"), kGerman);
+}
