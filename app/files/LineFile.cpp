@@ -1,5 +1,6 @@
 #include "files/LineFile.h"
 
+#include "imaging/AtomicFile.h"
 #include "shell/TextEncoding.h"
 
 #include <fstream>
@@ -64,7 +65,11 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 WriteResult WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    return WriteFileAtomically(path, JoinLines(lines));
+    if (path.empty())
+        return WriteResult{false, "no file name given"};
+    WriteResult result;
+    result.ok = WriteFileAtomically(path, JoinLines(lines), &result.error);
+    return result;
 }
 
 } // namespace mienlore

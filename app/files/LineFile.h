@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/AtomicFile.h"
+#include "files/WriteResult.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -38,9 +38,9 @@ LineReadResult ReadLines(const std::filesystem::path& path);
 // The bytes the writer stores: every non-empty line followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);
 
-// Writes JoinLines(lines) atomically (see WriteFileAtomically): either the
-// whole new content is in place or the old file is untouched and the result
-// says why.
+// Writes JoinLines(lines) through a temporary file in the same folder that is
+// flushed and renamed over the target: either the whole new content is in
+// place or the old file is untouched and the result says why.
 WriteResult WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 } // namespace mienlore

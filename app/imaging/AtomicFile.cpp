@@ -50,6 +50,14 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         }
         done += static_cast<std::size_t>(n);
     }
+    // Flush to disk before the rename, so that a crash cannot leave the new
+    // name pointing at content that never reached the disk.
+    if (::fsync(fd) != 0) {
+        const std::string reason = std::strerror(errno);
+        ::close(fd);
+        ::unlink(tempName.c_str());
+        return Fail(error, "Cannot write \"" + target + "\": " + reason);
+    }
     if (::close(fd) != 0) {
         const std::string reason = std::strerror(errno);
         ::unlink(tempName.c_str());

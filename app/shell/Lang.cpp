@@ -1,5 +1,6 @@
 #include "shell/Lang.h"
 
+#include "imaging/AtomicFile.h"
 #include "shell/TextEncoding.h"
 
 #include <algorithm>
@@ -98,7 +99,8 @@ WriteResult CLang::SelectLanguage(const std::filesystem::path& path) {
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         return WriteResult{false, "cannot read " + path.string()};
-    WriteResult result = WriteFileAtomically(m_filePath, bytes);
+    WriteResult result;
+    result.ok = WriteFileAtomically(m_filePath, bytes, &result.error);
     Reload();
     return result;
 }

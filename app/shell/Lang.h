@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/AtomicFile.h"
+#include "files/WriteResult.h"
 #include "shell/ProfileFile.h"
 
 #include <filesystem>

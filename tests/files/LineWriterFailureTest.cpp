@@ -1,11 +1,10 @@
-#include "files/AtomicFile.h"
+#include "files/LineFile.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 using namespace mienlore;
 using mienlore::test::ReadFileBytes;
@@ -44,26 +43,11 @@ private:
 
 } // namespace
 
-TEST(AtomicFile, CreatesAndReplacesKeepingThePermissions) {
-    TempDir dir;
-    const auto path = dir / "list.phy";
-    ASSERT_TRUE(WriteFileAtomically(path, "first"));
-    EXPECT_EQ(ReadFileBytes(path), "first");
-
-    chmod(path.c_str(), 0640);
-    ASSERT_TRUE(WriteFileAtomically(path, "second, longer"));
-    EXPECT_EQ(ReadFileBytes(path), "second, longer");
-    struct stat st {};
-    ASSERT_EQ(stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(EntriesIn(dir.Path()), 1u); // no temporary file left behind
-}
-
-TEST(AtomicFile, FailuresAreReportedAndLeaveTheOldFileIntact) {
+TEST(LineWriterFailure, IsReportedAndLeavesTheOldFileIntact) {
     TempDir dir;
 
     // The temporary file cannot be created: the folder does not exist.
-    const auto r1 = WriteFileAtomically(dir / "missing" / "list.phy", "x");
+    const auto r1 = WriteLines(dir / "missing" / "list.phy", {"x"});
     EXPECT_FALSE(r1);
     EXPECT_FALSE(r1.error.empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
@@ -71,22 +55,22 @@ TEST(AtomicFile, FailuresAreReportedAndLeaveTheOldFileIntact) {
     // The rename fails: the target is a folder that is not empty.
     std::filesystem::create_directory(dir / "taken");
     WriteFileBytes(dir / "taken" / "keep", "kept");
-    EXPECT_FALSE(WriteFileAtomically(dir / "taken", "x"));
+    EXPECT_FALSE(WriteLines(dir / "taken", {"x"}));
     EXPECT_EQ(ReadFileBytes(dir / "taken" / "keep"), "kept");
     EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 
     // No name at all.
-    EXPECT_FALSE(WriteFileAtomically("", "x"));
+    EXPECT_FALSE(WriteLines("", {"x"}));
 }
 
-TEST(AtomicFile, WriteThatRunsOutOfSpaceKeepsTheOldContent) {
+TEST(LineWriterFailure, RunningOutOfSpaceKeepsTheOldContent) {
     TempDir dir;
     const auto path = dir / "list.phy";
     WriteFileBytes(path, "old content\r\n");
     WriteResult r;
     {
         FileSizeLimit limit(1024);
-        r = WriteFileAtomically(path, std::string(4096, 'n'));
+        r = WriteLines(path, {std::string(4096, 'n')});
     }
     EXPECT_FALSE(r);
     EXPECT_EQ(ReadFileBytes(path), "old content\r\n");

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "files/WriteResult.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mienlore {
+
+class CFaceFrame;
+
+// What the face list needs from the program around it.
+class IFaceListHost {
+public:
+    virtual ~IFaceListHost() = default;
+    // Picking an entry applies it only while a slot is selected on the face
+    // page.
+    virtual bool IsSlotSelected() const = 0;
+    virtual CFaceFrame& CurrentFace() = 0;
+    // Called after a picked entry became the current face: the view runs its
+    // update cycle and the face enters the history.
+    virtual void FaceChanged() = 0;
+};
+
+// One name of the list's drop-down, with the position of its entry.
+struct FaceListItem {
+    std::string name;
+    int position = -1;
+};
+
+// The face list behind the faces panel: the current list file, its stored
+// face lines in file order, and the names sorted as the drop-down shows them.
+// Every Add and Del rewrites the whole list file.
+class CPeopListModel {
+public:
+    explicit CPeopListModel(IFaceListHost& host);
+
+    // "list.phy" in the "SAMPLES" folder of the program folder.
+    static std::filesystem::path DefaultListPath(const std::filesystem::path& programFolder);
+
+    struct LoadResult {
+        bool opened = false;     // false: the file could not be read
+        int linesRead = 0;       // lines of the file, valid or not
+        std::size_t tooLong = 0; // lines skipped for their length
+    };
+
+    // Makes the path the current list file (even when it cannot be read).
+    // When the file has lines, its valid entries replace the list, the first
+    // name is selected and picked; when it has none, the list stays as it
+    // was. An empty path does nothing.
+    LoadResult LoadList(const std::filesystem::path& path);
+    LoadResult LoadDefaultList(const std::filesystem::path& programFolder);
+
+    // The user selected the drop-down item at this index: it becomes the
+    // selection and is picked. False when nothing was applied.
+    bool SelectItem(int itemIndex);
+    // Applies the selected entry to the current face (only while a slot is
+    // selected). An entry whose code cannot be decoded leaves the face and
+    // the edit text untouched and returns false.
+    bool Pick();
+
+    // Stores the current face under the name as a new entry, selects it and
+    // rewrites the list file. The entry stays in the list when the file
+    // cannot be written.
+    WriteResult Add(std::string_view name);
+    // Deletes the selected entry, selects the first remaining name (without
+    // applying it) and rewrites the list file. Does nothing without a
+    // selection.
+    WriteResult Del();
+    // Writes the entries to another file, which then becomes the current
+    // list file (it stays the old one when writing fails).
+    WriteResult SaveAs(const std::filesystem::path& path);
+
+    const std::filesystem::path& ListPath() const { return m_path; }
+    // Stored lines by position; a deleted entry is an empty string.
+    const std::vector<std::string>& Entries() const { return m_entries; }
+    // The drop-down's names in display order.
+    const std::vector<FaceListItem>& Items() const { return m_items; }
+    // Index into Items(), -1 for none.
+    int Selection() const { return m_selection; }
+    // The text of the drop-down's edit field.
+    const std::string& EditText() const { return m_editText; }
+
+private:
+    int InsertItem(std::string name, int position);
+    void SelectWithoutPicking(int itemIndex);
+
+    IFaceListHost& m_host;
+    std::filesystem::path m_path;
+    std::vector<std::string> m_entries;
+    std::vector<FaceListItem> m_items;
+    int m_selection = -1;
+    std::string m_editText;
+};
+
+// Drop-down order of two names: letters compared without regard to case.
+bool FaceNameLess(std::string_view a, std::string_view b);
+
+} // namespace mienlore

@@ -1,0 +1,82 @@
+// mienlore-cli list FILE: the stored faces of a face list, one JSON object a
+// line.
+#include "CliCommand.h"
+#include "files/LineFile.h"
+#include "files/StoredFace.h"
+#include "model/FaceFrame.h"
+#include "shell/ProgramFolder.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace mienlore::cli {
+namespace {
+
+std::string JsonString(std::string_view s) {
+    std::string out = "\"";
+    for (const char c : s) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char buffer[8];
+                std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(c));
+                out += buffer;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+int Run(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        std::fprintf(stderr, "usage: mienlore-cli list FILE\n");
+        return 2;
+    }
+    const LineReadResult read = ReadLines(args[0]);
+    if (!read.opened) {
+        std::fprintf(stderr, "mienlore-cli: cannot read %s\n", args[0].c_str());
+        return 1;
+    }
+    CFaceFrame scratch(ExecutableFolder());
+    std::size_t tooLong = 0;
+    for (std::size_t i = 0; i < read.lines.size(); ++i) {
+        const std::string& line = read.lines[i];
+        if (tooLong < read.tooLong.size() && read.tooLong[tooLong] == i) {
+            ++tooLong;
+            std::printf("{\"position\":%zu,\"valid\":false,\"error\":\"line longer than %zu "
+                        "bytes\"}\n",
+                        i, kMaxLineBytes);
+            continue;
+        }
+        if (line.empty())
+            continue;
+        const bool valid = ValidateStoredLine(line, scratch).has_value();
+        std::printf("{\"position\":%zu,\"name\":%s,\"code\":%s,\"valid\":%s}\n", i,
+                    JsonString(StoredFaceName(line)).c_str(),
+                    JsonString(StoredFaceCode(line)).c_str(), valid ? "true" : "false");
+    }
+    return 0;
+}
+
+CliCommandRegistration reg{{"list", "FILE",
+                            "print every stored face of a face list (.phy) as a JSON line: "
+                            "position (line number from 0), name, code, valid",
+                            &Run}};
+
+} // namespace
+} // namespace mienlore::cli
