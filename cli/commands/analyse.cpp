@@ -1,9 +1,12 @@
 // mienlore-cli analyse [--female] CODE... : the character analysis of face
-// codes, one JSON object per line.
+// codes, one JSON object per line. With --list FILE, the valid entries of a
+// face list are analysed too, each line with the entry's "name".
 #include "CliCommand.h"
 
 #include "analysis/AnalysisJson.h"
 #include "analysis/FateFrame.h"
+#include "files/LineFile.h"
+#include "files/StoredFace.h"
 #include "model/FaceFrame.h"
 #include "shell/ProgramFolder.h"
 
@@ -30,6 +33,29 @@ public:
             Flush();
     }
 
+    // The analysis of a stored face, with its name as the first member.
+    void AnalyseNamed(std::string_view code, std::string_view name) {
+        std::string one;
+        AppendAnalysisJson(one, code, m_prototype, m_face, m_fate);
+        std::string member = "\"name\":";
+        AppendJsonString(member, name);
+        one.insert(1, member + ",");
+        m_out += one;
+        if (m_out.size() > (1 << 15))
+            Flush();
+    }
+
+    // Every valid entry of a face list; false when the file cannot be read.
+    bool AnalyseList(const std::string& path) {
+        const LineReadResult read = ReadLines(path);
+        if (!read.opened)
+            return false;
+        for (const std::string& line : read.lines)
+            if (!line.empty() && ValidateStoredLine(line, m_face))
+                AnalyseNamed(StoredFaceCode(line), StoredFaceName(line));
+        return true;
+    }
+
     void Flush() {
         std::fwrite(m_out.data(), 1, m_out.size(), stdout);
         m_out.clear();
@@ -48,18 +74,29 @@ private:
 int Run(const std::vector<std::string>& args) {
     bool female = false;
     std::vector<std::string> codes;
-    for (const std::string& arg : args) {
-        if (arg == "--female" && codes.empty())
+    std::vector<std::string> lists;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--female" && codes.empty() && lists.empty())
             female = true;
+        else if (arg == "--list" && i + 1 < args.size())
+            lists.push_back(args[++i]);
         else
             codes.push_back(arg);
     }
-    if (codes.empty()) {
-        std::fprintf(stderr, "usage: mienlore-cli analyse [--female] CODE... (or - for standard "
-                             "input, one code per line)\n");
+    if (codes.empty() && lists.empty()) {
+        std::fprintf(stderr, "usage: mienlore-cli analyse [--female] [--list FILE] CODE... (or - "
+                             "for standard input, one code per line)\n");
         return 2;
     }
     Analyser analyser(female);
+    bool unreadable = false;
+    for (const std::string& list : lists) {
+        if (!analyser.AnalyseList(list)) {
+            std::fprintf(stderr, "mienlore-cli: cannot read %s\n", list.c_str());
+            unreadable = true;
+        }
+    }
     for (const std::string& code : codes) {
         if (code != "-") {
             analyser.Analyse(code);
@@ -76,12 +113,13 @@ int Run(const std::vector<std::string>& args) {
     }
     analyser.Flush();
     std::fflush(stdout);
-    return analyser.AnyInvalid() ? 1 : 0;
+    return analyser.AnyInvalid() || unreadable ? 1 : 0;
 }
 
-CliCommandRegistration reg{{"analyse", "[--female] CODE... | -",
-                            "analyse face codes (- reads one per line from standard input); "
-                            "prints one JSON object per line",
+CliCommandRegistration reg{{"analyse", "[--female] [--list FILE] CODE... | -",
+                            "analyse face codes (- reads one per line from standard input) and "
+                            "the valid entries of face lists (with their \"name\"); prints one "
+                            "JSON object per line",
                             &Run}};
 
 } // namespace

@@ -1,6 +1,7 @@
 // mienlore-cli list FILE: the stored faces of a face list, one JSON object a
 // line.
 #include "CliCommand.h"
+#include "analysis/AnalysisJson.h"
 #include "files/LineFile.h"
 #include "files/StoredFace.h"
 #include "model/FaceFrame.h"
@@ -14,32 +15,9 @@ namespace mienlore::cli {
 namespace {
 
 std::string JsonString(std::string_view s) {
-    std::string out = "\"";
-    for (const char c : s) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(c));
-                out += buffer;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
+    std::string out;
+    AppendJsonString(out, s);
+    return out;
 }
 
 int Run(const std::vector<std::string>& args) {
