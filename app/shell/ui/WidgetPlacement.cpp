@@ -1,0 +1,57 @@
+#include "shell/ui/WidgetPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace mienlore {
+namespace {
+
+// Show commands of the stored placement layout.
+constexpr std::uint32_t kShowMinimized = 2;
+constexpr std::uint32_t kShowMaximized = 3;
+
+} // namespace
+
+WindowPlacement CaptureWidgetPlacement(const QWidget& window) {
+    WindowPlacement p;
+    p.length = kPlacementLength;
+    p.flags = 0;
+    p.showCommand = window.isMinimized()   ? kShowMinimized
+                    : window.isMaximized() ? kShowMaximized
+                                           : kShowNormal;
+    p.minX = p.minY = p.maxX = p.maxY = -1; // not tracked: the system places them
+    const QRect normal = window.normalGeometry().isValid() && !window.normalGeometry().isEmpty()
+                             ? window.normalGeometry()
+                             : window.geometry();
+    p.left = normal.left();
+    p.top = normal.top();
+    p.right = normal.left() + normal.width();
+    p.bottom = normal.top() + normal.height();
+    p.valid = true;
+    return p;
+}
+
+bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool full,
+                            QSize screenSize) {
+    if (!placement.valid ||
+        !FitPlacementToScreen(placement, screenSize.width(), screenSize.height()))
+        return false;
+    // Client geometry both ways (as captured), so that a window does not
+    // creep by the size of its frame from one run to the next.
+    QSize size = window.size();
+    if (full) {
+        window.setWindowState(Qt::WindowNoState);
+        size = QSize(placement.right - placement.left, placement.bottom - placement.top);
+    }
+    window.setGeometry(placement.left, placement.top, size.width(), size.height());
+    return true;
+}
+
+bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool full) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() : QSize(800, 600);
+    return RestoreWidgetPlacement(window, placement, full, size);
+}
+
+} // namespace mienlore
