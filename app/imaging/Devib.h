@@ -3,8 +3,11 @@
 #include "imaging/ImageRect.h"
 #include "imaging/PixelWord.h"
 
+#include "imaging/RandomSource.h"
+
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace mienlore {
@@ -85,6 +88,98 @@ public:
     // Stretches bitmap to this image's size (nearest source pixel, picture
     // rows mapped from the top).
     void StretchFrom(const CDevib& bitmap);
+
+    // ---- point operations (in place, every pixel) ----
+    // Grey of the integer luma; alpha 0xFF.
+    void ToGray();
+    // Complements red, green and blue; alpha 0xFF.
+    void Invert();
+    // Black below the threshold, white from it on (both alpha 0xFF). A
+    // threshold of 0 is replaced by the mean floating-point luma of the
+    // pixels whose luma is 1..254 (it stays 0 when there are none).
+    void ToBlackWhite(int threshold);
+    // Each of red, green, blue becomes c + k - k c / 255 (k capped at 255;
+    // nothing for k < 0); alpha 0xFF.
+    void Lighten(int k);
+    // Every pixel with the red, green and blue of the key pixel (x, y) — or of
+    // (0, 0) when (x, y) is outside — becomes colour's pixel word (alpha 0).
+    void ReplaceColor(ColorRef colour, int x, int y);
+
+    // ---- neighbourhood operations (the border they cannot reach is kept) ----
+    // Per channel the largest absolute difference of the four opposite pairs
+    // around each inner pixel; channels below threshold become 0.
+    void EdgeMax(int threshold);
+    // Grey rank of the integer luma over a (2r+1)^2 window: which = 0 the
+    // median, which < 0 the maximum, which > 0 the minimum. A border of r+1
+    // pixels stays unchanged.
+    void RankFilter(int r, int which);
+    // Pyramid-weighted mean over a (2r+1)^2 window (weight 2r+1-|dx|-|dy|); r
+    // is capped at width/3, height/3 and 8. Rows above height - keepRows
+    // (storage rows) are not written.
+    void PyramidBlur(int r, int keepRows);
+    // The grey glow smoothing of the face picture and the photo: a sparse
+    // Gaussian splat of the floating-point luma, normalised to 255 (rounded as
+    // MulDiv rounds). keepRows restores the source in the top storage rows;
+    // whiteBorder whitens the left and bottom border.
+    void GlowSmooth(int sx, int sy, int keepRows, bool whiteBorder);
+
+    // ---- geometric operations ----
+    // Rotation about the centre (same size); smooth samples bilinearly.
+    void Rotate(double degrees, bool smooth);
+    // Fills target (already created) by bilinear interpolation of source.
+    static void Resample(CDevib& target, const CDevib& source);
+    // Re-creates the image at rect's size filled with fill, and copies the
+    // source pixel (i + ox, j + oy) to (i, j) (storage addresses) wherever it
+    // exists, ox = (old w - new w)/2 + rect.left, oy = (old h - new h)/2 +
+    // rect.top. Returns the new size.
+    ImageSize CropCentered(const ImageRect& rect, PixelWord fill);
+    // Shrinks by averaging cells of (2ax+1) x (2ay+1) pixels (ax, ay clamped
+    // to 1..8); the new size is w/(2ax+1) - ax by h/(2ay+1) - ay.
+    ImageSize BlockAverage(int ax, int ay);
+    void MirrorHorizontal();
+
+    // ---- drawing operations (picture coordinates, colours as ColorRef) ----
+    // Column i of the rect (0..right-left, inclusive) on rows top..bottom
+    // (inclusive) gets Blend(i, right - left, c1, c2).
+    void HorizontalGradient(const ImageRect& rect, ColorRef c1, ColorRef c2);
+    // After ClampRect, every point of the inscribed elliptic region gets
+    // Blend(row offset, height, c2, c4); c1 and c3 are not used.
+    void EllipseGradient(ImageRect rect, ColorRef c1, ColorRef c2, ColorRef c3, ColorRef c4);
+    // A soft round spot of radius r (nothing for r <= 0).
+    void Spot(int x, int y, int r, ColorRef colour);
+    // A soft ring of radius r (nothing for r <= 1).
+    void Ring(int x, int y, int r, ColorRef colour);
+    // Bresenham line towards (x1, y1), the end point not drawn; single pixels
+    // below thickness 2, else spots of radius thickness / 2.
+    void ThickLine(int x0, int y0, int x1, int y1, int thickness, ColorRef colour);
+    // Recolours every pixel whose blue and green bytes equal those of pixel 0:
+    // mode 1 with c1, mode 2 with a diagonal blend from c2 (top-left) to c1
+    // (bottom-right) roughened by three draws from random per pixel.
+    void TintFill(ColorRef c1, ColorRef c2, int mode, CRandomSource& random);
+    // Mask flag of pixel k: inside(k mod width, height - k div width).
+    void BuildMask(const std::function<bool(int x, int y)>& inside);
+    // Without a mask nothing happens.
+    void PaintMask(ColorRef outside, ColorRef inside);
+
+    // ---- shape operations of the face compositor (storage addresses) ----
+    // Where other's integer luma is below 254, grey of the smaller luma of
+    // both. Nothing when the sizes differ.
+    void DarkenWith(const CDevib& other);
+    // Where other's integer luma is below 254, word. Nothing when the sizes
+    // differ.
+    void PaintWhere(const CDevib& other, PixelWord word);
+    // Scanning rows from the bottom (dirY > 0) or the top and, within a row,
+    // from the left (dirX > 0) or the right: the first pixel with integer luma
+    // below 240, else the last one visited ({0, 0} for an empty image).
+    PixelPoint FirstDark(int dirX, int dirY) const;
+    // Along storage row y from the left (dirX > 0) or the right: the x of the
+    // first pixel with integer luma below 250, or -1.
+    int RowDark(int dirX, int y) const;
+    // The skin shading of a grey picture: see the definition for the rules.
+    void ShadeRowsKeep(int lo, int hi, int level, int mode, std::optional<ImageRect> keep);
+    // The mean blue of the pixels inside rect whose 255 - blue lies strictly
+    // between lo and hi (0 when there is none).
+    int MeanBand(int lo, int hi, const ImageRect& rect) const;
 
 private:
     std::vector<PixelWord> m_pixels;

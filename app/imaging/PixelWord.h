@@ -37,9 +37,19 @@ constexpr int LumaInt(PixelWord p) {
     return (77 * RedOf(p) + 150 * GreenOf(p) + 29 * BlueOf(p)) >> 8;
 }
 
-// Floating-point grey level: trunc(0.33 R + 0.56 G + 0.11 B).
-inline int LumaReal(PixelWord p) {
+// Floating-point grey level: trunc(0.33 R + 0.56 G + 0.11 B) evaluated in
+// double precision.
+inline int LumaRealDirect(PixelWord p) {
     return static_cast<int>(0.33 * RedOf(p) + 0.56 * GreenOf(p) + 0.11 * BlueOf(p));
+}
+
+// The same value without floating point where it cannot differ: the exact sum
+// is (33 R + 56 G + 11 B) / 100, and the rounding error of the double sum (far
+// below 1/100) can only change the truncated result when that sum is a whole
+// number, where the double form decides.
+inline int LumaReal(PixelWord p) {
+    const int s = 33 * RedOf(p) + 56 * GreenOf(p) + 11 * BlueOf(p);
+    return s % 100 != 0 ? s / 100 : LumaRealDirect(p);
 }
 
 constexpr PixelWord GreyPixel(int g) {

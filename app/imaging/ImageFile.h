@@ -1,0 +1,19 @@
+#pragma once
+
+#include "imaging/Devib.h"
+
+#include <filesystem>
+#include <string>
+
+namespace mienlore {
+
+// True when the path's extension is ".jpg" in any letter case. Everything
+// else, ".jpeg" included, is written as BMP data.
+bool IsJpegPath(const std::filesystem::path& path);
+
+// Writes the image as JPEG (mode and quality as WriteJpeg takes them) when
+// IsJpegPath, else as BMP. Failures are reported by false and *error.
+bool WriteImageFile(const CDevib& bitmap, const std::filesystem::path& path, int jpegMode,
+                    int jpegQuality, std::string* error = nullptr);
+
+} // namespace mienlore
