@@ -21,12 +21,14 @@ Sketch OnCanvas(const SlotArt& slot, int shape, int variant) {
 const Points kSkull = {{130, 34},  {110, 35.5}, {92, 40},    {77, 48},    {66, 59},
                        {58.5, 72}, {54.5, 86},  {53.5, 100}, {54.5, 114}, {56, 126}};
 
-Points Offset(const Points& pts, double by, QPointF centre = QPointF(130, 108)) {
+// Points moved outwards from a centre; sideways by at most `side` units (the
+// box leaves little room beside the head).
+Points Offset(const Points& pts, double by, QPointF centre = QPointF(130, 108), double side = 1e9) {
     Points out;
     for (const QPointF& p : pts) {
         QPointF d = p - centre;
         d /= std::hypot(d.x(), d.y());
-        out.push_back(p + d * by);
+        out.emplace_back(p.x() + d.x() * std::min(by, side), p.y() + d.y() * by);
     }
     return out;
 }
@@ -122,7 +124,7 @@ QImage DrawHair(const SlotArt& slot, int shape, int variant) {
     const double volume = cut.volume + (style.texture == 2 ? 6 : 0) + (style.texture == 1 ? 3 : 0);
 
     // Outer contour: the skull lifted by the volume, then the hanging sides.
-    Points outer = Offset(kSkull, volume);
+    Points outer = Offset(kSkull, volume, QPointF(130, 108), 9.5);
     if (cut.length > 130) {
         const double side = outer.back().x();
         const double hang = cut.length;
@@ -167,6 +169,10 @@ QImage DrawHair(const SlotArt& slot, int shape, int variant) {
     area.connectPath(Smooth(innerAll));
     area.closeSubpath();
     area.setFillRule(Qt::WindingFill);
+    // Keep clear of the box edges: loose strands must not reach them.
+    QPainterPath inside;
+    inside.addRect(QRectF(BoxLeft(slot) + 5, slot.y + 5, slot.width - 10, slot.height - 10));
+    area = area.intersected(inside);
 
     s.Tone(area, style.tone);
     const int strands = static_cast<int>(90 * style.density);
