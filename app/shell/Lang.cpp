@@ -58,11 +58,19 @@ std::string CLang::MenuText(int key, std::string_view current) const {
     return m_file.GetString(kMenuSection, std::to_string(key), current, kMaxValueChars);
 }
 
-std::optional<std::string> CLang::StringOverride(unsigned id) const {
+std::optional<std::string> CLang::StringsValue(unsigned id) const {
     auto v = m_file.Find(kStringsSection, std::to_string(id));
     if (v)
         *v = Utf8Prefix(*v, kMaxValueChars);
     return v;
+}
+
+StringOverride CLang::Overrides() const {
+    return [this](unsigned id) { return StringsValue(id); };
+}
+
+std::string CLang::LoadString(unsigned id, std::size_t bufferSize) const {
+    return LoadInterfaceString(id, bufferSize, Overrides());
 }
 
 LangEntry CLang::ReadEntry(const std::filesystem::path& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/WriteResult.h"
+#include "resources/LoadString.h"
 #include "shell/ProfileFile.h"
 
 #include <filesystem>
@@ -52,7 +53,14 @@ public:
 
     // The "Strings" value of a string id as written in the file ("|" not yet
     // turned into line feeds), when there is one.
-    std::optional<std::string> StringOverride(unsigned id) const;
+    std::optional<std::string> StringsValue(unsigned id) const;
+    // The lookup that lets the language file replace built-in strings; it
+    // refers to this loader, which must outlive it.
+    StringOverride Overrides() const;
+    // An interface string as shown: the built-in text or its replacement from
+    // the file, cut to a buffer of bufferSize characters, "|" made a line
+    // feed; empty for ids that are not looked up (see LoadInterfaceString).
+    std::string LoadString(unsigned id, std::size_t bufferSize = 256) const;
 
     // The display name of a language file, "???" when it has none.
     static LangEntry ReadEntry(const std::filesystem::path& path);

@@ -43,8 +43,8 @@ TEST(Lang, ReadsMainValuesDialogsAndMenusWithFallbacks) {
     EXPECT_EQ(lang.MenuText(0, "&File"), "&Datei");
     EXPECT_EQ(lang.MenuText(57601, "&Open"), "\xC3\x96\x66\x66nen");
     EXPECT_EQ(lang.MenuText(1, "&Edit"), "&Edit");
-    EXPECT_EQ(lang.StringOverride(2330), "Liste lesen|(Strg+O)");
-    EXPECT_FALSE(lang.StringOverride(2310));
+    EXPECT_EQ(lang.StringsValue(2330), "Liste lesen|(Strg+O)");
+    EXPECT_FALSE(lang.StringsValue(2310));
 }
 
 TEST(Lang, MissingFileLeavesEveryTextAlone) {
@@ -53,7 +53,7 @@ TEST(Lang, MissingFileLeavesEveryTextAlone) {
     EXPECT_EQ(lang.Current().name, "???");
     EXPECT_EQ(lang.DialogCaption(172, "Face"), "Face");
     EXPECT_EQ(lang.MenuText(0, "&File"), "&File");
-    EXPECT_FALSE(lang.StringOverride(128));
+    EXPECT_FALSE(lang.StringsValue(128));
 }
 
 TEST(Lang, ListsEveryFileOfTheLangFolderAndFindsTheCurrentOne) {
@@ -97,4 +97,20 @@ TEST(Lang, SelectingCopiesOverLangLngAndTakesEffect) {
     EXPECT_EQ(lang.CurrentLanguagePath(), folder / "Lang" / "gone.lng");
     EXPECT_EQ(lang.Current().name, "???");
     EXPECT_EQ(ReadFileBytes(folder / "lang.lng"), kGerman);
+}
+
+TEST(Lang, LoadsStringsWithTheFileFirstAndBarsAsLineBreaks) {
+    TempDir folder;
+    WriteFileBytes(folder / "lang.lng", kGerman);
+    CLang lang(folder.Path());
+    EXPECT_EQ(lang.LoadString(2330), "Liste lesen\n(Strg+O)");
+    EXPECT_EQ(lang.LoadString(2330, 6), "Liste");
+    EXPECT_EQ(lang.LoadString(2310), "Add to List (Ctrl+'+')"); // not in the file
+    EXPECT_EQ(lang.LoadString(2021), "Find Face\nFind Face");
+    EXPECT_EQ(lang.LoadString(1), "");     // no such string
+    EXPECT_EQ(lang.LoadString(65536), ""); // low 16 bits are 0
+    EXPECT_EQ(lang.LoadString(2330, 1), "");
+    const StringOverride lookup = lang.Overrides();
+    EXPECT_EQ(lookup(2330), "Liste lesen|(Strg+O)");
+    EXPECT_FALSE(lookup(2310));
 }

@@ -106,6 +106,10 @@ QString TranslatedPageTitle(const CLang& lang, int dialogId, const QString& fall
     return title.empty() ? fallback : FromUtf8(title);
 }
 
+QString TranslatedString(const CLang& lang, unsigned id) {
+    return FromUtf8(lang.LoadString(id));
+}
+
 void TranslateMenuBar(const CLang& lang, QMenuBar* menuBar) {
     if (menuBar == nullptr)
         return;

@@ -35,6 +35,10 @@ int TranslateDialog(const CLang& lang, QWidget* dialog, int dialogId);
 // gives none.
 QString TranslatedPageTitle(const CLang& lang, int dialogId, const QString& fallback);
 
+// An interface string through the language file, as a QString (see
+// CLang::LoadString).
+QString TranslatedString(const CLang& lang, unsigned id);
+
 // Translates the main menu: each top-level menu by its position, each item of
 // its submenu that carries a command id by that id; separators are skipped.
 void TranslateMenuBar(const CLang& lang, QMenuBar* menuBar);

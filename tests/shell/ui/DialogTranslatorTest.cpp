@@ -33,7 +33,9 @@ const char* kLangFile = "[Dialog_265]\n"
                         "0=&Datei\n"
                         "1=&Bearbeiten\n"
                         "57601=\xC3\x96&ffnen\n"
-                        "2340=Speichern &unter\n";
+                        "2340=Speichern &unter\n"
+                        "[Strings]\n"
+                        "2330=Liste \xC3\xB6\x66\x66nen|Strg+O\n";
 
 } // namespace
 
@@ -107,4 +109,12 @@ TEST(DialogTranslator, TranslatesMenusByPositionAndCommandId) {
     EXPECT_EQ(saveAs->text(), QStringLiteral("Speichern &unter"));
     EXPECT_TRUE(sep->text().isEmpty());
     EXPECT_EQ(noId->text(), QStringLiteral("Untagged"));
+}
+
+TEST(DialogTranslator, StringsComeAsQStringsWithLineBreaks) {
+    TempDir folder;
+    WriteFileBytes(folder / "lang.lng", kLangFile);
+    const CLang lang(folder.Path());
+    EXPECT_EQ(TranslatedString(lang, 2330), QString::fromUtf8("Liste \xC3\xB6\x66\x66nen\nStrg+O"));
+    EXPECT_EQ(TranslatedString(lang, 128), QStringLiteral("Mienlore"));
 }
