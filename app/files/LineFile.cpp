@@ -15,7 +15,7 @@ LineReadResult SplitLines(std::string_view bytes) {
         bytes.remove_prefix(3);
 
     std::string line;
-    std::size_t lineBytes = 0; // bytes of the current line, CRs included
+    std::size_t lineBytes = 0; // bytes of the current line; CRs are dropped and not counted
     auto finishLine = [&] {
         if (lineBytes > kMaxLineBytes) {
             result.tooLong.push_back(result.lines.size());
@@ -31,8 +31,9 @@ LineReadResult SplitLines(std::string_view bytes) {
             finishLine();
             continue;
         }
-        ++lineBytes;
-        if (c != '\r' && lineBytes <= kMaxLineBytes)
+        if (c == '\r')
+            continue;
+        if (++lineBytes <= kMaxLineBytes)
             line += c;
     }
     if (lineBytes > 0)

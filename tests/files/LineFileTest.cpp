@@ -33,7 +33,7 @@ TEST(LineReader, LongLinesAreReadAndOverlongOnesSkippedWithoutStopping) {
 
     const std::string atLimit(kMaxLineBytes, 'a');
     const std::string overLimit(kMaxLineBytes + 1, 'b');
-    const auto big = SplitLines(atLimit + "\n" + overLimit + "\r\nnext\n" + overLimit);
+    const auto big = SplitLines(atLimit + "\r\n" + overLimit + "\r\nnext\n" + overLimit);
     ASSERT_EQ(big.lines.size(), 4u);
     EXPECT_EQ(big.lines[0], atLimit);
     EXPECT_EQ(big.lines[1], ""); // kept as a placeholder: positions do not move
