@@ -1,3 +1,4 @@
+#include "shell/ui/AppGlobals.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/StartOptions.h"
 
@@ -22,7 +23,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    CMainFrame frame;
+    CAppGlobals globals;
+    CMainFrame frame(globals);
     frame.show();
 
     if (!opts.screenshotPath.isEmpty()) {

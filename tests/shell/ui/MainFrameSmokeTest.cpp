@@ -1,3 +1,4 @@
+#include "shell/ui/AppGlobals.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/StartOptions.h"
 #include "shell/ui/WebPaneLoader.h"
@@ -9,7 +10,8 @@
 using namespace mienlore;
 
 TEST(MainFrameSmoke, ShowsAndClosesWithItsTitle) {
-    CMainFrame frame;
+    CAppGlobals globals;
+    CMainFrame frame(globals);
     frame.show();
     QApplication::processEvents();
     EXPECT_TRUE(frame.isVisible());

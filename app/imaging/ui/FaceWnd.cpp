@@ -1,0 +1,154 @@
+#include "imaging/ui/FaceWnd.h"
+
+#include "model/FaceFrame.h"
+#include "resources/StringTable.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace mienlore {
+namespace {
+
+QFont CaptionFont(int pixelHeight, int weight) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(pixelHeight);
+    f.setWeight(static_cast<QFont::Weight>(weight));
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+// Until the compositor draws the face: each present slot as its nominal box,
+// which also becomes its drawn rectangle for hit testing.
+void DrawOutlineFace(QPainter& p, CFaceFrame& face) {
+    p.setPen(QPen(QColor(90, 90, 90), 1));
+    p.setBrush(Qt::NoBrush);
+    for (int i = kFaceSlotCount - 1; i >= 0; --i) {
+        CFaceItem& item = face.Item(i);
+        const bool shown = item.IsAccessory() ? item.IsPresent() : !item.IsEmpty();
+        for (int which = 0; which < (item.IsPaired() ? 2 : 1); ++which) {
+            FaceRect r{};
+            if (shown) {
+                int w = item.PictWidth();
+                int h = item.PictHeight();
+                int x = item.PictLeftX(which);
+                const int y = item.GetPosY();
+                if (item.IsSized()) {
+                    const int w2 = w * item.GetSize() / 100;
+                    x -= (w2 - w) / 2;
+                    w = w2;
+                    if (item.pict[which].drawing.scaleAxes & 2)
+                        h = h * item.GetSize() / 100;
+                }
+                r = FaceRect{x, y, x + w, y + h};
+                p.drawRoundedRect(QRect(x, y, w - 1, h - 1), 6, 6);
+            }
+            item.pict[which].drawnRect = r;
+        }
+    }
+}
+
+} // namespace
+
+QColor FromColorRef(std::uint32_t c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+CFaceWnd::CFaceWnd(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("faceWnd"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+}
+
+void CFaceWnd::Render(const QString& caption) {
+    m_caption = caption;
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(FromColorRef(m_look.faceColour));
+    if (m_face) {
+        QPainter p(&image);
+        DrawOutlineFace(p, *m_face);
+    }
+    DrawCaption(image);
+    m_cache = std::move(image);
+    update();
+}
+
+void CFaceWnd::DrawCaption(QImage& image) const {
+    if (!m_look.showInfo || m_caption.isEmpty())
+        return;
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QFont f = CaptionFont(16, 600);
+    p.setFont(f);
+    p.setPen(FromColorRef(m_look.infoColour));
+    const QFontMetrics fm(f);
+    p.drawText(QPoint(fm.horizontalAdvance(QLatin1Char('0')), 1 + fm.ascent()), m_caption);
+}
+
+void CFaceWnd::SetHintMode(int mode) {
+    if (mode < 0 || mode > 2 || mode == m_hintMode)
+        return;
+    m_hintMode = mode;
+    update();
+}
+
+QString CFaceWnd::HintText() const {
+    const char* text = ResourceString(21900 + static_cast<unsigned>(m_hintMode));
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+int CFaceWnd::HitTest(QPoint windowPos) const {
+    if (!m_face)
+        return 0;
+    const QPoint c = ToCanvas(windowPos);
+    return m_face->HitTest(c.x(), c.y());
+}
+
+void CFaceWnd::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor window = FromColorRef(m_look.faceColour);
+    p.fillRect(rect(), window);
+    if (!m_cache.isNull())
+        p.drawImage(QRect(2, 2, width() - 2, height() - 2), m_cache,
+                    QRect(0, 0, width() - 2, height() - 2));
+    p.fillRect(QRect(0, 0, width(), 2), window);
+    p.fillRect(QRect(0, 0, 4, height()), window);
+    if (m_look.showHints) {
+        const QString hint = HintText();
+        if (!hint.isEmpty()) {
+            const QFont f = CaptionFont(14, 400);
+            p.setFont(f);
+            p.setPen(QColor(0, 128, 0));
+            const QFontMetrics fm(f);
+            const QRect area = rect().adjusted(0, 0, -fm.horizontalAdvance(QLatin1Char('0')), 0);
+            p.drawText(area, Qt::AlignRight | Qt::AlignBottom, hint);
+        }
+    }
+}
+
+void CFaceWnd::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_dragging = true;
+    emit pressed(event->position().toPoint());
+}
+
+void CFaceWnd::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        emit dragged(event->position().toPoint());
+}
+
+void CFaceWnd::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !m_dragging)
+        return;
+    m_dragging = false;
+    emit released();
+}
+
+void CFaceWnd::resizeEvent(QResizeEvent*) {
+    Render(m_caption);
+}
+
+} // namespace mienlore

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+
+namespace mienlore {
+
+class CFaceFrame;
+
+// Settings the face window draws with.
+struct FaceWndLook {
+    std::uint32_t faceColour = 0xF0FFFF; // platform colour value (red low)
+    std::uint32_t fillColour = 0xFFFFFF;
+    std::uint32_t infoColour = 0xFF0000; // blue
+    bool showInfo = true;                // draw the caption
+    bool showHints = true;               // draw the hint line
+    int smoothing = 2;                   // 0..5
+};
+
+// The face picture: a cache of the last rendered face, the caption (the
+// analysis summary) and a one-line hint. Mouse presses, moves and releases on
+// the picture are reported in face-canvas coordinates.
+class CFaceWnd : public QWidget {
+    Q_OBJECT
+public:
+    explicit CFaceWnd(QWidget* parent = nullptr);
+
+    void BindFace(CFaceFrame* face) { m_face = face; }
+    void SetLook(const FaceWndLook& look) { m_look = look; }
+    const FaceWndLook& Look() const { return m_look; }
+    void SetFaceColour(std::uint32_t colour) { m_look.faceColour = colour; }
+
+    // Renders the face with this caption into the cache and repaints.
+    void Render(const QString& caption);
+    const QString& Caption() const { return m_caption; }
+    const QImage& Cache() const { return m_cache; }
+
+    // 0, 1 or 2: which hint the hint line shows.
+    void SetHintMode(int mode);
+    int HintMode() const { return m_hintMode; }
+    QString HintText() const;
+
+    // The slot under a point of the window (FaceSlot number), or 0.
+    int HitTest(QPoint windowPos) const;
+    // Window position to face-canvas position.
+    static QPoint ToCanvas(QPoint windowPos) { return windowPos - QPoint(2, 2); }
+
+signals:
+    void pressed(QPoint windowPos);
+    void dragged(QPoint windowPos);
+    void released();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void DrawCaption(QImage& image) const;
+
+    CFaceFrame* m_face = nullptr;
+    FaceWndLook m_look;
+    QString m_caption;
+    QImage m_cache;
+    int m_hintMode = 0;
+    bool m_dragging = false;
+};
+
+// A QColor from a platform colour value (red in the low byte).
+QColor FromColorRef(std::uint32_t colorref);
+
+} // namespace mienlore

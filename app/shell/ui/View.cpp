@@ -1,0 +1,313 @@
+#include "shell/ui/View.h"
+
+#include "analysis/ui/PageFate.h"
+#include "model/FaceFrame.h"
+#include "model/ui/PageFace.h"
+#include "shell/ui/CommandIds.h"
+#include "shell/ui/PageDesc.h"
+#include "shell/ui/UiStrings.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimerEvent>
+#include <QToolButton>
+
+#include <ctime>
+
+namespace mienlore {
+namespace {
+
+struct PlaceholderDef {
+    int id;
+    QRect units;
+};
+
+// The panel rectangles, in dialog units.
+constexpr PlaceholderDef kPlaceholders[] = {
+    {1017, QRect(7, 4, 281, 24)},     // faces list bar
+    {1018, QRect(294, 4, 194, 24)},   // page bar
+    {1019, QRect(7, 32, 281, 216)},   // face page
+    {1015, QRect(294, 32, 194, 276)}, // page area
+    {1016, QRect(7, 252, 281, 56)},   // search bar
+    {1020, QRect(7, 311, 480, 60)},   // gallery strip
+};
+
+constexpr int kPageIds[4] = {cmd::kPagePict, cmd::kPageHist, cmd::kPageText, cmd::kPageType};
+
+// The faces list bar until its own panel exists: its buttons (disabled) and
+// the name box, which shows the change counter.
+QWidget* MakeFacesListBar(const DialogUnits& du, QWidget* parent, QComboBox** nameBox) {
+    auto* bar = new QWidget(parent);
+    bar->setObjectName(QStringLiteral("facesListBar"));
+    struct B {
+        int id;
+        const char* text;
+        int x;
+    };
+    constexpr B buttons[] = {{2030, "Keys", 0},  {2330, "Read", 26}, {2340, "Save", 52},
+                             {2310, "Add", 200}, {2320, "Del", 226}, {2353, "Img", 252}};
+    for (const B& b : buttons) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QStringLiteral("ctl%1").arg(b.id));
+        button->setProperty("ctrlId", b.id);
+        button->setText(QString::fromLatin1(b.text));
+        button->setGeometry(du.Rect(b.x, 3, 24, 17));
+        button->setEnabled(false);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    auto* box = new QComboBox(bar);
+    box->setObjectName(QStringLiteral("ctl1047"));
+    box->setProperty("ctrlId", 1047);
+    box->setEditable(true);
+    const QRect r = du.Rect(80, 3, 116, 17);
+    box->setGeometry(r.x(), r.y() + (r.height() - box->sizeHint().height()) / 2, r.width(),
+                     box->sizeHint().height());
+    *nameBox = box;
+    return bar;
+}
+
+QFrame* MakeEmptyPanel(QWidget* parent, const QString& name) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::StyledPanel);
+    f->setFrameShadow(QFrame::Sunken);
+    return f;
+}
+
+} // namespace
+
+QRect CView::PlaceholderUnits(Placeholder p) {
+    return kPlaceholders[p].units;
+}
+
+QRect CView::PlaceholderRect(Placeholder p) const {
+    const QRect u = kPlaceholders[p].units;
+    return m_units.Rect(u.x(), u.y(), u.width(), u.height());
+}
+
+CView::CView(CFaceFrame& face, QWidget* parent)
+    : QWidget(parent), m_face(face), m_units(font()),
+      m_random(static_cast<std::uint32_t>(std::time(nullptr))) {
+    setObjectName(QStringLiteral("view"));
+
+    m_facesBar = MakeFacesListBar(m_units, this, &m_nameBox);
+    m_facesBar->setGeometry(PlaceholderRect(kFacesList));
+
+    m_pageFace = new CPageFace(m_face, m_units, this);
+    m_pageFace->setGeometry(PlaceholderRect(kFacePage));
+    connect(m_pageFace, &CPageFace::faceChanged, this, &CView::UpdateCycle);
+    connect(m_pageFace, &CPageFace::undoRequested, this, [this] { StepHistory(-1); });
+    connect(m_pageFace, &CPageFace::redoRequested, this, [this] { StepHistory(+1); });
+    connect(m_pageFace, &CPageFace::commandRequested, this, &CView::commandRequested);
+
+    m_pageDesc = new CPageDesc(m_units, this);
+    m_pageDesc->setGeometry(PlaceholderRect(kPageBar));
+    connect(m_pageDesc, &CPageDesc::pageRequested, this, &CView::SelectPage);
+    connect(m_pageDesc, &CPageDesc::commandRequested, this, &CView::commandRequested);
+
+    // The photo, text and type pages come with their own panels.
+    m_pages[0] = MakeEmptyPanel(this, QStringLiteral("pagePict"));
+    m_pages[2] = MakeEmptyPanel(this, QStringLiteral("pageText"));
+    m_pages[3] = MakeEmptyPanel(this, QStringLiteral("pageType"));
+    m_pageFate = new CPageFate(m_units, this);
+    m_pages[1] = m_pageFate;
+    for (QWidget* page : m_pages)
+        page->hide();
+
+    m_searchBar = MakeEmptyPanel(this, QStringLiteral("searchBar"));
+    m_gallery = MakeEmptyPanel(this, QStringLiteral("galleryStrip"));
+    PlacePanels();
+
+    m_timer.start(100, this);
+    m_pageFace->SelectSlot(cmd::kSlotForehead);
+    qApp->installEventFilter(this);
+    SelectPage(cmd::kPageHist);
+    resize(FittingSize(true, true, true));
+}
+
+CView::~CView() {
+    qApp->removeEventFilter(this);
+    m_timer.stop();
+}
+
+void CView::PlacePanels() {
+    const QRect area = PlaceholderRect(kPageArea);
+    int right = area.right();
+    // Wider than the layout: the pages and the gallery strip reach to 8
+    // pixels short of the right edge.
+    if (width() > area.x() + area.width() + 8)
+        right = width() - 8 - 1;
+    for (QWidget* page : m_pages)
+        page->setGeometry(QRect(area.topLeft(), QPoint(right, area.bottom())));
+    m_searchBar->setGeometry(PlaceholderRect(kSearchBar));
+    const QRect g = PlaceholderRect(kGallery);
+    m_gallery->setGeometry(
+        QRect(g.topLeft(),
+              QPoint(width() > area.x() + area.width() + 8 ? right : g.right(), g.bottom())));
+}
+
+void CView::resizeEvent(QResizeEvent*) {
+    PlacePanels();
+}
+
+QWidget* CView::Page(int id) const {
+    for (int i = 0; i < 4; ++i)
+        if (kPageIds[i] == id)
+            return m_pages[i];
+    return nullptr;
+}
+
+void CView::SelectPage(int id) {
+    if (!Page(id))
+        return;
+    m_activePage = id;
+    m_pageDesc->ShowActive(id);
+    for (int i = 0; i < 4; ++i)
+        m_pages[i]->setVisible(kPageIds[i] == id && !m_pageDesc->isHidden());
+    RefreshActivePage();
+}
+
+void CView::RefreshActivePage() {
+    // The photo, text and type pages refresh themselves once they exist; the
+    // diagram page is refreshed by every update cycle.
+}
+
+bool CView::FaceHasCurrentSlot() const {
+    return m_pageFace->HasCurrentSlot();
+}
+
+void CView::RecomputeAndRecord() {
+    const QString summary = m_recompute ? m_recompute() : QString();
+    m_pageFace->SetCaption(summary);
+    m_history.Append(m_face);
+    m_pageFace->SetHistoryState(m_history.CanUndo(), m_history.CanRedo());
+}
+
+void CView::UpdateCycle() {
+    ++m_changes;
+    if (m_nameBox)
+        m_nameBox->setEditText(QString::number(m_changes));
+    RecomputeAndRecord();
+    RefreshActivePage();
+    m_pageFace->RenderFace();
+}
+
+bool CView::ApplyFaceText(const QString& text) {
+    // Decode into a copy first: a code that cannot be read leaves the face
+    // as it was.
+    CFaceFrame scratch = m_face;
+    const std::string code = text.toStdString();
+    if (!scratch.Decode(code, true))
+        return false;
+    m_face = scratch;
+    m_pageFace->RefreshControls();
+    UpdateCycle();
+    return true;
+}
+
+void CView::StepHistory(int delta) {
+    m_history.Step(delta, m_face, [this] {
+        for (int i = 0; i < kFaceSlotCount; ++i)
+            m_face.Item(i).Reload();
+        m_pageFace->RefreshControls();
+        UpdateCycle();
+    });
+    m_pageFace->SetHistoryState(m_history.CanUndo(), m_history.CanRedo());
+}
+
+void CView::ShowFacesList(bool show) {
+    m_facesBar->setVisible(show);
+}
+
+void CView::ShowInterpretation(bool show) {
+    m_pageDesc->setVisible(show);
+    for (int i = 0; i < 4; ++i)
+        m_pages[i]->setVisible(show && kPageIds[i] == m_activePage);
+}
+
+void CView::ShowGallery(bool) {
+    // The strip stays; the frame size decides whether it is in view.
+}
+
+QSize CView::FittingSize(bool facesList, bool interpretation, bool gallery) const {
+    const QRect face = PlaceholderRect(kFacePage);
+    const QRect area = PlaceholderRect(kPageArea);
+    const QRect strip = PlaceholderRect(kGallery);
+    const auto right = [](const QRect& r) { return r.x() + r.width(); };
+    const auto bottom = [](const QRect& r) { return r.y() + r.height(); };
+    const int w = 8 + (interpretation ? right(area) : right(face));
+    int h = 0;
+    if (gallery)
+        h = 8 + bottom(strip);
+    else if (interpretation || facesList)
+        h = 8 + bottom(area);
+    else
+        h = 8 + bottom(face);
+    return {w, h};
+}
+
+void CView::SetTimerRunning(bool on) {
+    if (on && !m_timer.isActive())
+        m_timer.start(100, this);
+    else if (!on)
+        m_timer.stop();
+}
+
+void CView::RandomStep() {
+    m_random.Seed(static_cast<std::uint32_t>(m_random.Next()));
+    const int r1 = m_random.Next();
+    const int r2 = m_random.Next();
+    const int r3 = m_random.Next();
+    CFaceItem& item = m_face.Item(r1 % kMainSlotCount);
+    item.SetShape(item.GetShape() + r2 % 5 - 2);
+    item.Reload();
+    item.SetVariant(item.GetVariant() + r3 % 5 - 2);
+    item.Reload();
+    if (item.IsEmpty()) {
+        item.SetShape(item.GetShape() - 1);
+        item.Reload();
+    }
+}
+
+void CView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_timer.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    if (!FaceHasCurrentSlot()) {
+        RandomStep();
+        UpdateCycle();
+    }
+}
+
+bool CView::ForwardsKeysFrom(QObject* watched) const {
+    if (!watched->isWidgetType())
+        return false;
+    // Each key press is seen once: at the widget that receives it first.
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    if (watched != target)
+        return false;
+    if (m_modalOpen || QApplication::activeModalWidget())
+        return false;
+    // Typing a name into the faces list's name box must not edit the face.
+    if (m_nameBox && target && (target == m_nameBox || target->parentWidget() == m_nameBox))
+        return false;
+    // Only keys meant for the main window.
+    return target && target->window() == window();
+}
+
+bool CView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && ForwardsKeysFrom(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        m_pageFace->OnKey(key->key(), key->modifiers());
+        // The photo page takes its keys here once it exists.
+    }
+    return false;
+}
+
+} // namespace mienlore

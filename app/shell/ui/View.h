@@ -1,0 +1,124 @@
+#pragma once
+
+#include "model/CrtRandom.h"
+#include "model/FaceHistory.h"
+#include "shell/ui/DialogUnits.h"
+
+#include <QBasicTimer>
+#include <QRect>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QComboBox;
+#include <QFrame>
+
+namespace mienlore {
+
+class CFaceFrame;
+class CPageDesc;
+class CPageFace;
+class CPageFate;
+
+// The frame's client: arranges the panels in the rectangles of its layout,
+// keeps the active right-hand page, and runs the update cycle after every
+// change of the face. It also makes the random steps while no slot is
+// selected and forwards key presses to the face page.
+class CView : public QWidget {
+    Q_OBJECT
+public:
+    CView(CFaceFrame& face, QWidget* parent = nullptr);
+    ~CView() override;
+
+    // Panel placeholders of the layout, in dialog units.
+    enum Placeholder { kFacesList, kPageBar, kFacePage, kPageArea, kSearchBar, kGallery };
+    static QRect PlaceholderUnits(Placeholder p);
+    QRect PlaceholderRect(Placeholder p) const; // in pixels
+    const DialogUnits& Units() const { return m_units; }
+
+    // Pages of the page area.
+    void SelectPage(int id);
+    int ActivePage() const { return m_activePage; }
+    QWidget* Page(int id) const;
+
+    // After any change of the current face.
+    void UpdateCycle();
+    void RefreshActivePage();
+    // Parses a face code into the current face; false (face unchanged) when
+    // it cannot be read.
+    bool ApplyFaceText(const QString& text);
+
+    // Face history steps (undo -1, redo +1).
+    void StepHistory(int delta);
+    const CFaceHistory& History() const { return m_history; }
+
+    int ChangeCounter() const { return m_changes; }
+    bool FaceHasCurrentSlot() const;
+
+    // Panel visibility and the client size that fits the shown panels.
+    void ShowFacesList(bool show);
+    void ShowInterpretation(bool show);
+    void ShowGallery(bool show);
+    QSize FittingSize(bool facesList, bool interpretation, bool gallery) const;
+
+    // While a modal dialog is open, keys are not forwarded to the pages.
+    void SetModalOpen(bool open) { m_modalOpen = open; }
+    bool IsModalOpen() const { return m_modalOpen; }
+
+    // One random step of the face (what the timer does while no slot is
+    // selected), without the update cycle.
+    void RandomStep();
+    CCrtRandom& Random() { return m_random; }
+    // Stops or restarts the 100 ms timer.
+    void SetTimerRunning(bool on);
+
+    CFaceFrame& Face() { return m_face; }
+    CPageFace* FacePage() const { return m_pageFace; }
+    CPageFate* FatePage() const { return m_pageFate; }
+    CPageDesc* PageBar() const { return m_pageDesc; }
+    QComboBox* NameBox() const { return m_nameBox; }
+    QWidget* FacesListBar() const { return m_facesBar; }
+    QWidget* GalleryStrip() const { return m_gallery; }
+
+    // The second half of the update cycle's refresh: hooks for pages that
+    // are built elsewhere.
+    void SetRecompute(std::function<QString()> recompute) { m_recompute = std::move(recompute); }
+
+signals:
+    // A frame command started from a page (page bar, face page).
+    void commandRequested(int id);
+    // A hint for the status bar.
+    void hint(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool ForwardsKeysFrom(QObject* watched) const;
+    void RecomputeAndRecord();
+    void PlacePanels();
+
+    CFaceFrame& m_face;
+    DialogUnits m_units;
+    CFaceHistory m_history;
+    CCrtRandom m_random;
+    int m_activePage = -1;
+    int m_changes = 0;
+    bool m_modalOpen = false;
+    QBasicTimer m_timer;
+    std::function<QString()> m_recompute;
+
+    QWidget* m_facesBar = nullptr;
+    QComboBox* m_nameBox = nullptr;
+    CPageDesc* m_pageDesc = nullptr;
+    CPageFace* m_pageFace = nullptr;
+    CPageFate* m_pageFate = nullptr;
+    std::array<QWidget*, 4> m_pages{}; // photo, diagram, text, type
+    QFrame* m_searchBar = nullptr;
+    QFrame* m_gallery = nullptr;
+};
+
+} // namespace mienlore
