@@ -1,5 +1,6 @@
 #include "analysis/ui/PageFate.h"
 
+#include "analysis/FateFrame.h"
 #include "analysis/ui/FateHist.h"
 #include "analysis/ui/FateTemper.h"
 #include "shell/ui/DialogUnits.h"
@@ -206,6 +207,23 @@ void CPageFate::SetSummary(const QString& summary) {
 void CPageFate::SetMale(bool male) {
     m_male = male;
     m_men->setIcon(MenIcon(male));
+}
+
+void CPageFate::Refresh(const CFateFrame& fate, const QString& summary) {
+    for (const BarDef& def : Bars()) {
+        const CFateFrame::Indicator ind = fate.GetIndicator(def.indicator);
+        if (ind.changed || Bar(def.indicator)->Value() < 0)
+            SetTraitValue(def.indicator, ind.value);
+    }
+    const CFateFrame::Indicator ener = fate.GetIndicator(2540);
+    const CFateFrame::Indicator acti = fate.GetIndicator(2530);
+    if (ener.changed || acti.changed || m_temper->X() < 0)
+        SetTemperPoint(ener.value, acti.value);
+    SetProfession(QString::fromStdString(fate.ProfessionName()));
+    SetTemperament(QString::fromStdString(fate.TemperamentName()));
+    SetConfidence(fate.GetIndicator(2800).value);
+    SetSummary(summary);
+    SetMale(fate.IsMale());
 }
 
 QString CPageFate::TemperamentText() const {

@@ -13,6 +13,7 @@ class QToolButton;
 
 namespace mienlore {
 
+class CFateFrame;
 class CFateHist;
 class CFateTemper;
 class DialogUnits;
@@ -48,6 +49,9 @@ public:
     void SetConfidence(int percent);
     void SetSummary(const QString& summary);
     void SetMale(bool male);
+    // Reads the analysis' results into the page: bars and diagram where
+    // their values changed (or were never shown), names, confidence, summary.
+    void Refresh(const CFateFrame& fate, const QString& summary);
     bool IsMale() const { return m_male; }
 
     QString TemperamentText() const;

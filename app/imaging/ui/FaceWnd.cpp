@@ -1,7 +1,7 @@
 #include "imaging/ui/FaceWnd.h"
 
 #include "model/FaceFrame.h"
-#include "resources/StringTable.h"
+#include "shell/ui/UiStrings.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -58,7 +58,7 @@ QColor FromColorRef(std::uint32_t c) {
 CFaceWnd::CFaceWnd(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("faceWnd"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(false);
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void CFaceWnd::Render(const QString& caption) {
@@ -95,8 +95,7 @@ void CFaceWnd::SetHintMode(int mode) {
 }
 
 QString CFaceWnd::HintText() const {
-    const char* text = ResourceString(21900 + static_cast<unsigned>(m_hintMode));
-    return text ? QString::fromUtf8(text) : QString();
+    return UiString(21900 + m_hintMode);
 }
 
 int CFaceWnd::HitTest(QPoint windowPos) const {
@@ -118,7 +117,11 @@ void CFaceWnd::paintEvent(QPaintEvent*) {
     if (m_look.showHints) {
         const QString hint = HintText();
         if (!hint.isEmpty()) {
-            const QFont f = CaptionFont(14, 400);
+            // Smaller type when the hint would not fit the window.
+            QFont f = CaptionFont(14, 400);
+            for (int px = 13; px >= 9 && QFontMetrics(f).horizontalAdvance(hint) > width() - 8;
+                 --px)
+                f.setPixelSize(px);
             p.setFont(f);
             p.setPen(QColor(0, 128, 0));
             const QFontMetrics fm(f);

@@ -2,8 +2,8 @@
 
 #include "imaging/ui/FaceWnd.h"
 #include "model/FaceFrame.h"
+#include "model/FaceNames.h"
 #include "model/ui/PictList.h"
-#include "model/ui/SlotNames.h"
 #include "shell/ui/DialogUnits.h"
 #include "shell/ui/UiStrings.h"
 
@@ -122,6 +122,11 @@ CPageFace::CPageFace(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
     m_cent = MakeButton(2050, QStringLiteral("Cent"), du.Rect(263, 193, 12, 13));
     m_smooth = MakeButton(2399, QStringLiteral("s"), du.Rect(85, 193, 12, 13));
     m_smooth->hide();
+    for (QToolButton* small : {m_cent, m_smooth}) {
+        QFont f = small->font();
+        f.setPixelSize(std::max(small->height() - 5, 7));
+        small->setFont(f);
+    }
     m_emp->setToolTip(UiString(2041));
     m_cent->setToolTip(UiString(2050));
     m_scro->setToolTip(QStringLiteral("Next variant"));
@@ -278,7 +283,7 @@ void CPageFace::RefreshControls() {
 
     QStringList names;
     for (int i = 0; i < item->Shapes(); ++i)
-        names << ShapeName(*item, i);
+        names << QString::fromStdString(ShapeName(*item, i, UiStringOverride()));
     const int slotId = m_slot;
     m_list->Fill(names, [this, slotId](int shape) -> QImage {
         if (!m_pictures || m_slot != slotId)
@@ -293,7 +298,7 @@ void CPageFace::RefreshControls() {
     m_variants->clear();
     if (item->Variants() > 1) {
         for (int j = 0; j < item->Variants(); ++j)
-            m_variants->addItem(VariantName(*item, j));
+            m_variants->addItem(QString::fromStdString(VariantName(*item, j, UiStringOverride())));
         m_variants->setCurrentIndex(item->GetVariant());
     }
 

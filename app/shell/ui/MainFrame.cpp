@@ -59,8 +59,9 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
     auto* ready = new QLabel(StatusText(kIdleMessage), statusBar());
     statusBar()->addWidget(ready, 1);
 
-    m_view = new CView(m_globals.face, this);
+    m_view = new CView(m_globals.face, m_globals.fate, this);
     setCentralWidget(m_view);
+    m_view->setFocus();
     connect(m_view, &CView::commandRequested, this, [this](int id) { OnCommand(id); });
     connect(m_view, &CView::hint, this,
             [this](const QString& text) { statusBar()->showMessage(text, 4000); });
@@ -209,6 +210,7 @@ void CMainFrame::InstallHandlers() {
     for (int slot : {kSlotForehead, kSlotCheekBones, kSlotChin, kSlotEyes, kSlotEyebrows, kSlotNose,
                      kSlotLips, kSlotEars, kSlotHair, kSlotMoustache, kSlotBeard, kSlotGlasses})
         SetCommand(slot, {[face, slot] { face->SelectSlot(slot); }, {}});
+    SetCommand(kMenWomen, {[view] { view->ToggleMale(); }, {}});
     SetCommand(kRandomize, {[face] { face->EndSelection(); }, {}});
     SetCommand(kHideItem, {[face] { face->HideItem(); }, hasSlot});
     SetCommand(kNextVariant, {[face] { face->NextVariant(); }, hasSlot});

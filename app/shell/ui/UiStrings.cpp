@@ -3,14 +3,32 @@
 #include "resources/StringTable.h"
 
 namespace mienlore {
+namespace {
+
+StringOverride& Override() {
+    static StringOverride strings;
+    return strings;
+}
+
+} // namespace
+
+void SetUiStringOverride(StringOverride strings) {
+    Override() = std::move(strings);
+}
+const StringOverride& UiStringOverride() {
+    return Override();
+}
 
 QString UiString(int id, int maxChars) {
-    if (id <= 0)
+    if (id <= 0 || maxChars <= 0)
         return {};
-    const char* text = ResourceString(static_cast<unsigned>(id));
-    if (!text)
-        return {};
-    return QString::fromUtf8(text).left(maxChars);
+    const unsigned uid = static_cast<unsigned>(id);
+    if (uid <= kMaxStringId)
+        return QString::fromStdString(
+            LoadInterfaceString(uid, static_cast<std::size_t>(maxChars) + 1, Override()));
+    // Command texts above the language's range come from the built-in table.
+    const char* text = ResourceString(uid);
+    return text ? QString::fromUtf8(text).left(maxChars) : QString();
 }
 
 QString StatusText(int id) {

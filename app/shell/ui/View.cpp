@@ -1,5 +1,6 @@
 #include "shell/ui/View.h"
 
+#include "analysis/FateFrame.h"
 #include "analysis/ui/PageFate.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
@@ -88,10 +89,11 @@ QRect CView::PlaceholderRect(Placeholder p) const {
     return m_units.Rect(u.x(), u.y(), u.width(), u.height());
 }
 
-CView::CView(CFaceFrame& face, QWidget* parent)
-    : QWidget(parent), m_face(face), m_units(font()),
+CView::CView(CFaceFrame& face, CFateFrame& fate, QWidget* parent)
+    : QWidget(parent), m_face(face), m_fate(fate), m_units(font()),
       m_random(static_cast<std::uint32_t>(std::time(nullptr))) {
     setObjectName(QStringLiteral("view"));
+    setFocusPolicy(Qt::StrongFocus);
 
     m_facesBar = MakeFacesListBar(m_units, this, &m_nameBox);
     m_facesBar->setGeometry(PlaceholderRect(kFacesList));
@@ -113,6 +115,8 @@ CView::CView(CFaceFrame& face, QWidget* parent)
     m_pages[2] = MakeEmptyPanel(this, QStringLiteral("pageText"));
     m_pages[3] = MakeEmptyPanel(this, QStringLiteral("pageType"));
     m_pageFate = new CPageFate(m_units, this);
+    m_fate.BindFace(&m_face);
+    connect(m_pageFate, &CPageFate::maleToggled, this, &CView::ToggleMale);
     m_pages[1] = m_pageFate;
     for (QWidget* page : m_pages)
         page->hide();
@@ -126,6 +130,10 @@ CView::CView(CFaceFrame& face, QWidget* parent)
     qApp->installEventFilter(this);
     SelectPage(cmd::kPageHist);
     resize(FittingSize(true, true, true));
+    // The start face is analysed and becomes the first history entry, so
+    // that the first change can be undone.
+    RecomputeAndRecord();
+    m_pageFace->RenderFace();
 }
 
 CView::~CView() {
@@ -179,9 +187,21 @@ bool CView::FaceHasCurrentSlot() const {
     return m_pageFace->HasCurrentSlot();
 }
 
-void CView::RecomputeAndRecord() {
-    const QString summary = m_recompute ? m_recompute() : QString();
+void CView::RefreshAnalysis() {
+    m_fate.Recompute(true);
+    const QString summary = QString::fromStdString(m_fate.GetSummary());
+    m_pageFate->Refresh(m_fate, summary);
     m_pageFace->SetCaption(summary);
+}
+
+void CView::ToggleMale() {
+    m_fate.SetMale(!m_fate.IsMale());
+    RefreshAnalysis();
+    m_pageFace->RenderFace();
+}
+
+void CView::RecomputeAndRecord() {
+    RefreshAnalysis();
     m_history.Append(m_face);
     m_pageFace->SetHistoryState(m_history.CanUndo(), m_history.CanRedo());
 }

@@ -17,6 +17,7 @@ class QComboBox;
 namespace mienlore {
 
 class CFaceFrame;
+class CFateFrame;
 class CPageDesc;
 class CPageFace;
 class CPageFate;
@@ -28,7 +29,7 @@ class CPageFate;
 class CView : public QWidget {
     Q_OBJECT
 public:
-    CView(CFaceFrame& face, QWidget* parent = nullptr);
+    CView(CFaceFrame& face, CFateFrame& fate, QWidget* parent = nullptr);
     ~CView() override;
 
     // Panel placeholders of the layout, in dialog units.
@@ -81,9 +82,12 @@ public:
     QWidget* FacesListBar() const { return m_facesBar; }
     QWidget* GalleryStrip() const { return m_gallery; }
 
-    // The second half of the update cycle's refresh: hooks for pages that
-    // are built elsewhere.
-    void SetRecompute(std::function<QString()> recompute) { m_recompute = std::move(recompute); }
+    // Recomputes the analysis and shows it on the diagram page and as the
+    // face picture's caption (without counting a change or recording it).
+    void RefreshAnalysis();
+    // Switches the analysis between man and woman and shows the result.
+    void ToggleMale();
+    CFateFrame& Fate() { return m_fate; }
 
 signals:
     // A frame command started from a page (page bar, face page).
@@ -102,6 +106,7 @@ private:
     void PlacePanels();
 
     CFaceFrame& m_face;
+    CFateFrame& m_fate;
     DialogUnits m_units;
     CFaceHistory m_history;
     CCrtRandom m_random;
@@ -109,7 +114,6 @@ private:
     int m_changes = 0;
     bool m_modalOpen = false;
     QBasicTimer m_timer;
-    std::function<QString()> m_recompute;
 
     QWidget* m_facesBar = nullptr;
     QComboBox* m_nameBox = nullptr;

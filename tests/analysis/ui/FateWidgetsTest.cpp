@@ -1,0 +1,112 @@
+#include "analysis/FateFrame.h"
+#include "analysis/ui/FateColours.h"
+#include "analysis/ui/FateHist.h"
+#include "analysis/ui/FateTemper.h"
+#include "analysis/ui/PageFate.h"
+#include "model/FaceFrame.h"
+#include "shell/ui/DialogUnits.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace mienlore;
+
+TEST(FateColours, StyleWhiteInvertsEachComponent) {
+    EXPECT_EQ(StyledColour(0x808080, 1), QColor(127, 127, 127));
+    EXPECT_EQ(StyledColour(0x000000, 1), QColor(255, 255, 255));
+    EXPECT_EQ(StyledColour(0x0000FF, 1), QColor(0, 255, 255)); // red becomes cyan
+    EXPECT_EQ(StyledColour(0x0000FF, 0), QColor(255, 0, 0));   // Black: unchanged
+    const FateColours black = MakeFateColours(0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(black.grid, QColor(0, 0, 0));
+    EXPECT_EQ(DefaultFateColours().grid, QColor(255, 255, 255));
+}
+
+TEST(FateHist, BarSpansFollowTheSideRules) {
+    CFateHist one(2640, false);
+    one.resize(108, 20);                            // inner width 100 from x 4
+    EXPECT_EQ(one.BarSpan(), std::make_pair(0, 0)); // no value: no bar
+    one.SetValue(0);
+    EXPECT_EQ(one.BarSpan().first, one.BarSpan().second); // 0 draws nothing
+    one.SetValue(72);
+    EXPECT_EQ(one.BarSpan(), std::make_pair(4, 76));
+    one.SetValue(250);
+    EXPECT_EQ(one.Value(), 100);
+
+    CFateHist two(2580, true);
+    two.resize(108, 20);
+    two.SetValue(50);
+    EXPECT_EQ(two.BarSpan().first, two.BarSpan().second); // 50 draws nothing
+    two.SetValue(0);
+    EXPECT_EQ(two.BarSpan(), std::make_pair(4, 54)); // all of the left half
+    two.SetValue(80);
+    EXPECT_EQ(two.BarSpan(), std::make_pair(54, 84));
+    EXPECT_EQ(two.LowLabelId(), 2582);
+    EXPECT_EQ(two.HighLabelId(), 2584);
+}
+
+TEST(FateTemper, TakesOnlyNewPairsWithinRange) {
+    CFateTemper t;
+    t.resize(110, 110);
+    EXPECT_FALSE(t.SetPoint(101, 50));
+    EXPECT_FALSE(t.SetPoint(50, -1));
+    EXPECT_EQ(t.X(), -1);
+    EXPECT_TRUE(t.SetPoint(15, 50));
+    EXPECT_FALSE(t.SetPoint(15, 50)); // same pair: no repaint
+    EXPECT_EQ(t.X(), 15);
+}
+
+TEST(FateTemper, PointerTipUsesIntegerSteps) {
+    CFateTemper t;
+    t.resize(110, 110); // box 100 x 100 at (5, 5) with pointer width 3
+    const QRect box = t.CircleBox();
+    EXPECT_EQ(box, QRect(5, 5, 100, 100));
+    t.SetPoint(50, 50);
+    EXPECT_EQ(t.PointerTip(), QPoint(55, 55)); // length 0: only the centre
+    t.SetPoint(100, 50);
+    EXPECT_EQ(t.PointerTip(), QPoint(55 + 50 * 50 / 80, 55)); // towards "Activity"
+    t.SetPoint(15, 88);
+    EXPECT_EQ(t.PointerTip(), QPoint(55 + 50 * -35 / 80, 55 - 50 * 38 / 80));
+    // Painting at any size must not fail.
+    t.resize(3, 3);
+    t.grab();
+}
+
+TEST(PageFate, ShowsWhatTheAnalysisReports) {
+    CFaceFrame face(MIENLORE_PROGRAM_FOLDER);
+    CFateFrame fate(FateTextFiles{MIENLORE_PROGRAM_FOLDER});
+    ASSERT_TRUE(fate.BindFace(&face));
+    fate.Recompute(true);
+    CPageFate page(DialogUnits(7, 16));
+    page.Refresh(fate, QString::fromStdString(fate.GetSummary()));
+
+    // The start face: nervous, worker, 60 % confident.
+    EXPECT_EQ(page.TemperamentText(), "Nervous");
+    EXPECT_EQ(page.ProfessionText(), "Worker, Official");
+    EXPECT_EQ(page.ConfidenceText(), "60%");
+    EXPECT_EQ(page.Bar(2640)->Value(), 72); // intellect
+    EXPECT_EQ(page.Bar(2590)->Value(), 43); // self-confidence, inverted
+    EXPECT_EQ(page.Bar(2620)->Value(), 88); // will power, inverted
+    EXPECT_EQ(page.Diagram()->X(), 15);     // activity
+    EXPECT_EQ(page.Diagram()->Y(), 50);     // extroversion
+    EXPECT_EQ(page.Label(2644)->text(), "72 %");
+    EXPECT_EQ(page.Label(2582)->text(), "Optimism");
+    EXPECT_EQ(page.Label(2584)->text(), "Pessimism");
+    EXPECT_EQ(page.Bars().size(), 12u);
+    for (int id : CFateTemper::kLabelIds) {
+        if (id != 2680) {
+            EXPECT_NE(page.Label(id), nullptr) << id;
+        }
+    }
+
+    // An empty face: every bar at 50, nothing recognised.
+    for (int i = 0; i < kMainSlotCount; ++i)
+        face.Item(i).SetShape(face.Item(i).Shapes() - 1);
+    fate.Recompute(true);
+    page.Refresh(fate, QString::fromStdString(fate.GetSummary()));
+    EXPECT_EQ(page.Bar(2640)->Value(), 50);
+    EXPECT_EQ(page.ConfidenceText(), "0%");
+    EXPECT_EQ(page.SummaryText(), "Not recognized");
+    EXPECT_EQ(page.TemperamentText(), "Unrecognized");
+}

@@ -1,0 +1,200 @@
+#include "shell/ui/MainFrame.h"
+#include "model/ui/PageFace.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/View.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace mienlore;
+
+namespace {
+
+// A key press as a user makes it: to the widget with the keyboard focus.
+void KeyClick(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, key, modifiers);
+}
+
+} // namespace
+
+namespace {
+
+struct FrameFixture : ::testing::Test {
+    CAppGlobals globals{MIENLORE_PROGRAM_FOLDER};
+    CMainFrame frame{globals};
+    void SetUp() override {
+        frame.show();
+        QApplication::processEvents();
+    }
+    QStringList MenuTexts(int index) {
+        QStringList texts;
+        const QList<QAction*> menus = frame.menuBar()->actions();
+        int i = 0;
+        for (QAction* m : menus) {
+            if (m->isSeparator())
+                continue;
+            if (i++ == index)
+                for (QAction* a : m->menu()->actions())
+                    texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(FrameFixture, MenuHoldsEveryItemInOrderWithSeparators) {
+    QStringList titles;
+    for (QAction* m : frame.menuBar()->actions())
+        titles << (m->isSeparator() ? QStringLiteral("|") : m->text());
+    // The separator pushes Help to the right end of the bar.
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Find", "|", "&Help"}));
+
+    EXPECT_EQ(MenuTexts(0),
+              (QStringList{QStringLiteral("&Open…\tCtrl+O"), QStringLiteral("&Save As…\tCtrl+S"),
+                           "Open picture...", "-", "Open gallery...", "Save to gallery...", "-",
+                           QStringLiteral("&Print…\tCtrl+P"), "Print Pre&view",
+                           QStringLiteral("P&age Setup…"), "-", "Save As WEB Page",
+                           QStringLiteral("Save Face Image…"), "-", "Exit"}));
+    const QStringList edit = MenuTexts(1);
+    ASSERT_EQ(edit.size(), 26);
+    EXPECT_EQ(edit[2], "Head \tCtrl+1");
+    EXPECT_EQ(edit[10], "-");
+    EXPECT_EQ(edit[14], "Glasses \tCtrl+G");
+    EXPECT_EQ(edit[25], "Photo-robot\tCtrl+P");
+    EXPECT_EQ(MenuTexts(2), (QStringList{"Interpretation", "Gallery", "&Status Bar", "-",
+                                         "Face Traits", "Diagram", "Text", "PType"}));
+    EXPECT_EQ(MenuTexts(4), (QStringList{"Help Topics", QStringLiteral("Ti&p of the Day…"), "-",
+                                         "Web Site", "Technical Support", "-", "&About Mienlore"}));
+}
+
+TEST_F(FrameFixture, CtrlPPrintsAndTheSecondEntryOfAKeyIsIgnored) {
+    EXPECT_EQ(frame.Action(57607)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_TRUE(frame.Action(1900)->shortcut().isEmpty());
+    // Menu texts with an accelerator but no table entry get no shortcut.
+    EXPECT_TRUE(frame.Action(2300)->shortcut().isEmpty());
+    EXPECT_TRUE(frame.Action(2340)->shortcut().isEmpty());
+    EXPECT_EQ(frame.Action(2050)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_EQ(frame.Action(2310)->shortcut(),
+              QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus));
+
+    int printed = 0;
+    frame.SetCommand(57607, {[&] { ++printed; }, {}});
+    frame.IdleUpdate();
+    KeyClick(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(printed, 1);
+}
+
+TEST_F(FrameFixture, StatusTextsAndToolTipsComeFromTheStringTable) {
+    EXPECT_EQ(frame.Action(57601)->statusTip(), "Open an existing list");
+    EXPECT_EQ(frame.Action(57601)->toolTip(), "Open");
+    EXPECT_EQ(frame.Action(2340)->statusTip(), "Save List (Ctrl+S)");
+    EXPECT_EQ(frame.Action(57604)->toolTip(), "Save as");
+
+    QMenu* view = frame.menuBar()->actions()[2]->menu();
+    view->popup(QPoint(0, 0));
+    view->setActiveAction(frame.Action(32772));
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Show or hide the interpretation window");
+}
+
+TEST_F(FrameFixture, StartsWithPanelsShownToolbarsHiddenAndTheDiagramPage) {
+    EXPECT_TRUE(frame.Toolbar(128)->isHidden());
+    EXPECT_TRUE(frame.Toolbar(130)->isHidden());
+    EXPECT_TRUE(frame.statusBar()->isVisible());
+    EXPECT_TRUE(frame.IsFacesListShown() && frame.IsInterpretationShown() &&
+                frame.IsGalleryShown());
+    EXPECT_TRUE(frame.Action(32772)->isChecked());
+    EXPECT_TRUE(frame.Action(32774)->isChecked());
+    EXPECT_TRUE(frame.Action(59393)->isChecked());
+    EXPECT_EQ(frame.View()->ActivePage(), 2360);
+    EXPECT_TRUE(frame.Action(2360)->isChecked());
+
+    const QList<QAction*> buttons128 = frame.Toolbar(128)->actions();
+    ASSERT_EQ(buttons128.size(), 16);
+    EXPECT_EQ(buttons128[1]->data().toInt(), 57604);
+    EXPECT_TRUE(buttons128[2]->isSeparator());
+    EXPECT_FALSE(buttons128[0]->icon().isNull());
+}
+
+TEST_F(FrameFixture, CommandsWithoutHandlersStayDisabled) {
+    frame.IdleUpdate();
+    for (int id : {57601, 32620, 32777, 1900, 57670, 57664, 2021, 32600})
+        EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
+    EXPECT_FALSE(frame.OnCommand(57601));
+    for (int id : {2100, 2040, 2010, 32772, 2360, 57665})
+        EXPECT_TRUE(frame.Action(id)->isEnabled()) << id;
+}
+
+TEST_F(FrameFixture, PrintAndExportsNeedACurrentSlot) {
+    for (int id : {57607, 57609, 32600, 32602})
+        frame.SetCommand(id, {[] {}, {}});
+    frame.IdleUpdate();
+    EXPECT_TRUE(frame.Action(57607)->isEnabled());
+    frame.OnCommand(2010); // Randomize ends the selection
+    frame.IdleUpdate();
+    for (int id : {57607, 57609, 32600, 32602})
+        EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
+    frame.OnCommand(2130);
+    frame.IdleUpdate();
+    EXPECT_TRUE(frame.Action(32602)->isEnabled());
+}
+
+TEST_F(FrameFixture, HidingTheInterpretationNarrowsTheFrameAndKeepsItsCorner) {
+    frame.move(40, 30);
+    QApplication::processEvents();
+    const QPoint corner = frame.pos();
+    const int faceRight = frame.View()->PlaceholderRect(CView::kFacePage).x() +
+                          frame.View()->PlaceholderRect(CView::kFacePage).width();
+    const int wide = frame.width();
+    frame.OnCommand(32772);
+    QApplication::processEvents();
+    EXPECT_FALSE(frame.Action(32772)->isChecked());
+    EXPECT_LT(frame.width(), wide);
+    EXPECT_EQ(frame.View()->width(), faceRight + 8);
+    EXPECT_EQ(frame.pos(), corner);
+    frame.OnCommand(32772);
+    QApplication::processEvents();
+    EXPECT_EQ(frame.width(), wide);
+}
+
+TEST_F(FrameFixture, AcceleratorsSelectSlotsAndPages) {
+    KeyClick(Qt::Key_4, Qt::ControlModifier);
+    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), 2130);
+    KeyClick(Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), 2180);
+    frame.OnCommand(2300);
+    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), 2300);
+    frame.OnCommand(2361);
+    frame.IdleUpdate();
+    EXPECT_EQ(frame.View()->ActivePage(), 2361);
+    EXPECT_TRUE(frame.Action(2361)->isChecked());
+    EXPECT_FALSE(frame.Action(2360)->isChecked());
+}
+
+TEST_F(FrameFixture, CtrlHSelectsTheHairWithoutClearingTheFace) {
+    const std::string before = globals.face.Encode();
+    KeyClick(Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(globals.face.Encode(), before);
+    KeyClick(Qt::Key_H);
+    EXPECT_TRUE(globals.face.IsBlank());
+    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), 2100);
+}
+
+TEST_F(FrameFixture, StatusBarToggleKeepsTheCheckMarkInStep) {
+    frame.OnCommand(59393);
+    EXPECT_TRUE(frame.statusBar()->isHidden());
+    EXPECT_FALSE(frame.Action(59393)->isChecked());
+    frame.OnCommand(59393);
+    EXPECT_FALSE(frame.statusBar()->isHidden());
+}
