@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QColor>
+#include "shell/Params.h"
 
-#include <cstdint>
+#include <QColor>
 
 namespace mienlore {
 
 // The colours the diagram page and its drawing windows paint with, after the
-// style rule: under the "White" style every component c becomes 255 - c.
+// style rule (under the "White" style every component c becomes 255 - c).
 struct FateColours {
     QColor text;       // labels
     QColor line;       // "Diagram": bars, pointer and ring
@@ -17,12 +17,11 @@ struct FateColours {
     QColor grid;       // the diagram's grid: black, white under the "White" style
 };
 
-// A platform colour value (red in the low byte) through the style rule.
-QColor StyledColour(std::uint32_t colorref, int style);
+// A QColor of a platform colour value (red in the low byte).
+QColor QColorOf(Colour colour);
 
-// The colour set from the stored colour values and style.
-FateColours MakeFateColours(std::uint32_t text, std::uint32_t line, std::uint32_t window,
-                            std::uint32_t minimum, std::uint32_t maximum, int style);
+// The colour set of these diagram settings.
+FateColours MakeFateColours(const CFateParams& fate);
 
 // The colour set of the default settings.
 FateColours DefaultFateColours();

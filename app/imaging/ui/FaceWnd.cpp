@@ -63,6 +63,8 @@ CFaceWnd::CFaceWnd(QWidget* parent) : QWidget(parent) {
 
 void CFaceWnd::Render(const QString& caption) {
     m_caption = caption;
+    if (m_lookSource)
+        m_look = m_lookSource();
     const QSize size = this->size().expandedTo(QSize(1, 1));
     QImage image(size, QImage::Format_RGB32);
     image.fill(FromColorRef(m_look.faceColour));

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 namespace mienlore {
 
@@ -30,6 +31,8 @@ public:
 
     void BindFace(CFaceFrame* face) { m_face = face; }
     void SetLook(const FaceWndLook& look) { m_look = look; }
+    // Where the look comes from; asked before every render.
+    void SetLookSource(std::function<FaceWndLook()> source) { m_lookSource = std::move(source); }
     const FaceWndLook& Look() const { return m_look; }
     void SetFaceColour(std::uint32_t colour) { m_look.faceColour = colour; }
 
@@ -65,6 +68,7 @@ private:
 
     CFaceFrame* m_face = nullptr;
     FaceWndLook m_look;
+    std::function<FaceWndLook()> m_lookSource;
     QString m_caption;
     QImage m_cache;
     int m_hintMode = 0;

@@ -3,10 +3,12 @@
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
+#include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MenuTable.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
+#include "shell/ui/WidgetPlacement.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -59,7 +61,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
     auto* ready = new QLabel(StatusText(kIdleMessage), statusBar());
     statusBar()->addWidget(ready, 1);
 
-    m_view = new CView(m_globals.face, m_globals.fate, this);
+    m_view = new CView(m_globals, this);
     setCentralWidget(m_view);
     m_view->setFocus();
     connect(m_view, &CView::commandRequested, this, [this](int id) { OnCommand(id); });
@@ -79,6 +81,10 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
         TogglePanel(id);
     TogglePanel(kToggleToolbar);
     IdleUpdate();
+
+    WindowPlacement& placement = m_globals.params.placements[kPlacementMain];
+    if (placement.valid)
+        RestoreWidgetPlacement(*this, placement, true);
 }
 
 CMainFrame::~CMainFrame() {
@@ -91,6 +97,7 @@ void CMainFrame::CreateActions() {
             return m_actions[id];
         auto* a = new QAction(text, this);
         a->setData(id);
+        SetCommandId(a, id);
         a->setObjectName(QStringLiteral("cmd%1").arg(id));
         a->setStatusTip(StatusText(id));
         const QString tip = ToolTipText(id);
@@ -142,10 +149,11 @@ void CMainFrame::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setStyle(new MenuBarStyle(QApplication::style()->name()));
     bar->style()->setParent(bar);
+    QAction* rightEnd = nullptr;
     for (const MenuDef& def : MainMenuDefs()) {
-        if (def.rightAligned)
-            bar->addSeparator();
         QMenu* menu = bar->addMenu(QString::fromUtf8(def.title));
+        if (def.rightAligned && !rightEnd)
+            rightEnd = menu->menuAction();
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::IdleUpdate);
         for (const MenuItemDef& item : def.items) {
             if (item.id == 0)
@@ -154,6 +162,9 @@ void CMainFrame::CreateMenus() {
                 menu->addAction(m_actions.at(item.id));
         }
     }
+    TranslateMenuBar(m_globals.lang, bar);
+    if (rightEnd)
+        bar->insertSeparator(rightEnd);
 }
 
 void CMainFrame::CreateToolbars() {
@@ -210,6 +221,7 @@ void CMainFrame::InstallHandlers() {
     for (int slot : {kSlotForehead, kSlotCheekBones, kSlotChin, kSlotEyes, kSlotEyebrows, kSlotNose,
                      kSlotLips, kSlotEars, kSlotHair, kSlotMoustache, kSlotBeard, kSlotGlasses})
         SetCommand(slot, {[face, slot] { face->SelectSlot(slot); }, {}});
+    SetCommand(kSmooth, {[view] { view->ToggleSmoothing(); }, {}});
     SetCommand(kMenWomen, {[view] { view->ToggleMale(); }, {}});
     SetCommand(kRandomize, {[face] { face->EndSelection(); }, {}});
     SetCommand(kHideItem, {[face] { face->HideItem(); }, hasSlot});
@@ -347,7 +359,7 @@ void CMainFrame::FitToPanels() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // The window placement is captured here once the settings exist.
+    m_globals.params.placements[kPlacementMain] = CaptureWidgetPlacement(*this);
     QMainWindow::closeEvent(event);
 }
 

@@ -2,9 +2,12 @@
 
 #include "analysis/FateFrame.h"
 #include "analysis/ui/PageFate.h"
+#include "imaging/ui/FaceWnd.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
+#include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
+#include "shell/ui/DialogTranslator.h"
 #include "shell/ui/PageDesc.h"
 #include "shell/ui/UiStrings.h"
 
@@ -89,16 +92,29 @@ QRect CView::PlaceholderRect(Placeholder p) const {
     return m_units.Rect(u.x(), u.y(), u.width(), u.height());
 }
 
-CView::CView(CFaceFrame& face, CFateFrame& fate, QWidget* parent)
-    : QWidget(parent), m_face(face), m_fate(fate), m_units(font()),
-      m_random(static_cast<std::uint32_t>(std::time(nullptr))) {
+CView::CView(CAppGlobals& globals, QWidget* parent)
+    : QWidget(parent), m_face(globals.face), m_fate(globals.fate), m_params(globals.params),
+      m_units(font()), m_random(static_cast<std::uint32_t>(std::time(nullptr))) {
     setObjectName(QStringLiteral("view"));
     setFocusPolicy(Qt::StrongFocus);
 
     m_facesBar = MakeFacesListBar(m_units, this, &m_nameBox);
+    SetDialogId(m_facesBar, 152);
     m_facesBar->setGeometry(PlaceholderRect(kFacesList));
 
+    SetDialogId(this, 140);
     m_pageFace = new CPageFace(m_face, m_units, this);
+    SetDialogId(m_pageFace, 150);
+    m_pageFace->FaceWindow()->SetLookSource([&params = m_params] {
+        FaceWndLook look;
+        look.faceColour = params.face.faceColour;
+        look.fillColour = params.face.fillColour;
+        look.infoColour = params.face.infoColour;
+        look.showInfo = params.face.showInfo != 0;
+        look.showHints = params.face.tooltips != 0;
+        look.smoothing = params.face.filter;
+        return look;
+    });
     m_pageFace->setGeometry(PlaceholderRect(kFacePage));
     connect(m_pageFace, &CPageFace::faceChanged, this, &CView::UpdateCycle);
     connect(m_pageFace, &CPageFace::undoRequested, this, [this] { StepHistory(-1); });
@@ -106,6 +122,7 @@ CView::CView(CFaceFrame& face, CFateFrame& fate, QWidget* parent)
     connect(m_pageFace, &CPageFace::commandRequested, this, &CView::commandRequested);
 
     m_pageDesc = new CPageDesc(m_units, this);
+    SetDialogId(m_pageDesc, 153);
     m_pageDesc->setGeometry(PlaceholderRect(kPageBar));
     connect(m_pageDesc, &CPageDesc::pageRequested, this, &CView::SelectPage);
     connect(m_pageDesc, &CPageDesc::commandRequested, this, &CView::commandRequested);
@@ -115,6 +132,8 @@ CView::CView(CFaceFrame& face, CFateFrame& fate, QWidget* parent)
     m_pages[2] = MakeEmptyPanel(this, QStringLiteral("pageText"));
     m_pages[3] = MakeEmptyPanel(this, QStringLiteral("pageType"));
     m_pageFate = new CPageFate(m_units, this);
+    SetDialogId(m_pageFate, 161);
+    m_pageFate->SetColourSource([&params = m_params] { return MakeFateColours(params.fate); });
     m_fate.BindFace(&m_face);
     connect(m_pageFate, &CPageFate::maleToggled, this, &CView::ToggleMale);
     m_pages[1] = m_pageFate;
@@ -124,6 +143,13 @@ CView::CView(CFaceFrame& face, CFateFrame& fate, QWidget* parent)
     m_searchBar = MakeEmptyPanel(this, QStringLiteral("searchBar"));
     m_gallery = MakeEmptyPanel(this, QStringLiteral("galleryStrip"));
     PlacePanels();
+
+    // Every panel in the language of the run.
+    TranslateDialog(globals.lang, this, 140);
+    TranslateDialog(globals.lang, m_facesBar, 152);
+    TranslateDialog(globals.lang, m_pageFace, 150);
+    TranslateDialog(globals.lang, m_pageDesc, 153);
+    TranslateDialog(globals.lang, m_pageFate, 161);
 
     m_timer.start(100, this);
     m_pageFace->SelectSlot(cmd::kSlotForehead);
@@ -197,6 +223,11 @@ void CView::RefreshAnalysis() {
 void CView::ToggleMale() {
     m_fate.SetMale(!m_fate.IsMale());
     RefreshAnalysis();
+    m_pageFace->RenderFace();
+}
+
+void CView::ToggleSmoothing() {
+    m_params.face.filter = m_params.face.filter == 0 ? 3 : 0;
     m_pageFace->RenderFace();
 }
 

@@ -16,8 +16,10 @@ class QComboBox;
 
 namespace mienlore {
 
+struct CAppGlobals;
 class CFaceFrame;
 class CFateFrame;
+class CParams;
 class CPageDesc;
 class CPageFace;
 class CPageFate;
@@ -29,7 +31,7 @@ class CPageFate;
 class CView : public QWidget {
     Q_OBJECT
 public:
-    CView(CFaceFrame& face, CFateFrame& fate, QWidget* parent = nullptr);
+    explicit CView(CAppGlobals& globals, QWidget* parent = nullptr);
     ~CView() override;
 
     // Panel placeholders of the layout, in dialog units.
@@ -88,6 +90,8 @@ public:
     // Switches the analysis between man and woman and shows the result.
     void ToggleMale();
     CFateFrame& Fate() { return m_fate; }
+    // The smoothing switch: smoothing 0 becomes 3 ("30%"), any other 0.
+    void ToggleSmoothing();
 
 signals:
     // A frame command started from a page (page bar, face page).
@@ -107,6 +111,7 @@ private:
 
     CFaceFrame& m_face;
     CFateFrame& m_fate;
+    CParams& m_params;
     DialogUnits m_units;
     CFaceHistory m_history;
     CCrtRandom m_random;

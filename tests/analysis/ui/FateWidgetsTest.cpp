@@ -13,14 +13,19 @@
 
 using namespace mienlore;
 
-TEST(FateColours, StyleWhiteInvertsEachComponent) {
-    EXPECT_EQ(StyledColour(0x808080, 1), QColor(127, 127, 127));
-    EXPECT_EQ(StyledColour(0x000000, 1), QColor(255, 255, 255));
-    EXPECT_EQ(StyledColour(0x0000FF, 1), QColor(0, 255, 255)); // red becomes cyan
-    EXPECT_EQ(StyledColour(0x0000FF, 0), QColor(255, 0, 0));   // Black: unchanged
-    const FateColours black = MakeFateColours(0, 0, 0, 0, 0, 0);
-    EXPECT_EQ(black.grid, QColor(0, 0, 0));
-    EXPECT_EQ(DefaultFateColours().grid, QColor(255, 255, 255));
+TEST(FateColours, TheStyleDecidesThePaintedColours) {
+    CFateParams fate;
+    fate.windowColour = Rgb(128, 128, 128);
+    fate.minColour = Rgb(255, 0, 0);
+    fate.style = kStyleWhite;
+    FateColours c = MakeFateColours(fate);
+    EXPECT_EQ(c.background, QColor(127, 127, 127));
+    EXPECT_EQ(c.minimum, QColor(0, 255, 255)); // red becomes cyan
+    EXPECT_EQ(c.grid, QColor(255, 255, 255));  // the black grid turns white
+    fate.style = kStyleBlack;
+    c = MakeFateColours(fate);
+    EXPECT_EQ(c.minimum, QColor(255, 0, 0));
+    EXPECT_EQ(c.grid, QColor(0, 0, 0));
 }
 
 TEST(FateHist, BarSpansFollowTheSideRules) {

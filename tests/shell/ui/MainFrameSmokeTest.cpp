@@ -1,7 +1,9 @@
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/MainFrame.h"
+#include "shell/ui/QtSettingsStore.h"
 #include "shell/ui/StartOptions.h"
 #include "shell/ui/WebPaneLoader.h"
+#include "support/TestSupport.h"
 #include "webpane/WebPaneInterface.h"
 
 #include <QApplication>
@@ -10,7 +12,10 @@
 using namespace mienlore;
 
 TEST(MainFrameSmoke, ShowsAndClosesWithItsTitle) {
-    CAppGlobals globals;
+    test::TempDir dir;
+    CAppGlobals globals(
+        MIENLORE_PROGRAM_FOLDER,
+        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string())));
     CMainFrame frame(globals);
     frame.show();
     QApplication::processEvents();

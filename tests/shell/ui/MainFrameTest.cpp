@@ -1,7 +1,9 @@
 #include "shell/ui/MainFrame.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/ui/QtSettingsStore.h"
 #include "shell/ui/View.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,7 +33,10 @@ void KeyClick(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
 namespace {
 
 struct FrameFixture : ::testing::Test {
-    CAppGlobals globals{MIENLORE_PROGRAM_FOLDER};
+    test::TempDir dir;
+    CAppGlobals globals{
+        MIENLORE_PROGRAM_FOLDER,
+        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
     CMainFrame frame{globals};
     void SetUp() override {
         frame.show();

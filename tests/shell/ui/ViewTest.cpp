@@ -6,6 +6,8 @@
 #include "shell/ui/DialogUnits.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/PageDesc.h"
+#include "shell/ui/QtSettingsStore.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -32,7 +34,10 @@ void KeyClick(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
 namespace {
 
 struct ViewFixture : ::testing::Test {
-    CAppGlobals globals{MIENLORE_PROGRAM_FOLDER};
+    test::TempDir dir;
+    CAppGlobals globals{
+        MIENLORE_PROGRAM_FOLDER,
+        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
     CMainFrame frame{globals};
     CView& view = *frame.View();
     void SetUp() override {
