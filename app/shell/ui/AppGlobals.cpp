@@ -29,7 +29,7 @@ std::optional<std::string> LanguageString(unsigned id) {
 } // namespace
 
 CAppGlobals::LanguageStrings::LanguageStrings(const CLang& lang) {
-    SetUiStringOverride([&lang](unsigned id) { return lang.StringOverride(id); });
+    SetUiStringOverride(lang.Overrides());
 }
 
 CAppGlobals::LanguageStrings::~LanguageStrings() {
