@@ -1,0 +1,38 @@
+#include "imaging/FaceImageFile.h"
+
+#include "imaging/BmpFile.h"
+#include "imaging/ImageFile.h"
+#include "imaging/JpegFile.h"
+
+namespace mienlore {
+
+bool RenderFaceImage(const CFaceCompositor& compositor, CFaceFrame& face, const FaceLook& look,
+                     int saveMode, int windowWidth, int windowHeight, CDevib& image) {
+    const bool reduce = saveMode > 1;
+    const int width = reduce ? kSaveFaceSide : windowWidth;
+    const int height = reduce ? kSaveFaceSide : windowHeight;
+    if (!image.Create(width, height))
+        return false;
+    compositor.DrawFace(image, ImageRect{0, 0, width, height}, face, look);
+    if (reduce)
+        image.BlockAverage(saveMode, saveMode);
+    return !image.IsEmpty();
+}
+
+bool SaveFaceImage(const CFaceCompositor& compositor, CFaceFrame& face, const FaceLook& look,
+                   const std::filesystem::path& path, int saveMode, int windowWidth,
+                   int windowHeight, std::string* error) {
+    CDevib image;
+    if (!RenderFaceImage(compositor, face, look, saveMode, windowWidth, windowHeight, image)) {
+        if (error)
+            *error = "the face picture has no area";
+        return false;
+    }
+    if (IsJpegPath(path)) {
+        const bool reduce = saveMode > 1;
+        return WriteJpeg(image, path, reduce ? 0 : 1, reduce ? 100 : 75, error);
+    }
+    return WriteBmp(image, path, error);
+}
+
+} // namespace mienlore
