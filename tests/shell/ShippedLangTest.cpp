@@ -1,3 +1,4 @@
+#include "resources/LoadString.h"
 #include "resources/StringTable.h"
 #include "shell/Lang.h"
 #include "shell/TextEncoding.h"
@@ -54,14 +55,17 @@ TEST(ShippedLanguages, AreListedByTheirNames) {
 TEST(ShippedLanguages, GermanTranslatesKnownStringsAndNoUnknownOnes) {
     const auto path = ProgramFolder() / "Lang" / "german.lng";
     const std::string text = ReadFileBytes(path);
-    for (const std::string& key : KeysOf(text, "Strings"))
-        EXPECT_NE(ResourceString(static_cast<unsigned>(std::stoul(key))), nullptr)
+    for (const std::string& key : KeysOf(text, "Strings")) {
+        const auto id = static_cast<unsigned>(std::stoul(key));
+        EXPECT_NE(ResourceString(id), nullptr)
             << "german.lng translates string " << key << ", which does not exist";
+        EXPECT_LE(id, kMaxStringId) << "string " << key << " is never looked up";
+    }
 
     CProfileFile file(path);
     EXPECT_EQ(file.GetString("Strings", "2330", ""), "Liste lesen (Strg+O)");
     EXPECT_EQ(file.GetString("Strings", "2692", ""), "Sanguiniker "); // keeps its blank
-    EXPECT_EQ(file.GetString("Strings", "57601", ""), "Eine vorhandene Liste öffnen|Öffnen");
+    EXPECT_EQ(file.GetString("Strings", "32777", ""), "Optionen ändern|Optionen");
     EXPECT_EQ(file.GetString("Menu_0", "57601", ""), "Ö&ffnen…\tStrg+O");
     EXPECT_EQ(file.GetString("Dialog_265", "Dialog_265", ""), "Datei speichern unter");
 }

@@ -28,16 +28,6 @@ int IdOf(const QObject* object, const char* property) {
     return ok ? id : 0;
 }
 
-// The control id the language file knows a widget by; 0 when none.
-int ControlIdOf(const QWidget* widget) {
-    const int id = IdOf(widget, kCtrlIdProperty);
-    if (id != 0)
-        return id;
-    if (qobject_cast<const QLabel*>(widget) != nullptr)
-        return CLang::kStaticTextId;
-    return 0;
-}
-
 QString TextOf(const QWidget* widget) {
     if (const auto* b = qobject_cast<const QAbstractButton*>(widget))
         return b->text();
@@ -67,7 +57,7 @@ int TranslateChildren(const CLang& lang, QWidget* parent, int dialogId) {
         auto* widget = qobject_cast<QWidget*>(child);
         if (widget == nullptr || widget->isWindow() || IdOf(widget, kDialogIdProperty) != 0)
             continue;
-        const int id = ControlIdOf(widget);
+        const int id = IdOf(widget, kCtrlIdProperty);
         const QString current = TextOf(widget);
         if (id != 0 && !current.isEmpty()) {
             const std::string text = lang.ControlText(dialogId, id, current.toStdString());
@@ -83,6 +73,10 @@ int TranslateChildren(const CLang& lang, QWidget* parent, int dialogId) {
 
 void SetControlId(QWidget* widget, int controlId) {
     widget->setProperty(kCtrlIdProperty, controlId);
+}
+
+void SetStaticTextId(QWidget* widget) {
+    SetControlId(widget, CLang::kStaticTextId);
 }
 
 void SetDialogId(QWidget* widget, int dialogId) {

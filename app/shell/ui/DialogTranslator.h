@@ -18,6 +18,10 @@ inline constexpr char kCmdIdProperty[] = "cmdId";       // int: a menu command's
 
 // Marks a widget as the control with the given id.
 void SetControlId(QWidget* widget, int controlId);
+// Marks a label as a static text without an id of its own: all of them in a
+// dialog share the key 65535. Labels that show changing content get no id (or
+// an id of their own) and are never translated.
+void SetStaticTextId(QWidget* widget);
 // Marks a widget as the dialog (or property page) with the given id.
 void SetDialogId(QWidget* widget, int dialogId);
 // Marks an action as the menu command with the given id.
@@ -25,8 +29,8 @@ void SetCommandId(QAction* action, int commandId);
 
 // Translates a dialog: the window title from the caption key, then every
 // control of the dialog that shows a non-empty text (labels, buttons, group
-// boxes, line edits) from the key of its control id. A label without an id
-// is a static text and reads the shared key 65535. Widgets inside a nested
+// boxes, line edits) from the key of its control id; widgets without an id
+// are left alone. Widgets inside a nested
 // widget that carries its own dialog id belong to that dialog and are left
 // alone. Returns the number of controls looked up.
 int TranslateDialog(const CLang& lang, QWidget* dialog, int dialogId);

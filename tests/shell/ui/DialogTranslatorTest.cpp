@@ -47,8 +47,12 @@ TEST(DialogTranslator, TranslatesCaptionControlsAndSharedStaticTexts) {
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Save File as"));
     auto* prompt = new QLabel(QStringLiteral("Enter the name"), &dialog);
+    SetStaticTextId(prompt);
     auto* second = new QLabel(QStringLiteral("Another static"), &dialog);
+    SetStaticTextId(second);
     auto* empty = new QLabel(&dialog);
+    SetStaticTextId(empty);
+    auto* dynamic = new QLabel(QStringLiteral("42 %"), &dialog); // shows a value: no id
     auto* edit = new QLineEdit(QStringLiteral("Noname"), &dialog);
     SetControlId(edit, 1172);
     auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
@@ -73,6 +77,7 @@ TEST(DialogTranslator, TranslatesCaptionControlsAndSharedStaticTexts) {
     EXPECT_EQ(prompt->text(), QStringLiteral("Unbenannt"));
     EXPECT_EQ(second->text(), QStringLiteral("Unbenannt"));
     EXPECT_TRUE(empty->text().isEmpty());
+    EXPECT_EQ(dynamic->text(), QStringLiteral("42 %"));
     EXPECT_EQ(edit->text(), QStringLiteral("Namenlos"));
     EXPECT_EQ(cancel->text(), QStringLiteral("Abbrechen"));
     EXPECT_EQ(unknown->text(), QStringLiteral("Help"));

@@ -1,0 +1,61 @@
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/MainFrame.h"
+#include "shell/ui/QtSettingsStore.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace mienlore;
+
+namespace {
+
+// A program folder whose data folders are the build's, with the shipped
+// German file as "lang.lng", so that the real one is never touched.
+std::filesystem::path GermanProgramFolder(const test::TempDir& dir) {
+    const auto folder = dir / "prog";
+    std::filesystem::create_directory(folder);
+    for (const auto& entry : std::filesystem::directory_iterator(test::ProgramFolder()))
+        if (entry.path().filename() != "lang.lng")
+            std::filesystem::create_symlink(entry.path(), folder / entry.path().filename());
+    std::filesystem::copy_file(test::ProgramFolder() / "Lang" / "german.lng", folder / "lang.lng");
+    return folder;
+}
+
+QString Utf8(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+} // namespace
+
+TEST(GermanInterface, MenusPanelsAndStringsSpeakGerman) {
+    test::TempDir dir;
+    CAppGlobals globals{
+        GermanProgramFolder(dir),
+        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
+    CMainFrame frame{globals};
+
+    const QList<QAction*> menus = frame.menuBar()->actions();
+    ASSERT_FALSE(menus.isEmpty());
+    EXPECT_EQ(menus.front()->text(), QStringLiteral("&Datei"));
+    const auto* open = frame.findChild<QAction*>(QStringLiteral("cmd57601"));
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->text(), Utf8("Ö&ffnen…\tStrg+O"));
+    const auto* options = frame.findChild<QAction*>(QStringLiteral("cmd32777"));
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(options->text(), Utf8("&Optionen…"));
+    EXPECT_EQ(options->statusTip(), Utf8("Optionen ändern"));
+
+    const auto* read = frame.findChild<QToolButton*>(QStringLiteral("ctl2330"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->text(), QStringLiteral("Lesen")); // faces list bar
+    const auto* head = frame.findChild<QToolButton*>(QStringLiteral("ctl2100"));
+    ASSERT_NE(head, nullptr);
+    EXPECT_EQ(head->text(), QStringLiteral("Stir")); // face page
+    const auto* extrovert = frame.findChild<QLabel*>(QStringLiteral("ctl2534"));
+    ASSERT_NE(extrovert, nullptr);
+    EXPECT_EQ(extrovert->text(), QStringLiteral("Extrovertiert")); // diagram page
+}
