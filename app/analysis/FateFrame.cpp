@@ -1,6 +1,7 @@
 #include "analysis/FateFrame.h"
 
 #include "analysis/TemperProfession.h"
+#include "analysis/TraitKernel.h"
 #include "analysis/TraitRules.h"
 #include "model/FaceFrame.h"
 #include "shell/ProfileFile.h"
@@ -14,35 +15,36 @@ namespace {
 
 constexpr int kEvaluatedSlots = kRuleSlotCount;
 
-// Weights by slot, padded to 16 traits, for the slot loop.
-struct SlotWeights {
-    alignas(64) double w[kRuleSlotCount][16];
-};
-
-constexpr SlotWeights MakeSlotWeights() {
-    SlotWeights s{};
-    for (int j = 0; j < kRuleSlotCount; ++j)
-        for (int t = 0; t < kTraitCount; ++t)
-            s.w[j][t] = kTraitWeights[t][j];
-    return s;
-}
-
-constexpr SlotWeights kSlotWeights = MakeSlotWeights();
-
 int RowOf(const TraitRuleTables::Slot& slot, RuleSelector selector, int value) {
     if (value < 0 || value >= kMaxSelectorValue)
         return -1;
     return slot.rowOf[static_cast<int>(selector)][value];
 }
 
-// Adds a row's increments to the slot delta, clamping after the row.
-inline void ApplyRow(double (&delta)[16], const double (&row)[16]) {
-    for (int t = 0; t < 16; ++t) {
-        double v = delta[t] + row[t];
-        v = v < -2.0 ? -2.0 : v;
-        v = v > 2.0 ? 2.0 : v;
-        delta[t] = v;
-    }
+// The rows a present slot applies, in order: shape (the chin's by its
+// dimple), variant, chin width, horizontal or size class, vertical class.
+// Written in place: copying a selection right after filling it would stall
+// on the partly written memory.
+void SelectRows(const CFaceItem& item, int slot, const TraitRuleTables& rules,
+                SlotRowSelection& selection) {
+    const TraitRuleTables::Slot& slotRules = rules.slots[slot];
+    const int shape = item.GetShape();
+    const int variant = item.GetVariant();
+    const bool chin = item.Slot() == FaceSlot::Chin;
+    const int candidates[5] = {
+        RowOf(slotRules,
+              chin && (variant & 1) != 0 ? RuleSelector::ShapeDimple : RuleSelector::Shape, shape),
+        RowOf(slotRules, RuleSelector::Variant, variant),
+        chin ? RowOf(slotRules, RuleSelector::Width, variant / 2) : -1,
+        RowOf(slotRules, RuleSelector::Horz, item.GetHorzClass()),
+        RowOf(slotRules, RuleSelector::Vert, item.GetVertClass()),
+    };
+    int count = 0;
+    for (int row : candidates)
+        if (row >= 0)
+            selection.rows[count++] = row;
+    selection.slot = slot;
+    selection.rowCount = count;
 }
 
 } // namespace
@@ -109,6 +111,7 @@ void CFateFrame::ResetResults() {
     m_profession = m_prevProfession = -1;
     m_confidence = m_prevConfidence = 0;
     m_summaryWords.clear();
+    m_typesPending = false;
     for (CPType& type : m_types) {
         type.accuracy = 0;
         type.score = 0;
@@ -121,88 +124,29 @@ int CFateFrame::Recompute(bool withTypes) {
     if (m_face == nullptr)
         return 0;
     const TraitRuleTables& rules = TraitRules();
-    const auto& rows = m_male ? rules.male : rules.female;
-
-    alignas(64) double score[16] = {};
-    alignas(64) double deltaSum[16] = {};
-    alignas(64) double contributions[16] = {};
-    alignas(64) double magnitudeLanes[16] = {};
-    alignas(64) double delta[16] = {};
-    double magnitude = 0;
+    SlotRowSelection selections[kRuleSlotCount];
     int present = 0;
-
     for (int j = 0; j < kRuleSlotCount; ++j) {
         const CFaceItem& item = m_face->Item(j);
-        for (double& d : delta)
-            d = 0;
-        if (item.IsEmpty())
-            continue;
-        ++present;
-        const TraitRuleTables::Slot& slotRules = rules.slots[j];
-        const int shape = item.GetShape();
-        const int variant = item.GetVariant();
-        int selected[5];
-        selected[0] =
-            RowOf(slotRules,
-                  item.Slot() == FaceSlot::Chin && (variant & 1) != 0 ? RuleSelector::ShapeDimple
-                                                                      : RuleSelector::Shape,
-                  shape);
-        selected[1] = RowOf(slotRules, RuleSelector::Variant, variant);
-        selected[2] =
-            item.Slot() == FaceSlot::Chin ? RowOf(slotRules, RuleSelector::Width, variant / 2) : -1;
-        selected[3] = RowOf(slotRules, RuleSelector::Horz, item.GetHorzClass());
-        selected[4] = RowOf(slotRules, RuleSelector::Vert, item.GetVertClass());
-        for (int r : selected)
-            if (r >= 0)
-                ApplyRow(delta, rows[r]);
-
-        const double(&weights)[16] = kSlotWeights.w[j];
-        for (int t = 0; t < 16; ++t) {
-            const double d = delta[t];
-            contributions[t] += d != 0 ? 1.0 : 0.0;
-            deltaSum[t] += d;
-            score[t] += d * weights[t];
-            magnitudeLanes[t] += std::fabs(d);
-        }
-        if (!m_male) {
-            // The sums of non-integer deltas depend on their order: keep
-            // slot order, then trait order.
-            for (int t = 0; t < kTraitCount; ++t)
-                magnitude += std::fabs(delta[t]);
-        }
+        if (!item.IsEmpty())
+            SelectRows(item, j, rules, selections[present++]);
     }
-    if (m_male) {
-        // Integer deltas: the sum is exact in any order.
-        for (int t = 0; t < kTraitCount; ++t)
-            magnitude += magnitudeLanes[t];
-    }
+    TraitKernelResult results;
+    ComputeTraits(selections, present, m_male != 0, results);
 
-    double agreement = 0;
     int changed = 0;
     for (int t = 0; t < kTraitCount; ++t) {
         CFateItem& item = m_traits[t];
-        item.slotDelta = delta[t];
-        agreement += std::fabs(deltaSum[t]);
-        double s = score[t];
-        if (contributions[t] > 0) {
-            s = s / contributions[t];
-            if (contributions[t] == 1) {
-                // A single slot never decides a trait alone: pull it in.
-                if (s <= kLevelThresholds[0])
-                    s = kLevelThresholds[0] + 10;
-                else if (s >= kLevelThresholds[5])
-                    s = kLevelThresholds[5] - 10;
-            }
-        }
-        item.score = s;
+        item.slotDelta = results.lastSlotDelta[t];
+        item.score = results.score[t];
         item.prevNorm = item.norm;
         item.prevLevel = item.level;
-        double norm = (s - item.scaleMin) / (item.scaleMax - item.scaleMin);
-        norm = norm < 0 ? 0 : norm > 1 ? 1 : norm;
-        item.norm = norm;
-        item.level = ThresholdsBelow(s);
+        item.norm = results.norm[t];
+        item.level = results.level[t];
         changed += item.prevNorm != item.norm ? 1 : 0;
     }
+    const double agreement = results.agreement;
+    const double magnitude = results.magnitude;
 
     auto level = [this](int t) { return static_cast<int>(m_traits[t].level); };
     m_prevTemperament = m_temperament;
@@ -221,10 +165,21 @@ int CFateFrame::Recompute(bool withTypes) {
     AdjustLevels();
 
     if (withTypes) {
-        ScorePTypes(m_types, TypeInputs());
-        NormalisePTypes(m_types);
+        ScoreAllPTypes(TypeInputs(), m_typeScores);
+        m_typesPending = true;
     }
     return changed;
+}
+
+void CFateFrame::SyncTypes() const {
+    if (!m_typesPending)
+        return;
+    m_typesPending = false;
+    for (CPType& type : m_types) {
+        type.accuracy = 0;
+        type.score = m_typeScores[std::clamp(type.index, 0, kPTypeCount - 1)];
+    }
+    NormalisePTypes(m_types);
 }
 
 void CFateFrame::AdjustLevels() {

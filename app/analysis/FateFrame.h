@@ -86,9 +86,12 @@ public:
     std::string GetSummary();
     const std::vector<std::string>& GetSummaryWords() const { return m_summaryWords; }
 
-    const std::vector<CPType>& GetTypes() const { return m_types; }
+    const std::vector<CPType>& GetTypes() const {
+        SyncTypes();
+        return m_types;
+    }
     // The personality type with the largest accuracy, or -1.
-    int BestType() const { return BestPType(m_types); }
+    int BestType() const { return BestPType(GetTypes()); }
 
     // Sums from the last recompute, for the confidence rule.
     double AgreementSum() const { return m_agreementSum; }
@@ -99,6 +102,10 @@ private:
     void LoadTraitTexts(const std::filesystem::path& path);
     PTypeInputs TypeInputs() const;
     void AdjustLevels();
+    // Puts the scores of the last recompute into the type records and turns
+    // them into accuracies; done when the records are read, so that a
+    // recompute itself only scores.
+    void SyncTypes() const;
 
     int m_male = 1;
     std::array<CFateItem, kTraitCount> m_traits;
@@ -110,7 +117,9 @@ private:
     double m_prevConfidence = 0;
     const CFaceFrame* m_face = nullptr;
     std::vector<std::string> m_summaryWords;
-    std::vector<CPType> m_types;
+    mutable std::vector<CPType> m_types;
+    int m_typeScores[kPTypeCount] = {};
+    mutable bool m_typesPending = false;
 
     double m_agreementSum = 0;
     double m_magnitudeSum = 0;

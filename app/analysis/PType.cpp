@@ -3,6 +3,11 @@
 #include "shell/ProfileFile.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace mienlore {
 namespace {
@@ -78,32 +83,148 @@ constexpr ScoringRule kRules[kPTypeCount] = {
 };
 // clang-format on
 
-int InputValue(const PTypeInputs& in, Input input) {
-    switch (input) {
-    case X:
-        return in.acti;
-    case ENER:
-        return in.ener;
-    case CONF:
-        return in.conf;
-    case SOCI:
-        return in.soci;
-    case PEOP:
-        return in.peop;
-    case MYSE:
-        return in.myse;
-    case HEAV:
-        return in.heav;
-    case WORK:
-        return in.work;
-    case INTE:
-        return in.inte;
-    case COWA:
-        return in.cowa;
-    case SEXU:
-        return in.sexu;
+// The scoring rules as one linear form per type over features of the inputs:
+// feature 0 is X itself (the extroversion term), then for every input the
+// distance above 50 and the distance below 50 (each 0 on the other side).
+// A type's score is its base plus the weighted features, unless its gate
+// closes it; then at least 1. All values fit 16 bits (scores stay below
+// 2000), so the sixteen types are scored side by side.
+constexpr int kInputCount = 11;
+constexpr int kFeatureCount = 1 + 2 * kInputCount;
+
+struct LinearScoring {
+    alignas(16) std::int16_t weight[kFeatureCount][kPTypeCount];
+    alignas(16) std::int16_t base[kPTypeCount];
+    // All bits set for the types whose gate closes at X <= 20 (E-gated) and
+    // at X >= 80 (I-gated).
+    alignas(16) std::int16_t eGated[kPTypeCount];
+    alignas(16) std::int16_t iGated[kPTypeCount];
+};
+
+constexpr LinearScoring MakeLinearScoring() {
+    LinearScoring l{};
+    for (int type = 0; type < kPTypeCount; ++type) {
+        const ScoringRule& rule = kRules[type];
+        l.eGated[type] = rule.extro == Extro::EGated ? -1 : 0;
+        l.iGated[type] = rule.extro == Extro::IGated ? -1 : 0;
+        if (rule.extro == Extro::EGated || rule.extro == Extro::E) {
+            l.weight[0][type] = 2; // 2 * (X - 20)
+            l.base[type] = -40;
+        } else if (rule.extro == Extro::IGated || rule.extro == Extro::I) {
+            l.weight[0][type] = -2; // 2 * (80 - X)
+            l.base[type] = 160;
+        }
+        for (int i = 0; i < rule.termCount; ++i) {
+            const Term& term = rule.terms[i];
+            const int feature = 1 + 2 * term.input + (term.above ? 0 : 1);
+            l.weight[feature][type] =
+                static_cast<std::int16_t>(l.weight[feature][type] + term.weight);
+        }
     }
-    return 50;
+    return l;
+}
+
+constexpr LinearScoring kLinear = MakeLinearScoring();
+
+// A type's score straight from its rule, one term at a time, in int.
+int PlainScore(const ScoringRule& rule, const int (&values)[kInputCount]) {
+    const int x = values[X];
+    int s = 0;
+    switch (rule.extro) {
+    case Extro::EGated:
+        if (x <= 20)
+            return 1;
+        s = 2 * (x - 20);
+        break;
+    case Extro::E:
+        s = 2 * (x - 20);
+        break;
+    case Extro::IGated:
+        if (x >= 80)
+            return 1;
+        s = 2 * (80 - x);
+        break;
+    case Extro::I:
+        s = 2 * (80 - x);
+        break;
+    case Extro::None:
+        break;
+    }
+    for (int i = 0; i < rule.termCount; ++i) {
+        const Term& term = rule.terms[i];
+        const int v = values[term.input];
+        if (term.above && v > 50)
+            s += (v - 50) * term.weight;
+        else if (!term.above && v < 50)
+            s += (50 - v) * term.weight;
+    }
+    return s < 1 ? 1 : s;
+}
+
+void InputValues(const PTypeInputs& in, int (&values)[kInputCount]) {
+    const int v[kInputCount] = {in.acti, in.ener, in.conf, in.soci, in.peop, in.myse,
+                                in.heav, in.work, in.inte, in.cowa, in.sexu};
+    for (int i = 0; i < kInputCount; ++i)
+        values[i] = v[i];
+}
+
+bool InputsInRange(const int (&values)[kInputCount]) {
+    for (int v : values)
+        if (v < 0 || v > 100)
+            return false;
+    return true;
+}
+
+// Scores of all sixteen types.
+void ScoreAll(const PTypeInputs& in, int (&scores)[kPTypeCount]) {
+    int values[kInputCount];
+    InputValues(in, values);
+#if defined(__SSE2__)
+    // Indicator values (0..100) keep every sum within 16 bits: eight types
+    // per register.
+    if (InputsInRange(values)) {
+        const __m128i* weights = reinterpret_cast<const __m128i*>(kLinear.weight);
+        __m128i low = _mm_load_si128(reinterpret_cast<const __m128i*>(kLinear.base));
+        __m128i high = _mm_load_si128(reinterpret_cast<const __m128i*>(kLinear.base) + 1);
+        auto add = [&](int feature, int value) {
+            const __m128i v = _mm_set1_epi16(static_cast<short>(value));
+            low = _mm_add_epi16(low, _mm_mullo_epi16(_mm_load_si128(weights + 2 * feature), v));
+            high =
+                _mm_add_epi16(high, _mm_mullo_epi16(_mm_load_si128(weights + 2 * feature + 1), v));
+        };
+        add(0, values[X]);
+        for (int i = 0; i < kInputCount; ++i) {
+            const int above = values[i] - 50;
+            if (above > 0)
+                add(1 + 2 * i, above);
+            else if (above < 0)
+                add(2 + 2 * i, -above);
+        }
+        const int x = values[X];
+        const __m128i closedLow =
+            _mm_or_si128(x <= 20 ? _mm_load_si128(reinterpret_cast<const __m128i*>(kLinear.eGated))
+                                 : _mm_setzero_si128(),
+                         x >= 80 ? _mm_load_si128(reinterpret_cast<const __m128i*>(kLinear.iGated))
+                                 : _mm_setzero_si128());
+        const __m128i closedHigh = _mm_or_si128(
+            x <= 20 ? _mm_load_si128(reinterpret_cast<const __m128i*>(kLinear.eGated) + 1)
+                    : _mm_setzero_si128(),
+            x >= 80 ? _mm_load_si128(reinterpret_cast<const __m128i*>(kLinear.iGated) + 1)
+                    : _mm_setzero_si128());
+        const __m128i one = _mm_set1_epi16(1);
+        low = _mm_max_epi16(_mm_andnot_si128(closedLow, low), one);
+        high = _mm_max_epi16(_mm_andnot_si128(closedHigh, high), one);
+        // Widen to int (the scores are positive).
+        const __m128i zero = _mm_setzero_si128();
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(scores), _mm_unpacklo_epi16(low, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(scores) + 1, _mm_unpackhi_epi16(low, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(scores) + 2, _mm_unpacklo_epi16(high, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(scores) + 3, _mm_unpackhi_epi16(high, zero));
+        return;
+    }
+#endif
+    for (int type = 0; type < kPTypeCount; ++type)
+        scores[type] = PlainScore(kRules[type], values);
 }
 
 } // namespace
@@ -133,45 +254,28 @@ int BuildPTypeTable(std::vector<CPType>& types, const std::filesystem::path& typ
     return BuildPTypeTable(types, file);
 }
 
+void ScoreAllPTypes(const PTypeInputs& in, int (&scores)[kPTypeCount]) {
+    ScoreAll(in, scores);
+}
+
+int PTypeScorePlain(int index, const PTypeInputs& in) {
+    int values[kInputCount];
+    InputValues(in, values);
+    return PlainScore(kRules[std::clamp(index, 0, kPTypeCount - 1)], values);
+}
+
 int PTypeScore(int index, const PTypeInputs& in) {
-    const ScoringRule& rule = kRules[std::clamp(index, 0, kPTypeCount - 1)];
-    const int x = in.acti;
-    int s = 0;
-    switch (rule.extro) {
-    case Extro::EGated:
-        if (x <= 20)
-            return 1;
-        s += 2 * (x - 20);
-        break;
-    case Extro::E:
-        s += 2 * (x - 20);
-        break;
-    case Extro::IGated:
-        if (x >= 80)
-            return 1;
-        s += 2 * (80 - x);
-        break;
-    case Extro::I:
-        s += 2 * (80 - x);
-        break;
-    case Extro::None:
-        break;
-    }
-    for (int i = 0; i < rule.termCount; ++i) {
-        const Term& term = rule.terms[i];
-        const int v = InputValue(in, term.input);
-        if (term.above && v > 50)
-            s += (v - 50) * term.weight;
-        else if (!term.above && v < 50)
-            s += (50 - v) * term.weight;
-    }
-    return s < 1 ? 1 : s;
+    int scores[kPTypeCount];
+    ScoreAll(in, scores);
+    return scores[std::clamp(index, 0, kPTypeCount - 1)];
 }
 
 void ScorePTypes(std::vector<CPType>& types, const PTypeInputs& in) {
+    int scores[kPTypeCount];
+    ScoreAll(in, scores);
     for (CPType& t : types) {
         t.accuracy = 0;
-        t.score = PTypeScore(t.index, in);
+        t.score = scores[std::clamp(t.index, 0, kPTypeCount - 1)];
     }
 }
 
@@ -181,8 +285,9 @@ int NormalisePTypes(std::vector<CPType>& types) {
         sum += t.score;
     if (sum == 0)
         return 0;
+    const double total = sum;
     for (CPType& t : types)
-        t.accuracy = std::clamp(static_cast<double>(t.score) * 100 / sum, 0.0, 100.0);
+        t.accuracy = std::clamp(static_cast<double>(t.score) * 100 / total, 0.0, 100.0);
     return sum;
 }
 

@@ -56,6 +56,11 @@ int BuildPTypeTable(std::vector<CPType>& types, const std::filesystem::path& typ
 
 // The score of the type at index (0..15) for these inputs: at least 1.
 int PTypeScore(int index, const PTypeInputs& in);
+// The same computed term by term (the reference for the vector form).
+int PTypeScorePlain(int index, const PTypeInputs& in);
+
+// The scores of the sixteen types, by index.
+void ScoreAllPTypes(const PTypeInputs& in, int (&scores)[kPTypeCount]);
 
 // Stores every type's score (accuracy reset to 0), in index order.
 void ScorePTypes(std::vector<CPType>& types, const PTypeInputs& in);

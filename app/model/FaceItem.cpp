@@ -5,13 +5,6 @@
 
 namespace mienlore {
 
-int ValueClass(int value, int lo, int hi, int classes) {
-    if (lo >= hi)
-        return -1;
-    const int c = (value - lo) * classes / (hi - lo) + 1;
-    return std::clamp(c, 1, classes);
-}
-
 CFaceItem::CFaceItem(FaceSlot slot, std::shared_ptr<const std::filesystem::path> programFolder)
     : m_slot(slot), m_folder(std::move(programFolder)) {
     int index = FaceSlotIndex(static_cast<int>(slot));
@@ -83,33 +76,6 @@ int CFaceItem::SetPosY(int y) {
 int CFaceItem::SetSize(int size) {
     m_size = IsSized() ? std::clamp(size, m_min, std::max(m_min, m_max)) : size;
     return m_size;
-}
-
-int CFaceItem::GetVertClass() const {
-    switch (m_slot) {
-    case FaceSlot::Forehead:
-        return ValueClass(m_y, m_yMin, m_yMax, 5);
-    case FaceSlot::Chin:
-    case FaceSlot::Eyes:
-    case FaceSlot::Eyebrows:
-        return ValueClass(m_y, m_yMin, m_yMax, 3);
-    default:
-        return -1;
-    }
-}
-
-int CFaceItem::GetHorzClass() const {
-    switch (m_slot) {
-    case FaceSlot::Eyes:
-        return ValueClass(m_x, m_min, m_max, 3);
-    case FaceSlot::Eyebrows:
-        return ValueClass(m_x, m_min, m_max, 5);
-    case FaceSlot::Lips:
-    case FaceSlot::Ears:
-        return ValueClass(m_size, m_min, m_max, 3);
-    default:
-        return -1;
-    }
 }
 
 void CFaceItem::Reset() {

@@ -76,8 +76,8 @@ public:
     int GetPictIndex() const {
         return m_variantMajor ? m_variant * m_shapes + m_shape : m_shape * m_variants + m_variant;
     }
-    int GetVertClass() const;
-    int GetHorzClass() const;
+    inline int GetVertClass() const;
+    inline int GetHorzClass() const;
 
     // Operations. The setters above leave the pictures alone (callers look
     // them up with Reload when they need them); the operations below that
@@ -145,6 +145,54 @@ private:
 
 // Class of a value in [lo, hi] split into n classes: 1..n, or -1 when the
 // range is empty.
-int ValueClass(int value, int lo, int hi, int classes);
+constexpr int ValueClass(int value, int lo, int hi, int classes) {
+    if (lo >= hi)
+        return -1;
+    const int c = (value - lo) * classes / (hi - lo) + 1;
+    return c < 1 ? 1 : c > classes ? classes : c;
+}
+
+// The classes read the ranges from the catalogue (a slot's ranges never
+// change), so that the divisions are by constants.
+namespace detail {
+template <int Index> constexpr int VertClass(int y, int classes) {
+    return ValueClass(y, kSlotCatalogue[Index].yMin, kSlotCatalogue[Index].yMax, classes);
+}
+template <int Index> constexpr int HorzClass(int value, int classes) {
+    return ValueClass(value, kSlotCatalogue[Index].horzMin, kSlotCatalogue[Index].horzMax, classes);
+}
+} // namespace detail
+
+// Forehead: y in 5 classes; chin, eyes, eyebrows: y in 3; others none.
+int CFaceItem::GetVertClass() const {
+    switch (m_slot) {
+    case FaceSlot::Forehead:
+        return detail::VertClass<0>(m_y, 5);
+    case FaceSlot::Chin:
+        return detail::VertClass<2>(m_y, 3);
+    case FaceSlot::Eyes:
+        return detail::VertClass<3>(m_y, 3);
+    case FaceSlot::Eyebrows:
+        return detail::VertClass<4>(m_y, 3);
+    default:
+        return -1;
+    }
+}
+
+// Eyes: x in 3 classes; eyebrows: x in 5; lips and ears: size in 3.
+int CFaceItem::GetHorzClass() const {
+    switch (m_slot) {
+    case FaceSlot::Eyes:
+        return detail::HorzClass<3>(m_x, 3);
+    case FaceSlot::Eyebrows:
+        return detail::HorzClass<4>(m_x, 5);
+    case FaceSlot::Lips:
+        return detail::HorzClass<6>(m_size, 3);
+    case FaceSlot::Ears:
+        return detail::HorzClass<7>(m_size, 3);
+    default:
+        return -1;
+    }
+}
 
 } // namespace mienlore

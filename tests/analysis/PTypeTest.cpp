@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 using namespace mienlore;
@@ -175,4 +176,25 @@ TEST(TemperamentAndProfession, CodesFromLevels) {
     EXPECT_EQ(CFateFrame::ProfessionName(7), "-");
     EXPECT_EQ(CFateFrame::ProfessionName(-1), "-");
     EXPECT_EQ(CFateFrame::TemperamentName(9), "-");
+}
+
+// The sixteen scores are computed side by side; they must equal the rule
+// applied term by term, for every input (also outside 0..100).
+TEST(PType, VectorScoresMatchTheRuleTermByTerm) {
+    std::mt19937 gen(31);
+    for (int round = 0; round < 20000; ++round) {
+        const int span = round % 10 == 0 ? 400 : 101;
+        const int offset = round % 10 == 0 ? -150 : 0;
+        auto draw = [&] { return offset + static_cast<int>(gen() % span); };
+        PTypeInputs in{draw(), draw(), draw(), draw(), draw(), draw(),
+                       draw(), draw(), draw(), draw(), draw()};
+        if (round % 7 == 0)
+            in.acti = 20 + static_cast<int>(gen() % 2) * 60; // at a gate
+        int scores[kPTypeCount];
+        ScoreAllPTypes(in, scores);
+        for (int i = 0; i < kPTypeCount; ++i) {
+            ASSERT_EQ(scores[i], PTypeScorePlain(i, in)) << round << " type " << i;
+            ASSERT_EQ(PTypeScore(i, in), scores[i]);
+        }
+    }
 }
