@@ -4,6 +4,8 @@
 #include "Catalogue.h"
 #include "Pencil.h"
 
+#include <QPainterPathStroker>
+
 #include <algorithm>
 #include <cmath>
 
@@ -182,10 +184,10 @@ QImage DrawHair(const SlotArt& slot, int shape, int variant) {
             Points o = outer;
             Points i = inner;
             std::reverse(i.begin(), i.end()); // centre → bottom
-            if (cut.parting != 0 && cut.parting != 130) {
-                // An off-centre parting: strands start at the parting.
-                o.front().setX(side == 0 ? cut.parting : 260 - cut.parting);
-            }
+            // These strands cover the sides; the front strands below cover the top.
+            o.erase(o.begin(), o.begin() + 3);
+            while (i.size() > 2 && i.front().x() > 86)
+                i.erase(i.begin());
             if (side == 1) {
                 o = MirrorPoints(o);
                 std::reverse(o.begin(), o.end());
@@ -229,11 +231,62 @@ QImage DrawHair(const SlotArt& slot, int shape, int variant) {
             s.Stroke(loop, StrokeStyle{0.55, grey, 0.1, 0.3, 0.05, true});
         }
     } else if (style.texture == 2) {
-        // Frizz: short crinkled strokes pointing outwards.
-        Fur(s, area, strands * 3, 3.0, style.darkest + 30, style.spread, [&s](QPointF p) {
-            return (p - QPointF(130, 120)) / 60.0 +
-                   QPointF(s.Random().Uniform(-0.8, 0.8), s.Random().Uniform(-0.8, 0.8));
-        });
+        // Frizz: tight zigzags all over.
+        const int count =
+            static_cast<int>(area.boundingRect().width() * area.boundingRect().height() / 22);
+        for (int k = 0; k < count; ++k) {
+            QPointF p = PointIn(s, area);
+            Points zig{p};
+            for (int seg = 0; seg < 4; ++seg) {
+                p += QPointF(s.Random().Uniform(-1.6, 1.6), s.Random().Uniform(-1.6, 1.6));
+                zig.push_back(p);
+            }
+            const int grey = style.darkest + static_cast<int>(s.Random().Next() % 90);
+            s.Stroke(Polyline(zig), StrokeStyle{0.5, grey, 0.1, 0.3, 0.0, true});
+        }
+    }
+    if (style.texture != 1 && style.texture != 2) {
+        // Front strands: from the parting (or the top of the head) down to
+        // the hairline, so that partings and fringes read at a glance.
+        const QPainterPath top = Smooth(ring);
+        const QPainterPath edge = Smooth(innerAll);
+        const int count = static_cast<int>(120 * style.density);
+        for (int k = 0; k < count; ++k) {
+            const double t = 0.5 + (k + 0.5 - count / 2.0) / count * 0.56;
+            const QPointF end = edge.pointAtPercent(std::clamp(t, 0.0, 1.0));
+            if (end.y() > 112)
+                continue;
+            QPointF start;
+            if (cut.parting != 0) {
+                // Combed away from the parting line: strands next to it start
+                // near the front, the others further back.
+                const double px = end.x() < cut.parting ? cut.parting - 1.5 : cut.parting + 1.5;
+                const double away = std::min(1.0, std::abs(end.x() - cut.parting) / 70.0);
+                const double topY = 34 - volume * 0.6;
+                const double frontY = cut.fringe - 8;
+                start = QPointF(px, frontY + (topY - frontY) * std::sqrt(away) +
+                                        s.Random().Uniform(-3, 3));
+            } else {
+                // The outer contour above, a little towards the middle.
+                const double x = 130 + (end.x() - 130) * 0.7;
+                double best = 1e9;
+                for (int j = 0; j <= 200; ++j) {
+                    const QPointF q = top.pointAtPercent(j / 200.0);
+                    if (q.y() < 70 && std::abs(q.x() - x) < best) {
+                        best = std::abs(q.x() - x);
+                        start = q;
+                    }
+                }
+                start += QPointF(0, 3);
+            }
+            const QPointF mid = (start + end) / 2 + QPointF((end.x() - 130) * 0.08, -2);
+            QPainterPath st;
+            st.moveTo(start);
+            st.quadTo(mid, end + QPointF(0, 0.5));
+            const int grey = style.darkest + static_cast<int>(s.Random().Next() %
+                                                              static_cast<unsigned>(style.spread));
+            s.Stroke(st, StrokeStyle{0.55, grey, 0.25, 0.12, 0.06, true});
+        }
     }
     if (style.texture == 3) {
         // Spikes along the top.
@@ -254,11 +307,15 @@ QImage DrawHair(const SlotArt& slot, int shape, int variant) {
         }
     }
     if (cut.parting != 0) {
+        // The parting: a light gap in the hair.
         const double px = cut.parting;
-        s.Stroke(
-            Smooth(
-                {{px, 30 - volume * 0.3}, {px - 0.5, 42}, {px - (px - 130) * 0.1, cut.fringe - 2}}),
-            StrokeStyle{0.7, 230, 0.2, 0.5, 0.05, false});
+        QPainterPathStroker gap;
+        gap.setWidth(1.2);
+        gap.setCapStyle(Qt::RoundCap);
+        s.Skin(gap.createStroke(Smooth({{px, 34 - volume * 0.6},
+                                        {px - 0.5, 44},
+                                        {px - (px - 130) * 0.1, cut.fringe - 6}})),
+               std::min(250, style.tone + 14));
     }
     // A soft outline for the mass.
     s.Stroke(Smooth(ring), StrokeStyle{0.7, style.darkest + 40, 0.1, 0.1, 0.1, false});
@@ -343,10 +400,10 @@ QImage DrawBeard(const SlotArt& slot, int shape, int variant) {
     if (shape == 0 && variant == 0)
         return Blank(slot);
     Sketch s = OnCanvas(slot, shape, variant);
-    static const int kDarkest[4] = {125, 95, 70, 150};
+    static const int kDarkest[4] = {125, 100, 82, 150};
     static const int kTone[4] = {238, 226, 210, 242};
     const int darkest = kDarkest[variant];
-    const double density = variant == 2 ? 0.75 : variant == 3 ? 0.45 : 0.4 + 0.15 * variant;
+    const double density = variant == 2 ? 0.62 : variant == 3 ? 0.45 : 0.4 + 0.15 * variant;
     // The jaw of the reference head, left half from the sideburn to the chin.
     const Points jaw = {{56, 124}, {56.5, 140}, {57.5, 160}, {59.5, 180},  {63, 196},
                         {68, 212}, {76, 226},   {90, 239},   {108, 245.5}, {130, 247.5}};

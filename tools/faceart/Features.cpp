@@ -288,7 +288,7 @@ const NoseShape kNoses[8] = {
     {176, 3.8, 14, 5, 0, true},    // pointed
     {174, 6, 15, 6.5, 3.5, false}, // rhombic
     {174, 9, 21, 8, 0, false},     // wide
-    {178, 8.5, 19, 7.5, 0, false}, // large
+    {177, 8.5, 19, 7.5, 0, false}, // large
 };
 
 } // namespace
@@ -359,22 +359,25 @@ QImage DrawNose(const SlotArt& slot, int shape, int variant) {
     tip.connectPath(tipRight);
     s.Stroke(tip, StrokeStyle{0.85, kMid + 20, 0.3, 0.3, 0.04, false});
 
-    // Wings (alae): curved, strongest lines of the nose.
+    // Wings (alae): a C-curve that fades in from the side of the tip and is
+    // strongest where it turns under into the nostril.
     QPainterPath alaLeft;
-    alaLeft.moveTo(130 - n.tip - 2, ty - 5 - baseLift * 0.5);
-    alaLeft.cubicTo(130 - wing - 1, ty - 5 - baseLift, 130 - wing - 2.5, by - wingHeight + 9,
-                    130 - wing + 1, by + 1.5);
-    alaLeft.quadTo(130 - wing + 5, by + 3.5 - baseLift * 0.2, 130 - n.tip - 0.5,
-                   by + 2.2 + tipDrop * 0.3);
-    const StrokeStyle wingStyle{1.2, kInk, 0.3, 0.3, 0.04, false};
+    alaLeft.moveTo(130 - n.tip - 3.5, by - wingHeight - 5);
+    alaLeft.cubicTo(130 - wing + 1.5, by - wingHeight - 5.5, 130 - wing - 1.5, by - 6, 130 - wing,
+                    by - 1.5);
+    alaLeft.cubicTo(130 - wing + 0.5, by + 1.8, 130 - wing + 3.5, by + 3.2, 130 - wing + 6,
+                    by + 2.6);
+    const StrokeStyle wingStyle{1.1, kInk, 0.5, 0.15, 0.04, false};
     s.Stroke(alaLeft, wingStyle);
     s.Stroke(MirrorX(alaLeft), wingStyle);
-    // Nostrils.
-    const double nx = n.tip + 2.5 + (wing - n.wing) * 0.3;
-    const double ny = by + 1.0;
-    const int nostrilGrey = hooked ? 45 : 80;
-    s.Dot(QPointF(130 - nx, ny), 2.3 * nostril, 1.15 * nostril, nostrilGrey);
-    s.Dot(QPointF(130 + nx, ny), 2.3 * nostril, 1.15 * nostril, nostrilGrey);
+    // Nostrils: dark commas tucked under the wings.
+    const double nx = n.tip + 3 + (wing - n.wing) * 0.35;
+    const double ny = by + 2.2;
+    const int nostrilGrey = hooked ? 40 : 75;
+    const QPainterPath hole = Rotated(Ellipse(QPointF(130 - nx, ny), 2.7 * nostril, 1.05 * nostril),
+                                      QPointF(130 - nx, ny), 14);
+    s.Tone(hole, nostrilGrey);
+    s.Tone(MirrorX(hole), nostrilGrey);
     // Columella between the nostrils.
     s.Stroke(Smooth({{130 - nx + 2.5, ny + 1.2},
                      {130, ny + 2.2 + tipDrop * 0.4},

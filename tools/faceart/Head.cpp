@@ -259,26 +259,34 @@ QImage DrawCheeks(const SlotArt& slot, int shape, int variant) {
     skin.closeSubpath();
     s.Skin(skin);
 
-    // Shadow in the hollow below the cheek-bone.
+    // Shadow in the hollow below the cheek-bone: a crescent along the side.
     if (c.hollow > 0) {
-        for (int side = 0; side < 2; ++side) {
-            QPainterPath hollow = Rotated(
-                Ellipse(QPointF(c.x[3] + 14, c.boneY + 22), 9 + 4 * c.hollow, 14 + 4 * c.hollow),
-                QPointF(c.x[3] + 14, c.boneY + 22), -18);
-            if (side == 1)
-                hollow = MirrorX(hollow);
-            const int grey = static_cast<int>(215 - 50 * c.hollow);
-            s.Hatch(hollow.intersected(skin), 62, 2.3 - 0.6 * c.hollow,
-                    StrokeStyle{0.65, grey, 0.3, 0.3, 0.1, true});
+        const double top = c.boneY + 6;
+        const double depth = 9 + 12 * c.hollow;
+        Points crescent;
+        for (int i = 0; i < 7; ++i)
+            if (kCheekY[i] >= top - 8 && kCheekY[i] <= 200)
+                crescent.emplace_back(c.x[i] - 1, kCheekY[i]);
+        if (crescent.size() >= 2) {
+            crescent.insert(crescent.begin(), QPointF(c.x[1] + 1, top));
+            const QPointF low = crescent.back();
+            Points back = {low + QPointF(6, -4), QPointF(c.x[3] + depth, (top + low.y()) / 2 + 4),
+                           QPointF(c.x[1] + 6, top + 3)};
+            Points all = crescent;
+            all.insert(all.end(), back.begin(), back.end());
+            const QPainterPath hollow = Smooth(all, true);
+            const int grey = static_cast<int>(226 - 40 * c.hollow);
+            for (int side = 0; side < 2; ++side)
+                s.Hatch((side == 0 ? hollow : MirrorX(hollow)).intersected(skin),
+                        side == 0 ? 62 : 118, 2.4 - 0.6 * c.hollow,
+                        StrokeStyle{0.55, grey, 0.3, 0.3, 0.1, true});
         }
     }
     // The cheek-bone itself: a short curved mark under the outer eye corner.
     if (c.boneY > 0) {
         const double bx = c.x[1] + 3;
-        const QPainterPath bone = Smooth({{bx, c.boneY - 5},
-                                          {bx + 8, c.boneY},
-                                          {bx + 17, c.boneY + 2.5},
-                                          {bx + 27, c.boneY + 3}});
+        const QPainterPath bone =
+            Smooth({{bx, c.boneY - 4}, {bx + 6, c.boneY + 0.5}, {bx + 14, c.boneY + 3}});
         StrokeStyle mark{0.85, std::min(255, c.boneGrey + 25), 0.2, 0.7, 0.08, false};
         s.Stroke(bone, mark);
         s.Stroke(MirrorX(bone), mark);

@@ -230,6 +230,24 @@ QImage FacesSheet(const PictureSet& pictures) {
     return sheet;
 }
 
+// The initial face wearing every cut in one style, then every style in one cut.
+QImage HairSheet(const PictureSet& pictures) {
+    const Choice base[12] = {{1, 1}, {8, 0}, {2, 2}, {3, 0}, {4, 0}, {2, 2},
+                             {1, 1}, {1, 1}, {0, 0}, {0, 0}, {0, 0}, {0, 0}};
+    constexpr int zoom = 2;
+    QImage sheet(10 * 260 * zoom / 2, 2 * 270 * zoom / 2, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    for (int row = 0; row < 2; ++row)
+        for (int i = 0; i < 10; ++i) {
+            Choice face[12];
+            std::copy(std::begin(base), std::end(base), face);
+            face[8] = row == 0 ? Choice{i, 1} : Choice{7, i};
+            p.drawImage(i * 260, row * 270, Compose(pictures, face));
+        }
+    return sheet;
+}
+
 } // namespace
 
 bool WriteReviewSheets(const PictureSet& pictures, const QString& folder) {
@@ -242,6 +260,7 @@ bool WriteReviewSheets(const PictureSet& pictures, const QString& folder) {
              ok;
     }
     ok = FacesSheet(pictures).save(folder + "/faces.png") && ok;
+    ok = HairSheet(pictures).save(folder + "/hair.png") && ok;
     return ok;
 }
 
