@@ -13,6 +13,12 @@ namespace {
 
 using Points = std::vector<QPointF>;
 
+// The head's outline is bolder than the features' lines: the face picture
+// blurs the forehead and evens the skin with a median filter after drawing
+// the head pieces, which would wipe out a thin line.
+constexpr double kHeadLine = 2.3;
+constexpr int kHeadInk = 45;
+
 Sketch MakeSketch(const SlotArt& slot, int shape, int variant) {
     return Sketch(slot.width, slot.height, QPointF(BoxLeft(slot), slot.y),
                   static_cast<std::uint32_t>(slot.number * 10007 + shape * 101 + variant));
@@ -201,7 +207,7 @@ QImage DrawForehead(const SlotArt& slot, int shape, int variant) {
     s.Hatch(temples.intersected(skin), 75, 2.5, StrokeStyle{0.6, 205, 0.3, 0.3, 0.1, true});
 
     // The outline of the head, strongest of all lines.
-    StrokeStyle outline{kLine * 1.2, kInk, 0.0, 0.0, 0.2, false};
+    StrokeStyle outline{kHeadLine, kHeadInk, 0.0, 0.0, 0.2, false};
     s.Stroke(Smooth(arch), outline);
     return s.Finish();
 }
@@ -320,7 +326,7 @@ QImage DrawCheeks(const SlotArt& slot, int shape, int variant) {
         s.Stroke(MirrorX(under), line);
     }
 
-    StrokeStyle outline{kLine * 1.2, kInk, 0.0, 0.25, 0.2, false};
+    StrokeStyle outline{kHeadLine, kHeadInk, 0.0, 0.25, 0.2, false};
     s.Stroke(Smooth(left), outline);
     s.Stroke(Smooth(MirrorPoints(left)).toReversed(), outline);
     return s.Finish();
@@ -410,7 +416,7 @@ QImage DrawChin(const SlotArt& slot, int shape, int variant) {
     // Join both halves into one jaw line that fades in at the cheeks.
     QPainterPath jaw = leftPath;
     jaw.connectPath(rightPath);
-    s.Stroke(jaw, StrokeStyle{kLine * 1.2, kInk, 0.08, 0.08, 0.2, false});
+    s.Stroke(jaw, StrokeStyle{kHeadLine, kHeadInk, 0.08, 0.08, 0.2, false});
     return s.Finish();
 }
 
