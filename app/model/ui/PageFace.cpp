@@ -8,6 +8,7 @@
 #include "shell/ui/UiStrings.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QSlider>
@@ -122,9 +123,14 @@ CPageFace::CPageFace(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
     m_cent = MakeButton(2050, QStringLiteral("Cent"), du.Rect(263, 193, 12, 13));
     m_smooth = MakeButton(2399, QStringLiteral("s"), du.Rect(85, 193, 12, 13));
     m_smooth->hide();
+    // The small buttons take a type size that fits their caption.
     for (QToolButton* small : {m_cent, m_smooth}) {
         QFont f = small->font();
-        f.setPixelSize(std::max(small->height() - 5, 7));
+        for (int px = 12; px > 6; --px) {
+            f.setPixelSize(px);
+            if (QFontMetrics(f).horizontalAdvance(small->text()) <= small->width() - 4)
+                break;
+        }
         small->setFont(f);
     }
     m_emp->setToolTip(UiString(2041));
@@ -291,6 +297,7 @@ void CPageFace::RefreshControls() {
         return m_pictures(m_face.Slot(slotId), shape);
     });
     m_list->setCurrentRow(item->GetShape());
+    m_listVariant = item->GetVariant();
 
     SetSlider(1008, 0, item->Shapes() - 1, item->GetShape());
     SetSlider(1010, 0, item->Variants() - 1, item->GetVariant());
@@ -334,7 +341,11 @@ void CPageFace::SyncSliders() {
     else
         m_xSlider->setValue(ClampSliderValue(item->GetPosX()));
     m_ySlider->setValue(ClampSliderValue(item->GetPosY()));
-    m_list->RedrawPictures();
+    // The list's pictures show the variant: redraw them only when it changed.
+    if (item->GetVariant() != m_listVariant) {
+        m_listVariant = item->GetVariant();
+        m_list->RedrawPictures();
+    }
     m_updating = wasUpdating;
 }
 
@@ -369,8 +380,10 @@ void CPageFace::OnVariantSelection(int index) {
         const QSignalBlocker block(m_variantSlider);
         m_variantSlider->setValue(ClampSliderValue(item->GetVariant()));
     }
-    if (item->GetVariant() != before)
+    if (item->GetVariant() != before) {
+        m_listVariant = item->GetVariant();
         m_list->RedrawPictures();
+    }
     Apply();
 }
 
@@ -385,8 +398,10 @@ void CPageFace::OnSliderMoved(int id) {
     } else if (id == 1010) {
         const int before = item->GetVariant();
         item->SetVariant(SliderValue(1010));
-        if (item->GetVariant() != before)
+        if (item->GetVariant() != before) {
+            m_listVariant = item->GetVariant();
             m_list->RedrawPictures();
+        }
         if (m_variants->count() > item->GetVariant())
             m_variants->setCurrentIndex(item->GetVariant());
     }

@@ -105,6 +105,7 @@ private:
     bool m_canUndo = false;
     bool m_canRedo = false;
     QPoint m_anchor;
+    int m_listVariant = -1; // the variant the list's pictures show
 
     CFaceWnd* m_faceWnd;
     CPictList* m_list;

@@ -98,6 +98,7 @@ void CPictList::Fill(const QStringList& names, std::function<QImage(int)> pictur
     const int height = ItemHeightFor(m_firstSize);
     const QSignalBlocker block(this);
     clear();
+    m_shown.clear();
     for (const QString& name : names) {
         auto* item = new QListWidgetItem(this);
         item->setData(Qt::ToolTipRole, name);

@@ -4,6 +4,8 @@
 #include <QListWidget>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace mienlore {
 
@@ -43,6 +45,9 @@ protected:
 private:
     std::function<QImage(int)> m_picture;
     QSize m_firstSize;
+    // Pictures as shown, by row; looked up again after a refill or a
+    // variant change.
+    mutable std::vector<std::optional<QImage>> m_shown;
 };
 
 // Shrinks an image to a third by averaging cells of 3 x 3 pixels.

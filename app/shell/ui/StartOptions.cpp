@@ -6,7 +6,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     StartOptions opts;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
-        if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after")) {
+        if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after") ||
+            arg == QLatin1String("--time-keys")) {
             if (i + 1 >= arguments.size()) {
                 opts.error = QStringLiteral("%1 needs a value").arg(arg);
                 return opts;
@@ -14,6 +15,13 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
             const QString value = arguments[++i];
             if (arg == QLatin1String("--screenshot")) {
                 opts.screenshotPath = value;
+            } else if (arg == QLatin1String("--time-keys")) {
+                bool ok = false;
+                opts.timeKeys = value.toInt(&ok);
+                if (!ok || opts.timeKeys < 1) {
+                    opts.error = QStringLiteral("--time-keys needs a number of key presses");
+                    return opts;
+                }
             } else {
                 bool ok = false;
                 opts.quitAfterMs = value.toInt(&ok);

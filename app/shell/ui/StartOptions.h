@@ -10,6 +10,7 @@ struct StartOptions {
     QString faceCode;       // the first plain argument, if any
     QString screenshotPath; // --screenshot FILE: save a PNG of the main window once shown
     int quitAfterMs = -1;   // --quit-after MS: end the program after that time
+    int timeKeys = 0;       // --time-keys N: press N face keys, report the redraw times, end
     QString error;          // a message when the command line could not be read
 };
 

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -94,7 +95,8 @@ QRect CView::PlaceholderRect(Placeholder p) const {
 
 CView::CView(CAppGlobals& globals, QWidget* parent)
     : QWidget(parent), m_face(globals.face), m_fate(globals.fate), m_params(globals.params),
-      m_units(font()), m_random(static_cast<std::uint32_t>(std::time(nullptr))) {
+      m_pictures(globals.face.ProgramFolder()), m_units(font()),
+      m_random(static_cast<std::uint32_t>(std::time(nullptr))) {
     setObjectName(QStringLiteral("view"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -105,6 +107,8 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     SetDialogId(this, 140);
     m_pageFace = new CPageFace(m_face, m_units, this);
     SetDialogId(m_pageFace, 150);
+    m_pageFace->SetPictureSource(
+        [this](const CFaceItem& item, int shape) { return m_pictures.Picture(item, shape); });
     m_pageFace->FaceWindow()->SetLookSource([&params = m_params] {
         FaceWndLook look;
         look.faceColour = params.face.faceColour;
@@ -355,7 +359,14 @@ bool CView::ForwardsKeysFrom(QObject* watched) const {
 bool CView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && ForwardsKeysFrom(watched)) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        m_pageFace->OnKey(key->key(), key->modifiers());
+        QElapsedTimer clock;
+        clock.start();
+        const bool handled = m_pageFace->OnKey(key->key(), key->modifiers());
+        if (handled && m_keyTiming) {
+            m_pageFace->FaceWindow()->repaint();
+            m_pageFate->repaint();
+            m_keyTimes.push_back(clock.nsecsElapsed() / 1000);
+        }
         // The photo page takes its keys here once it exists.
     }
     return false;

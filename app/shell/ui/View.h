@@ -2,6 +2,7 @@
 
 #include "model/CrtRandom.h"
 #include "model/FaceHistory.h"
+#include "model/ui/ShapePictures.h"
 #include "shell/ui/DialogUnits.h"
 
 #include <QBasicTimer>
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 #include <QFrame>
@@ -73,6 +75,12 @@ public:
     // selected), without the update cycle.
     void RandomStep();
     CCrtRandom& Random() { return m_random; }
+    // Key timing: while on, each forwarded key press is followed by an
+    // immediate repaint of the face and the diagram page, and the time from
+    // the key to the end of that repaint is kept (in microseconds).
+    void SetKeyTiming(bool on) { m_keyTiming = on; }
+    const std::vector<qint64>& KeyTimes() const { return m_keyTimes; }
+
     // Stops or restarts the 100 ms timer.
     void SetTimerRunning(bool on);
 
@@ -112,12 +120,15 @@ private:
     CFaceFrame& m_face;
     CFateFrame& m_fate;
     CParams& m_params;
+    CShapePictures m_pictures;
     DialogUnits m_units;
     CFaceHistory m_history;
     CCrtRandom m_random;
     int m_activePage = -1;
     int m_changes = 0;
     bool m_modalOpen = false;
+    bool m_keyTiming = false;
+    std::vector<qint64> m_keyTimes;
     QBasicTimer m_timer;
 
     QWidget* m_facesBar = nullptr;
