@@ -1,5 +1,8 @@
 #include "imaging/ui/FaceWnd.h"
 
+#include "imaging/FaceCompositor.h"
+#include "imaging/FacePictureLoader.h"
+#include "imaging/ui/DevibImage.h"
 #include "model/FaceFrame.h"
 #include "shell/ui/UiStrings.h"
 
@@ -18,41 +21,20 @@ QFont CaptionFont(int pixelHeight, int weight) {
     return f;
 }
 
-// Until the compositor draws the face: each present slot as its nominal box,
-// which also becomes its drawn rectangle for hit testing.
-void DrawOutlineFace(QPainter& p, CFaceFrame& face) {
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    p.setBrush(Qt::NoBrush);
-    for (int i = kFaceSlotCount - 1; i >= 0; --i) {
-        CFaceItem& item = face.Item(i);
-        const bool shown = item.IsAccessory() ? item.IsPresent() : !item.IsEmpty();
-        for (int which = 0; which < (item.IsPaired() ? 2 : 1); ++which) {
-            FaceRect r{};
-            if (shown) {
-                int w = item.PictWidth();
-                int h = item.PictHeight();
-                int x = item.PictLeftX(which);
-                const int y = item.GetPosY();
-                if (item.IsSized()) {
-                    const int w2 = w * item.GetSize() / 100;
-                    x -= (w2 - w) / 2;
-                    w = w2;
-                    if (item.pict[which].drawing.scaleAxes & 2)
-                        h = h * item.GetSize() / 100;
-                }
-                r = FaceRect{x, y, x + w, y + h};
-                p.drawRoundedRect(QRect(x, y, w - 1, h - 1), 6, 6);
-            }
-            item.pict[which].drawnRect = r;
-        }
-    }
-}
-
 } // namespace
 
 QColor FromColorRef(std::uint32_t c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
+}
+
+CFaceWnd::~CFaceWnd() = default;
+
+void CFaceWnd::BindFace(CFaceFrame* face) {
+    m_face = face;
+    m_compositor =
+        face ? std::make_unique<CFaceCompositor>(MakeFacePictureLoader(face->ProgramFolder()))
+             : nullptr;
 }
 
 CFaceWnd::CFaceWnd(QWidget* parent) : QWidget(parent) {
@@ -66,20 +48,34 @@ void CFaceWnd::Render(const QString& caption) {
     if (m_lookSource)
         m_look = m_lookSource();
     const QSize size = this->size().expandedTo(QSize(1, 1));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(FromColorRef(m_look.faceColour));
-    if (m_face) {
-        QPainter p(&image);
-        DrawOutlineFace(p, *m_face);
+    if (!m_face || !m_compositor) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(FromColorRef(m_look.faceColour));
+        m_cache = std::move(image);
+        update();
+        return;
     }
-    DrawCaption(image);
-    m_cache = std::move(image);
+    FaceLook look;
+    look.faceColor = m_look.faceColour;
+    look.fillColor = m_look.fillColour;
+    look.smoothing = m_look.smoothing;
+    look.showInfo = m_look.showInfo;
+    CDevib canvas;
+    const std::string text = m_caption.toStdString();
+    m_compositor->Render(canvas, size.width(), size.height(), *m_face, look, text,
+                         [this](CDevib& devib, const std::string&) {
+                             QImage image = ToQImage(devib);
+                             const int height = DrawCaption(image);
+                             FromQImage(image, devib);
+                             return height;
+                         });
+    m_cache = ToQImage(canvas);
     update();
 }
 
-void CFaceWnd::DrawCaption(QImage& image) const {
+int CFaceWnd::DrawCaption(QImage& image) const {
     if (!m_look.showInfo || m_caption.isEmpty())
-        return;
+        return 0;
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     const QFont f = CaptionFont(16, 600);
@@ -87,6 +83,7 @@ void CFaceWnd::DrawCaption(QImage& image) const {
     p.setPen(FromColorRef(m_look.infoColour));
     const QFontMetrics fm(f);
     p.drawText(QPoint(fm.horizontalAdvance(QLatin1Char('0')), 1 + fm.ascent()), m_caption);
+    return fm.height();
 }
 
 void CFaceWnd::SetHintMode(int mode) {
@@ -104,7 +101,7 @@ int CFaceWnd::HitTest(QPoint windowPos) const {
     if (!m_face)
         return 0;
     const QPoint c = ToCanvas(windowPos);
-    return m_face->HitTest(c.x(), c.y());
+    return CFaceCompositor::HitTest(*m_face, ImageRect{0, 0, width(), height()}, c.x(), c.y());
 }
 
 void CFaceWnd::paintEvent(QPaintEvent*) {

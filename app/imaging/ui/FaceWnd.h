@@ -6,9 +6,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace mienlore {
 
+class CFaceCompositor;
 class CFaceFrame;
 
 // Settings the face window draws with.
@@ -28,8 +30,11 @@ class CFaceWnd : public QWidget {
     Q_OBJECT
 public:
     explicit CFaceWnd(QWidget* parent = nullptr);
+    ~CFaceWnd() override;
 
-    void BindFace(CFaceFrame* face) { m_face = face; }
+    // Shows this face; its pictures come from the picture store below the
+    // face's program folder.
+    void BindFace(CFaceFrame* face);
     void SetLook(const FaceWndLook& look) { m_look = look; }
     // Where the look comes from; asked before every render.
     void SetLookSource(std::function<FaceWndLook()> source) { m_lookSource = std::move(source); }
@@ -64,9 +69,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void DrawCaption(QImage& image) const;
+    int DrawCaption(QImage& image) const;
 
     CFaceFrame* m_face = nullptr;
+    std::unique_ptr<CFaceCompositor> m_compositor;
     FaceWndLook m_look;
     std::function<FaceWndLook()> m_lookSource;
     QString m_caption;
