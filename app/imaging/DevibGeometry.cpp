@@ -1,10 +1,14 @@
 // Operations that move pixels: rotation, resampling, cropping, shrinking,
 // mirroring.
 #include "imaging/Devib.h"
+#include "imaging/VectorClones.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -39,16 +43,44 @@ struct RotationTerms {
     }
 };
 
-// Linear interpolation at e between positions f (value b) and g (value d).
-inline double Lerp(double e, double f, double g, double b, double d) {
-    return f == g ? (b + d) / 2 : ((g - e) * b + (e - f) * d) / (g - f);
+// Blends two pixel words by weight/256 towards q: red and blue together in
+// one multiply, green (with alpha) in another. Each 16-bit lane stays below
+// 256 * 255, so no carry crosses lanes, and the shift by 8 truncates exactly
+// as a division by 256 of each channel does. weight is 0..256.
+inline PixelWord MixWords(PixelWord p, PixelWord q, std::uint32_t weight) {
+    const std::uint32_t keep = 256 - weight;
+    const std::uint32_t rb =
+        (((p & 0x00FF00FFu) * keep + (q & 0x00FF00FFu) * weight) >> 8) & 0x00FF00FFu;
+    const std::uint32_t ga =
+        (((p >> 8) & 0x00FF00FFu) * keep + ((q >> 8) & 0x00FF00FFu) * weight) & 0xFF00FF00u;
+    return rb | ga;
 }
 
-// Per target column (or row) of a resample: the two source indices and their
-// target positions.
+// Linear interpolation at e between positions f (value b) and g (value d):
+// ((g - e) b + (e - f) d) / (g - f), or (b + d) / 2 when f = g. The three
+// position terms are worked out once per target column or row; for f = g they
+// become 0.5, 0.5 and 1, which gives (b + d) / 2 to the last bit (halving is
+// exact), so the inner loops need no branch.
+struct LerpTerms {
+    std::vector<double> ge, ef, gf;
+    void Add(double e, double f, double g) {
+        if (f == g) {
+            ge.push_back(0.5);
+            ef.push_back(0.5);
+            gf.push_back(1.0);
+        } else {
+            ge.push_back(g - e);
+            ef.push_back(e - f);
+            gf.push_back(g - f);
+        }
+    }
+};
+
+// Per target column (or row) of a resample: the two source indices and the
+// interpolation terms at their target positions.
 struct SampleAxis {
     std::vector<int> i0, i1;
-    std::vector<double> p0, p1;
+    LerpTerms terms;
 
     SampleAxis(int targetSize, int sourceSize) {
         const double factor = static_cast<double>(targetSize) / sourceSize;
@@ -57,11 +89,105 @@ struct SampleAxis {
             const int b = ClampIndex(a + 1, sourceSize);
             i0.push_back(a);
             i1.push_back(b);
-            p0.push_back(a * factor);
-            p1.push_back(b * factor);
+            terms.Add(t, a * factor, b * factor);
         }
     }
 };
+
+// out[x] = (ge[x] b[x] + ef[x] d[x]) / gf[x].
+MIENLORE_VECTOR_CLONES
+void LerpRow(const double* __restrict ge, const double* __restrict ef, const double* __restrict gf,
+             const double* __restrict b, const double* __restrict d, double* __restrict out,
+             int n) {
+    for (int x = 0; x < n; ++x)
+        out[x] = (ge[x] * b[x] + ef[x] * d[x]) / gf[x];
+}
+
+// The vertical step with one set of terms for the whole row, truncated.
+MIENLORE_VECTOR_CLONES
+void LerpRowToChannel(double ge, double ef, double gf, const double* __restrict b,
+                      const double* __restrict d, std::int32_t* __restrict out, int n) {
+    for (int x = 0; x < n; ++x) {
+        const int v = static_cast<int>((ge * b[x] + ef * d[x]) / gf);
+        out[x] = v < 0 ? 0 : v > 255 ? 255 : v;
+    }
+}
+
+// One source row interpolated along x at every target column, per channel.
+class InterpolatedRows {
+public:
+    InterpolatedRows(const CDevib& source, const SampleAxis& ax, int targetWidth)
+        : m_source(source), m_ax(ax), m_n(targetWidth), m_b(static_cast<std::size_t>(targetWidth)),
+          m_d(static_cast<std::size_t>(targetWidth)) {
+        for (auto& slot : m_slots)
+            slot.values.resize(static_cast<std::size_t>(3) * targetWidth);
+    }
+
+    // Channel c (0 red, 1 green, 2 blue) of source row y along the target
+    // columns; the two most recent rows are kept.
+    const double* Row(int y, int c, int avoid) {
+        for (auto& slot : m_slots)
+            if (slot.row == y)
+                return slot.values.data() + static_cast<std::size_t>(c) * m_n;
+        Slot& slot = m_slots[0].row == avoid ? m_slots[1] : m_slots[0];
+        slot.row = y;
+        const PixelWord* line = m_source.Pixels() + static_cast<std::size_t>(y) * m_source.Width();
+        for (int ch = 0; ch < 3; ++ch) {
+            const int shift = 16 - 8 * ch;
+            for (int x = 0; x < m_n; ++x) {
+                m_b[x] = (line[m_ax.i0[x]] >> shift) & 0xFF;
+                m_d[x] = (line[m_ax.i1[x]] >> shift) & 0xFF;
+            }
+            LerpRow(m_ax.terms.ge.data(), m_ax.terms.ef.data(), m_ax.terms.gf.data(), m_b.data(),
+                    m_d.data(), slot.values.data() + static_cast<std::size_t>(ch) * m_n, m_n);
+        }
+        return slot.values.data() + static_cast<std::size_t>(c) * m_n;
+    }
+
+private:
+    struct Slot {
+        int row = -1;
+        std::vector<double> values;
+    };
+    const CDevib& m_source;
+    const SampleAxis& m_ax;
+    int m_n;
+    std::vector<double> m_b, m_d;
+    Slot m_slots[2];
+};
+
+} // namespace
+
+namespace {
+
+// The bilinear sample positions of one run of target pixels along a row:
+// source columns i, i2 with weight wx towards i2, rows j, j2 with weight wy.
+// Kept apart from the pixel blending so that this part vectorises.
+struct SampleRun {
+    std::vector<std::int32_t> i, i2, wx, j, j2, wy;
+    explicit SampleRun(int n) : i(n), i2(n), wx(n), j(n), j2(n), wy(n) {}
+};
+
+// One axis of Bilinear: index = clamp(trunc(s)), f = s - index - 0.5,
+// index2 = clamp(f < 0 ? index - 1 : index + 1), weight = trunc(|f| * 256).
+// Where both indices are the same clamped pixel the weight does not matter
+// ((256 - w) c + w c = 256 c); 0 keeps it in the blend's range.
+MIENLORE_VECTOR_CLONES
+void SampleAxisRun(const double* __restrict column, double rowTerm, int size,
+                   std::int32_t* __restrict index, std::int32_t* __restrict index2,
+                   std::int32_t* __restrict weight, int n) {
+    for (int x = 0; x < n; ++x) {
+        const double s = column[x] + rowTerm;
+        const int a = std::min(std::max(static_cast<int>(s), 0), size - 1);
+        const double f = s - a - 0.5;
+        const int step = f < 0 ? -1 : 1;
+        const int b = std::min(std::max(a + step, 0), size - 1);
+        const int wt = static_cast<int>(std::fabs(f) * 256);
+        index[x] = a;
+        index2[x] = b;
+        weight[x] = a == b ? 0 : wt;
+    }
+}
 
 } // namespace
 
@@ -69,41 +195,43 @@ void CDevib::Rotate(double degrees, bool smooth) {
     if (IsEmpty())
         return;
     const int w = m_width, h = m_height;
-    CDevib src;
-    CopyTo(src);
+    // The unchanged source; no need to clear it before the copy.
+    const std::unique_ptr<PixelWord[]> copy(new (std::nothrow) PixelWord[m_pixels.size()]);
+    if (!copy)
+        return;
+    std::memcpy(copy.get(), m_pixels.data(), m_pixels.size() * sizeof(PixelWord));
+    const PixelWord* in = copy.get();
     const RotationTerms t(w, h, degrees);
-    const PixelWord* in = src.m_pixels.data();
-    for (int y = 0; y < h; ++y) {
-        PixelWord* out = &m_pixels[static_cast<std::size_t>(y) * w];
-        for (int x = 0; x < w; ++x) {
-            const double sx = t.columnX[x] - t.rowX[y];
-            const double sy = t.columnY[x] + t.rowY[y];
+    // Strips of columns keep the source pixels a run reads close together.
+    constexpr int kStrip = 32;
+    SampleRun run(std::min(w, kStrip));
+    for (int x0 = 0; x0 < w; x0 += kStrip) {
+        const int n = std::min(kStrip, w - x0);
+        for (int y = 0; y < h; ++y) {
+            PixelWord* out = &m_pixels[static_cast<std::size_t>(y) * w + x0];
             if (!smooth) {
-                out[x] = in[static_cast<std::size_t>(ClampIndex(static_cast<int>(sy), h)) * w +
-                            ClampIndex(static_cast<int>(sx), w)];
+                const double rowX = t.rowX[y], rowY = t.rowY[y];
+                for (int x = 0; x < n; ++x) {
+                    const int sx = static_cast<int>(t.columnX[x0 + x] - rowX);
+                    const int sy = static_cast<int>(t.columnY[x0 + x] + rowY);
+                    out[x] =
+                        in[static_cast<std::size_t>(ClampIndex(sy, h)) * w + ClampIndex(sx, w)];
+                }
                 continue;
             }
-            const int i = ClampIndex(static_cast<int>(sx), w);
-            const double fx = sx - i - 0.5;
-            const int i2 = ClampIndex(fx < 0 ? i - 1 : i + 1, w);
-            const int j = ClampIndex(static_cast<int>(sy), h);
-            const double fy = sy - j - 0.5;
-            const int j2 = ClampIndex(fy < 0 ? j - 1 : j + 1, h);
-            const int wx = static_cast<int>(std::fabs(fx) * 256);
-            const int wy = static_cast<int>(std::fabs(fy) * 256);
-            const PixelWord a = in[static_cast<std::size_t>(j) * w + i];
-            const PixelWord b = in[static_cast<std::size_t>(j) * w + i2];
-            const PixelWord c = in[static_cast<std::size_t>(j2) * w + i];
-            const PixelWord d = in[static_cast<std::size_t>(j2) * w + i2];
-            PixelWord result = kOpaque;
-            for (int shift = 0; shift <= 16; shift += 8) {
-                const int ca = (a >> shift) & 0xFF, cb = (b >> shift) & 0xFF;
-                const int cc = (c >> shift) & 0xFF, cd = (d >> shift) & 0xFF;
-                const int top = ((256 - wx) * ca + wx * cb) / 256;
-                const int bottom = ((256 - wx) * cc + wx * cd) / 256;
-                result |= static_cast<PixelWord>(((256 - wy) * top + wy * bottom) / 256) << shift;
+            // a - b is a + (-b) exactly, so the column terms can always be added.
+            SampleAxisRun(&t.columnX[x0], -t.rowX[y], w, run.i.data(), run.i2.data(), run.wx.data(),
+                          n);
+            SampleAxisRun(&t.columnY[x0], t.rowY[y], h, run.j.data(), run.j2.data(), run.wy.data(),
+                          n);
+            for (int x = 0; x < n; ++x) {
+                const PixelWord* row = in + static_cast<std::size_t>(run.j[x]) * w;
+                const PixelWord* row2 = in + static_cast<std::size_t>(run.j2[x]) * w;
+                const auto wx = static_cast<std::uint32_t>(run.wx[x]);
+                const PixelWord top = MixWords(row[run.i[x]], row[run.i2[x]], wx);
+                const PixelWord bottom = MixWords(row2[run.i[x]], row2[run.i2[x]], wx);
+                out[x] = MixWords(top, bottom, static_cast<std::uint32_t>(run.wy[x])) | kOpaque;
             }
-            out[x] = result;
         }
     }
 }
@@ -111,28 +239,21 @@ void CDevib::Rotate(double degrees, bool smooth) {
 void CDevib::Resample(CDevib& target, const CDevib& source) {
     if (target.IsEmpty() || source.IsEmpty() || &target == &source)
         return;
-    const SampleAxis ax(target.m_width, source.m_width);
+    const int tw = target.m_width;
+    const SampleAxis ax(tw, source.m_width);
     const SampleAxis ay(target.m_height, source.m_height);
-    const int sw = source.m_width;
+    InterpolatedRows rows(source, ax, tw);
+    std::vector<std::int32_t> channel(static_cast<std::size_t>(3) * tw);
     for (int y = 0; y < target.m_height; ++y) {
-        const PixelWord* row0 = &source.m_pixels[static_cast<std::size_t>(ay.i0[y]) * sw];
-        const PixelWord* row1 = &source.m_pixels[static_cast<std::size_t>(ay.i1[y]) * sw];
-        PixelWord* out = &target.m_pixels[static_cast<std::size_t>(y) * target.m_width];
-        for (int x = 0; x < target.m_width; ++x) {
-            const PixelWord p00 = row0[ax.i0[x]], p10 = row0[ax.i1[x]];
-            const PixelWord p01 = row1[ax.i0[x]], p11 = row1[ax.i1[x]];
-            PixelWord result = kOpaque;
-            for (int shift = 0; shift <= 16; shift += 8) {
-                const double v0 =
-                    Lerp(x, ax.p0[x], ax.p1[x], (p00 >> shift) & 0xFF, (p10 >> shift) & 0xFF);
-                const double v1 =
-                    Lerp(x, ax.p0[x], ax.p1[x], (p01 >> shift) & 0xFF, (p11 >> shift) & 0xFF);
-                const int v =
-                    std::clamp(static_cast<int>(Lerp(y, ay.p0[y], ay.p1[y], v0, v1)), 0, 255);
-                result |= static_cast<PixelWord>(v) << shift;
-            }
-            out[x] = result;
+        for (int c = 0; c < 3; ++c) {
+            const double* r0 = rows.Row(ay.i0[y], c, ay.i1[y]);
+            const double* r1 = rows.Row(ay.i1[y], c, ay.i0[y]);
+            LerpRowToChannel(ay.terms.ge[y], ay.terms.ef[y], ay.terms.gf[y], r0, r1,
+                             channel.data() + static_cast<std::size_t>(c) * tw, tw);
         }
+        PixelWord* out = &target.m_pixels[static_cast<std::size_t>(y) * tw];
+        for (int x = 0; x < tw; ++x)
+            out[x] = MakePixel(channel[x], channel[tw + x], channel[2 * tw + x]);
     }
 }
 

@@ -2,6 +2,7 @@
 // every second neighbour with Gaussian integer weights; the sums are then
 // scaled so that the largest becomes 255.
 #include "imaging/Devib.h"
+#include "imaging/LumaRows.h"
 #include "imaging/VectorClones.h"
 
 #include <algorithm>
@@ -14,12 +15,12 @@ namespace mienlore {
 
 namespace {
 
-// acc[x] += weight * src[x] over a row.
+// acc[x] += weight * luma[x] over a row.
 template <typename Acc>
-MIENLORE_VECTOR_CLONES void SplatRow(Acc* acc, const std::int32_t* src, std::int32_t weight,
+MIENLORE_VECTOR_CLONES void SplatRow(Acc* acc, const std::uint8_t* luma, std::int32_t weight,
                                      int n) {
     for (int x = 0; x < n; ++x)
-        acc[x] += static_cast<Acc>(weight) * src[x];
+        acc[x] += static_cast<Acc>(weight) * luma[x];
 }
 
 struct Kernel {
@@ -50,22 +51,20 @@ Kernel MakeKernel(int sx, int sy, int width, int height) {
 // its sampled targets sums up. Rows of the luma plane are padded by rx zeros
 // on each side so that the inner loops need no bounds tests.
 template <typename Acc>
-std::vector<Acc> Accumulate(const std::vector<std::int32_t>& padded, int w, int h,
-                            const Kernel& k) {
+void Accumulate(const std::vector<std::uint8_t>& padded, int w, int h, const Kernel& k, Acc* acc) {
     const int pw = w + 2 * k.rx;
-    std::vector<Acc> acc(static_cast<std::size_t>(w) * h, 0);
     for (int ty = 0; ty < h; ++ty) {
-        Acc* out = &acc[static_cast<std::size_t>(ty) * w];
+        Acc* out = acc + static_cast<std::size_t>(ty) * w;
+        std::fill(out, out + w, 0);
         for (int dy = -k.ry; dy <= k.ry; dy += 2) {
             const int sy = ty - dy;
             if (sy < 0 || sy >= h)
                 continue;
-            const std::int32_t* line = &padded[static_cast<std::size_t>(sy) * pw + k.rx];
+            const std::uint8_t* line = &padded[static_cast<std::size_t>(sy) * pw + k.rx];
             for (int dx = -k.rx; dx <= k.rx; dx += 2)
                 SplatRow(out, line - dx, k.At(dx, dy), w);
         }
     }
-    return acc;
 }
 
 } // namespace
@@ -75,29 +74,33 @@ void CDevib::GlowSmooth(int sx, int sy, int keepRows, bool whiteBorder) {
     if (IsEmpty() || sx <= 0 || sy <= 0)
         return;
     const int w = m_width, h = m_height;
-    CDevib src;
-    CopyTo(src);
     const Kernel k = MakeKernel(sx, sy, w, h);
 
+    // The source as luma, and the source pixels of the rows kept at the top.
     const int pw = w + 2 * k.rx;
-    std::vector<std::int32_t> padded(static_cast<std::size_t>(pw) * h, 0);
+    std::vector<std::uint8_t> padded(static_cast<std::size_t>(pw) * h, 0);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            padded[static_cast<std::size_t>(y) * pw + k.rx + x] =
-                LumaReal(src.m_pixels[static_cast<std::size_t>(y) * w + x]);
+        LumaRealRow(&m_pixels[static_cast<std::size_t>(y) * w],
+                    &padded[static_cast<std::size_t>(y) * pw + k.rx], w);
+    const int firstKept = keepRows > 0 ? std::max(0, h - keepRows + 1) : h;
+    const std::vector<PixelWord> kept(m_pixels.begin() + static_cast<std::ptrdiff_t>(firstKept) * w,
+                                      m_pixels.end());
 
-    // 32-bit sums unless they could overflow.
+    // The sums go into the pixel words themselves as 32-bit integers unless
+    // they could overflow, then into a 64-bit buffer.
     std::int64_t sampledWeights = 0;
     for (int dy = -k.ry; dy <= k.ry; dy += 2)
         for (int dx = -k.rx; dx <= k.rx; dx += 2)
             sampledWeights += k.At(dx, dy);
-    std::vector<std::int64_t> wide;
-    std::vector<std::int32_t> narrow;
     const bool fits32 = 255 * sampledWeights <= std::numeric_limits<std::int32_t>::max();
-    if (fits32)
-        narrow = Accumulate<std::int32_t>(padded, w, h, k);
-    else
-        wide = Accumulate<std::int64_t>(padded, w, h, k);
+    std::vector<std::int64_t> wide;
+    auto* narrow = reinterpret_cast<std::int32_t*>(m_pixels.data());
+    if (fits32) {
+        Accumulate(padded, w, h, k, narrow);
+    } else {
+        wide.resize(static_cast<std::size_t>(m_count));
+        Accumulate(padded, w, h, k, wide.data());
+    }
     auto accAt = [&](std::size_t i) -> std::int64_t { return fits32 ? narrow[i] : wide[i]; };
 
     std::int64_t peak = 0;
@@ -119,21 +122,19 @@ void CDevib::GlowSmooth(int sx, int sy, int keepRows, bool whiteBorder) {
             a == 0 ? 0u
                    : GreyPixel(static_cast<int>(static_cast<double>(a * 255 + half) / divisor));
     }
-    if (keepRows > 0)
-        for (int y = std::max(0, h - keepRows + 1); y < h; ++y)
-            for (int x = k.rx / 2 + 1; x < w; ++x) {
-                const std::size_t i = static_cast<std::size_t>(y) * w + x;
-                if (accAt(i) != 0)
-                    m_pixels[i] = src.m_pixels[i];
-            }
-    if (whiteBorder)
-        for (int y = 0; y < h; ++y) {
-            const int xEnd = y < k.ry ? w : std::min(k.rx, w);
-            for (int x = 0; x < xEnd; ++x) {
-                const std::size_t i = static_cast<std::size_t>(y) * w + x;
-                if (accAt(i) != 0)
-                    m_pixels[i] = 0xFFFFFFFFu;
-            }
+    // From here a pixel word is 0 exactly where its sum was 0. The white
+    // border is applied after the kept rows, so it wins where both apply.
+    if (firstKept == h && !whiteBorder)
+        return;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * w + x;
+            if (m_pixels[i] == 0)
+                continue;
+            if (whiteBorder && (x < k.rx || y < k.ry))
+                m_pixels[i] = 0xFFFFFFFFu;
+            else if (y >= firstKept && x > k.rx / 2)
+                m_pixels[i] = kept[i - static_cast<std::size_t>(firstKept) * w];
         }
 }
 

@@ -1,10 +1,13 @@
-// Operations that compute each pixel from a window around it, reading an
-// unchanged copy of the image.
+// Operations that compute each pixel from a window around it. Each reads the
+// unchanged source through a small ring of copied rows (the rows it still
+// needs once it has written over them), which keeps the working set small and
+// avoids copying the whole image.
 #include "imaging/Devib.h"
 #include "imaging/VectorClones.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -12,12 +15,21 @@ namespace mienlore {
 
 namespace {
 
-// The pixels' integer luma, one byte each.
-std::vector<std::uint8_t> LumaPlane(const PixelWord* p, int count) {
-    std::vector<std::uint8_t> luma(static_cast<std::size_t>(count));
-    for (int k = 0; k < count; ++k)
-        luma[k] = static_cast<std::uint8_t>(LumaInt(p[k]));
-    return luma;
+// Copies of source rows, indexed by row number modulo the ring size.
+template <typename T> class RowRing {
+public:
+    RowRing(int rows, int width)
+        : m_rows(rows), m_width(width), m_data(static_cast<std::size_t>(rows) * width) {}
+    T* Row(int y) { return &m_data[static_cast<std::size_t>(y % m_rows) * m_width]; }
+
+private:
+    int m_rows, m_width;
+    std::vector<T> m_data;
+};
+
+void LumaRow(const PixelWord* p, std::uint8_t* out, int n) {
+    for (int x = 0; x < n; ++x)
+        out[x] = static_cast<std::uint8_t>(LumaInt(p[x]));
 }
 
 // One row of EdgeMax over the bytes of the pixel words; the alpha bytes are
@@ -74,32 +86,15 @@ void Median3Row(const std::uint8_t* below, const std::uint8_t* row, const std::u
     }
 }
 
-// Maximum (takeMax) or minimum of each (2r+1)^2 window, separably: along the
-// rows, then along the columns.
-void ExtremePlane(const std::vector<std::uint8_t>& luma, int w, int h, int r, bool takeMax,
-                  std::vector<std::uint8_t>& out) {
-    std::vector<std::uint8_t> rows(luma.size());
-    const auto pick = [takeMax](std::uint8_t a, std::uint8_t b) {
-        return takeMax ? std::max(a, b) : std::min(a, b);
-    };
-    for (int y = 0; y < h; ++y) {
-        const std::uint8_t* in = &luma[static_cast<std::size_t>(y) * w];
-        std::uint8_t* o = &rows[static_cast<std::size_t>(y) * w];
-        for (int x = r; x < w - r; ++x) {
-            std::uint8_t m = in[x - r];
-            for (int d = -r + 1; d <= r; ++d)
-                m = pick(m, in[x + d]);
-            o[x] = m;
-        }
+// Maximum (takeMax) or minimum over 2r+1 neighbours along a row, for x in
+// r..w-r-1.
+void RowExtreme(const std::uint8_t* in, std::uint8_t* out, int w, int r, bool takeMax) {
+    for (int x = r; x < w - r; ++x) {
+        std::uint8_t m = in[x - r];
+        for (int d = -r + 1; d <= r; ++d)
+            m = takeMax ? std::max(m, in[x + d]) : std::min(m, in[x + d]);
+        out[x] = m;
     }
-    out.assign(luma.size(), 0);
-    for (int y = r; y < h - r; ++y)
-        for (int x = r; x < w - r; ++x) {
-            std::uint8_t m = rows[static_cast<std::size_t>(y - r) * w + x];
-            for (int d = -r + 1; d <= r; ++d)
-                m = pick(m, rows[static_cast<std::size_t>(y + d) * w + x]);
-            out[static_cast<std::size_t>(y) * w + x] = m;
-        }
 }
 
 // acc[x] += weight * src[x] over a row; the pyramid blur's inner loop.
@@ -123,17 +118,23 @@ void DivideRow(const std::int32_t* acc, std::int32_t* out, double divisor, int n
 void CDevib::EdgeMax(int threshold) {
     if (m_width < 3 || m_height < 3)
         return;
-    CDevib src;
-    CopyTo(src);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(src.m_pixels.data());
-    auto* outBytes = reinterpret_cast<std::uint8_t*>(m_pixels.data());
-    const std::size_t stride = static_cast<std::size_t>(m_width) * 4;
+    const int w = m_width;
+    RowRing<PixelWord> source(3, w);
+    auto keep = [&](int y) {
+        std::memcpy(source.Row(y), &m_pixels[static_cast<std::size_t>(y) * w],
+                    w * sizeof(PixelWord));
+    };
+    keep(0);
+    keep(1);
     for (int y = 1; y < m_height - 1; ++y) {
-        const std::size_t at = static_cast<std::size_t>(y) * stride + 4;
-        EdgeRow(bytes + at - stride, bytes + at, bytes + at + stride, outBytes + at,
-                (m_width - 2) * 4, threshold);
-        PixelWord* row = &m_pixels[static_cast<std::size_t>(y) * m_width];
-        for (int x = 1; x < m_width - 1; ++x)
+        keep(y + 1);
+        auto bytes = [&](int row) {
+            return reinterpret_cast<const std::uint8_t*>(source.Row(row)) + 4;
+        };
+        PixelWord* row = &m_pixels[static_cast<std::size_t>(y) * w];
+        EdgeRow(bytes(y - 1), bytes(y), bytes(y + 1), reinterpret_cast<std::uint8_t*>(row + 1),
+                (w - 2) * 4, threshold);
+        for (int x = 1; x < w - 1; ++x)
             row[x] |= kOpaque;
     }
 }
@@ -141,46 +142,58 @@ void CDevib::EdgeMax(int threshold) {
 void CDevib::RankFilter(int r, int which) {
     if (r < 0 || m_width < 2 * r + 3 || m_height < 2 * r + 3)
         return;
-    const std::vector<std::uint8_t> luma = LumaPlane(m_pixels.data(), m_count);
-    const int w = m_width;
+    const int w = m_width, side = 2 * r + 1;
     const int x0 = r + 1, x1 = w - r - 1; // x from r+1 while x + r + 1 < width
     const int y0 = r + 1, y1 = m_height - r - 1;
-    auto row = [&](int y) { return &luma[static_cast<std::size_t>(y) * w]; };
-
-    if (which != 0) {
-        std::vector<std::uint8_t> extreme;
-        ExtremePlane(luma, w, m_height, r, which < 0, extreme);
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                m_pixels[static_cast<std::size_t>(y) * w + x] =
-                    GreyPixel(extreme[static_cast<std::size_t>(y) * w + x]);
-        return;
-    }
-    std::vector<std::uint8_t> ranked(static_cast<std::size_t>(w));
-    if (r == 1) {
-        for (int y = y0; y < y1; ++y) {
-            Median3Row(row(y - 1) + x0, row(y) + x0, row(y + 1) + x0, ranked.data(), x1 - x0);
-            for (int x = x0; x < x1; ++x)
-                m_pixels[static_cast<std::size_t>(y) * w + x] = GreyPixel(ranked[x - x0]);
+    // Luma of the unchanged source rows (for which != 0: their running
+    // extremes along the row).
+    RowRing<std::uint8_t> luma(side, w);
+    std::vector<std::uint8_t> lumaRow(static_cast<std::size_t>(w));
+    auto load = [&](int y) {
+        const PixelWord* p = &m_pixels[static_cast<std::size_t>(y) * w];
+        if (which == 0)
+            LumaRow(p, luma.Row(y), w);
+        else {
+            LumaRow(p, lumaRow.data(), w);
+            RowExtreme(lumaRow.data(), luma.Row(y), w, r, which < 0);
         }
-        return;
-    }
-    // The middle of the window's values; with an odd count the same element
-    // in either sort direction.
-    const int side = 2 * r + 1;
+    };
+    for (int y = y0 - r; y < y0 + r; ++y)
+        load(y);
+    std::vector<std::uint8_t> ranked(static_cast<std::size_t>(w));
     std::vector<std::uint8_t> window(static_cast<std::size_t>(side) * side);
     const std::size_t middle = window.size() / 2;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) {
-            std::size_t n = 0;
-            for (int dy = -r; dy <= r; ++dy) {
-                const std::uint8_t* line = row(y + dy) + x;
-                for (int dx = -r; dx <= r; ++dx)
-                    window[n++] = line[dx];
+    for (int y = y0; y < y1; ++y) {
+        load(y + r);
+        if (which != 0) {
+            for (int x = x0; x < x1; ++x) {
+                std::uint8_t m = luma.Row(y - r)[x];
+                for (int d = -r + 1; d <= r; ++d)
+                    m = which < 0 ? std::max(m, luma.Row(y + d)[x])
+                                  : std::min(m, luma.Row(y + d)[x]);
+                ranked[x] = m;
             }
-            std::nth_element(window.begin(), window.begin() + middle, window.end());
-            m_pixels[static_cast<std::size_t>(y) * w + x] = GreyPixel(window[middle]);
+        } else if (r == 1) {
+            Median3Row(luma.Row(y - 1) + x0, luma.Row(y) + x0, luma.Row(y + 1) + x0,
+                       ranked.data() + x0, x1 - x0);
+        } else {
+            // The middle of the window's values; with an odd count the same
+            // element in either sort direction.
+            for (int x = x0; x < x1; ++x) {
+                std::size_t n = 0;
+                for (int dy = -r; dy <= r; ++dy) {
+                    const std::uint8_t* line = luma.Row(y + dy) + x;
+                    for (int dx = -r; dx <= r; ++dx)
+                        window[n++] = line[dx];
+                }
+                std::nth_element(window.begin(), window.begin() + middle, window.end());
+                ranked[x] = window[middle];
+            }
         }
+        PixelWord* out = &m_pixels[static_cast<std::size_t>(y) * w];
+        for (int x = x0; x < x1; ++x)
+            out[x] = GreyPixel(ranked[x]);
+    }
 }
 
 void CDevib::PyramidBlur(int r, int keepRows) {
@@ -189,15 +202,18 @@ void CDevib::PyramidBlur(int r, int keepRows) {
     r = std::min({r, m_width / 3, m_height / 3, 8});
     if (r <= 0)
         return;
-    const int w = m_width;
-    // Channel planes of the unchanged source.
-    std::vector<std::int32_t> planes[3];
-    for (int c = 0; c < 3; ++c) {
-        planes[c].resize(static_cast<std::size_t>(m_count));
-        const int shift = 16 - 8 * c;
-        for (int k = 0; k < m_count; ++k)
-            planes[c][k] = static_cast<std::int32_t>((m_pixels[k] >> shift) & 0xFF);
-    }
+    const int w = m_width, side = 2 * r + 1;
+    // Per source row, its red, green and blue as 32-bit values.
+    RowRing<std::int32_t> source(side, 3 * w);
+    auto load = [&](int y) {
+        const PixelWord* p = &m_pixels[static_cast<std::size_t>(y) * w];
+        std::int32_t* channels = source.Row(y);
+        for (int x = 0; x < w; ++x) {
+            channels[x] = RedOf(p[x]);
+            channels[w + x] = GreenOf(p[x]);
+            channels[2 * w + x] = BlueOf(p[x]);
+        }
+    };
     int weightSum = 0;
     for (int dy = -r; dy <= r; ++dy)
         for (int dx = -r; dx <= r; ++dx)
@@ -206,23 +222,24 @@ void CDevib::PyramidBlur(int r, int keepRows) {
 
     const int n = w - 2 * r;
     std::vector<std::int32_t> acc(static_cast<std::size_t>(n));
-    std::vector<std::int32_t> value[3];
-    for (auto& v : value)
-        v.resize(static_cast<std::size_t>(n));
+    std::vector<std::int32_t> value(static_cast<std::size_t>(3) * n);
     const int lastRow = std::min(m_height - r - 1, m_height - keepRows);
+    for (int y = 0; y < 2 * r && y < m_height; ++y)
+        load(y);
     for (int y = r; y <= lastRow; ++y) {
+        load(y + r);
         for (int c = 0; c < 3; ++c) {
             std::fill(acc.begin(), acc.end(), 0);
             for (int dy = -r; dy <= r; ++dy) {
-                const std::int32_t* line = &planes[c][static_cast<std::size_t>(y + dy) * w + r];
+                const std::int32_t* line = source.Row(y + dy) + c * w + r;
                 for (int dx = -r; dx <= r; ++dx)
                     MultiplyAdd(acc.data(), line + dx, 2 * r + 1 - std::abs(dx) - std::abs(dy), n);
             }
-            DivideRow(acc.data(), value[c].data(), divisor, n);
+            DivideRow(acc.data(), value.data() + c * n, divisor, n);
         }
         PixelWord* out = &m_pixels[static_cast<std::size_t>(y) * w + r];
         for (int i = 0; i < n; ++i)
-            out[i] = MakePixel(value[0][i], value[1][i], value[2][i]);
+            out[i] = MakePixel(value[i], value[n + i], value[2 * n + i]);
     }
 }
 

@@ -1,5 +1,8 @@
 // Operations that compute each pixel from itself alone.
 #include "imaging/Devib.h"
+#include "imaging/LumaRows.h"
+
+#include <algorithm>
 
 #include <array>
 #include <cstdint>
@@ -19,22 +22,31 @@ void CDevib::Invert() {
 }
 
 void CDevib::ToBlackWhite(int threshold) {
+    // Luma in chunks: the vectorised form needs a small buffer.
+    constexpr int kChunk = 2048;
+    std::uint8_t luma[kChunk];
     PixelWord* p = m_pixels.data();
     if (threshold == 0) {
         std::int64_t sum = 0;
         std::int64_t n = 0;
-        for (int k = 0; k < m_count; ++k) {
-            const int v = LumaReal(p[k]);
-            if (v >= 1 && v <= 254) {
-                sum += v;
-                ++n;
+        for (int start = 0; start < m_count; start += kChunk) {
+            const int len = std::min(kChunk, m_count - start);
+            LumaRealRow(p + start, luma, len);
+            for (int i = 0; i < len; ++i) {
+                const bool counts = luma[i] >= 1 && luma[i] <= 254;
+                sum += counts ? luma[i] : 0;
+                n += counts;
             }
         }
         if (n > 0)
             threshold = static_cast<int>(sum / n);
     }
-    for (int k = 0; k < m_count; ++k)
-        p[k] = LumaReal(p[k]) < threshold ? 0xFF000000u : 0xFFFFFFFFu;
+    for (int start = 0; start < m_count; start += kChunk) {
+        const int len = std::min(kChunk, m_count - start);
+        LumaRealRow(p + start, luma, len);
+        for (int i = 0; i < len; ++i)
+            p[start + i] = luma[i] < threshold ? 0xFF000000u : 0xFFFFFFFFu;
+    }
 }
 
 void CDevib::Lighten(int k) {

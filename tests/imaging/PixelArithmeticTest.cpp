@@ -1,10 +1,13 @@
 // The shared pixel arithmetic: grey levels, blending, MulDiv rounding and the
 // seeded random source.
+#include "imaging/LumaRows.h"
 #include "imaging/MulDiv.h"
 #include "imaging/PixelWord.h"
 #include "imaging/RandomSource.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace mienlore {
 namespace {
@@ -25,6 +28,18 @@ TEST(PixelArithmetic, FastFloatingLumaMatchesTheDoubleFormulaForEveryColour) {
     for (PixelWord rgb = 0; rgb < 0x1000000u; ++rgb)
         if (LumaReal(rgb) != LumaRealDirect(rgb))
             ++mismatches;
+    EXPECT_EQ(mismatches, 0);
+    // The row form used by the bulk operations, over every colour too.
+    std::vector<PixelWord> colours(1 << 16);
+    std::vector<std::uint8_t> luma(colours.size());
+    mismatches = 0;
+    for (PixelWord high = 0; high < 256; ++high) {
+        for (PixelWord low = 0; low < colours.size(); ++low)
+            colours[low] = (high << 16) | low | 0xAB000000u;
+        LumaRealRow(colours.data(), luma.data(), static_cast<int>(colours.size()));
+        for (std::size_t i = 0; i < colours.size(); ++i)
+            mismatches += luma[i] != LumaRealDirect(colours[i]);
+    }
     EXPECT_EQ(mismatches, 0);
 }
 
