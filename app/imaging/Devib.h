@@ -118,9 +118,12 @@ public:
     // (storage rows) are not written.
     void PyramidBlur(int r, int keepRows);
     // The grey glow smoothing of the face picture and the photo: a sparse
-    // Gaussian splat of the floating-point luma, normalised to 255 (rounded as
-    // MulDiv rounds). keepRows restores the source in the top storage rows;
-    // whiteBorder whitens the left and bottom border.
+    // Gaussian splat of the floating-point luma onto every second neighbour,
+    // normalised so the largest sum becomes 255 (rounded as MulDiv rounds:
+    // halves up). Each sum is the plain total of its splats. keepRows restores
+    // the source in the top storage rows (y > height - keepRows, x > rx/2);
+    // whiteBorder whitens x < rx or y < ry; both only where a sum is non-zero.
+    // Nothing happens for sx or sy <= 0.
     void GlowSmooth(int sx, int sy, int keepRows, bool whiteBorder);
 
     // ---- geometric operations ----
@@ -175,7 +178,15 @@ public:
     // Along storage row y from the left (dirX > 0) or the right: the x of the
     // first pixel with integer luma below 250, or -1.
     int RowDark(int dirX, int y) const;
-    // The skin shading of a grey picture: see the definition for the rules.
+    // The skin shading of a grey picture, row by row from the bottom: on each
+    // row the pixels x = 10 .. width - 11 whose 255 - blue lies strictly
+    // between lo and hi are found; with more than 3 found, the pixels from the
+    // first found up to (not including) the last found become grey v, by mode
+    // 0: (level + blue) * 3 / 6, 1: (3 level + avg + 2 blue) / 6, 2: (5 blue +
+    // avg) / 6, avg being the mean blue of the found pixels (other modes change
+    // nothing). Storage rows y with height - keep.bottom < y < height -
+    // keep.top take the last v computed on an earlier row instead (255 before
+    // any).
     void ShadeRowsKeep(int lo, int hi, int level, int mode, std::optional<ImageRect> keep);
     // The mean blue of the pixels inside rect whose 255 - blue lies strictly
     // between lo and hi (0 when there is none).

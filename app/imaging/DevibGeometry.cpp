@@ -189,6 +189,24 @@ void SampleAxisRun(const double* __restrict column, double rowTerm, int size,
     }
 }
 
+// Turns the run's columns and rows into the word offsets of the four samples:
+// i = (j, i), i2 = (j, i2), j = (j2, i), j2 = (j2, i2).
+MIENLORE_VECTOR_CLONES
+void SampleOffsets(SampleRun& run, int width, int n) {
+    std::int32_t* __restrict i = run.i.data();
+    std::int32_t* __restrict i2 = run.i2.data();
+    std::int32_t* __restrict j = run.j.data();
+    std::int32_t* __restrict j2 = run.j2.data();
+    for (int x = 0; x < n; ++x) {
+        const std::int32_t row = j[x] * width, row2 = j2[x] * width;
+        const std::int32_t a = i[x], b = i2[x];
+        i[x] = row + a;
+        i2[x] = row + b;
+        j[x] = row2 + a;
+        j2[x] = row2 + b;
+    }
+}
+
 } // namespace
 
 void CDevib::Rotate(double degrees, bool smooth) {
@@ -224,12 +242,12 @@ void CDevib::Rotate(double degrees, bool smooth) {
                           n);
             SampleAxisRun(&t.columnY[x0], t.rowY[y], h, run.j.data(), run.j2.data(), run.wy.data(),
                           n);
+            // Word offsets of the four samples, then the blends.
+            SampleOffsets(run, w, n);
             for (int x = 0; x < n; ++x) {
-                const PixelWord* row = in + static_cast<std::size_t>(run.j[x]) * w;
-                const PixelWord* row2 = in + static_cast<std::size_t>(run.j2[x]) * w;
                 const auto wx = static_cast<std::uint32_t>(run.wx[x]);
-                const PixelWord top = MixWords(row[run.i[x]], row[run.i2[x]], wx);
-                const PixelWord bottom = MixWords(row2[run.i[x]], row2[run.i2[x]], wx);
+                const PixelWord top = MixWords(in[run.i[x]], in[run.i2[x]], wx);
+                const PixelWord bottom = MixWords(in[run.j[x]], in[run.j2[x]], wx);
                 out[x] = MixWords(top, bottom, static_cast<std::uint32_t>(run.wy[x])) | kOpaque;
             }
         }
