@@ -35,9 +35,21 @@ FaceLook Look(int smoothing) {
     return look;
 }
 
+// False (and the benchmark skipped) when the picture store is not built.
+bool HasPictures(benchmark::State& state, const CFaceFrame& face) {
+    CFacePictureCache store(MIENLORE_PROGRAM_FOLDER);
+    if (store.Picture(face.Slot(FaceSlot::Forehead), 0) &&
+        store.Picture(face.Slot(FaceSlot::Hair), 0))
+        return true;
+    state.SkipWithError("no feature pictures in the program folder (build the picture store)");
+    return false;
+}
+
 void BM_DrawFaceFull(benchmark::State& state) {
     const CFaceCompositor compositor(MakeFacePictureLoader(MIENLORE_PROGRAM_FOLDER));
     CFaceFrame face = FullFace();
+    if (!HasPictures(state, face))
+        return;
     const FaceLook look = Look(static_cast<int>(state.range(0)));
     CDevib canvas;
     canvas.Create(kSide, kSide);
@@ -51,6 +63,8 @@ BENCHMARK(BM_DrawFaceFull)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
 void BM_RenderFull(benchmark::State& state) {
     const CFaceCompositor compositor(MakeFacePictureLoader(MIENLORE_PROGRAM_FOLDER));
     CFaceFrame face = FullFace();
+    if (!HasPictures(state, face))
+        return;
     const FaceLook look = Look(static_cast<int>(state.range(0)));
     CDevib cache;
     for (auto _ : state) {

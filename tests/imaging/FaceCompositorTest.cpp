@@ -220,6 +220,31 @@ TEST(FaceCompositor, ABlankFaceIsTheFaceColourOrAllFill) {
     EXPECT_TRUE(rec.calls.empty());
 }
 
+TEST(FaceCompositor, NoFloodMeansNoTint) {
+    // On a canvas too small to reach the flood's start point nothing is
+    // flooded, so nothing may be recoloured either (the tint would otherwise
+    // take the face colour itself for the surroundings).
+    Recorder rec;
+    CFaceCompositor compositor(rec.Loader());
+    CFaceFrame face = BlankFace();
+    CDevib canvas;
+    ASSERT_TRUE(canvas.Create(50, 50));
+    compositor.DrawFace(canvas, ImageRect{0, 0, 50, 50}, face, Look(0, 0x203040));
+    for (int i = 0; i < canvas.Count(); ++i)
+        ASSERT_EQ(canvas.Pixels()[i], CanvasWord(kFaceWhite));
+}
+
+TEST(FaceCompositor, TheSilhouetteColourAlwaysDiffersFromTheFaceColour) {
+    EXPECT_EQ(SilhouetteColor(kFaceYellow), 0xF0F5FFu);
+    EXPECT_EQ(SilhouetteColor(kFaceGray), 0xE0D6E4u);
+    // A green byte below 10 is raised instead of borrowing from blue.
+    EXPECT_EQ(SilhouetteColor(0x000500), 0x000F00u);
+    EXPECT_EQ(FaceColorIndex(kFaceYellow), 0);
+    EXPECT_EQ(FaceColorIndex(kFaceGray), 1);
+    EXPECT_EQ(FaceColorIndex(kFaceWhite), 2);
+    EXPECT_EQ(FaceColorIndex(0x123456), 0);
+}
+
 TEST(FaceCompositor, AMissingPictureDrawsNothingAndReportsAOnePixelRectangle) {
     Recorder rec;
     rec.missing = {FaceSlot::Eyes};
