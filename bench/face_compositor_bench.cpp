@@ -60,6 +60,22 @@ void BM_DrawFaceFull(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawFaceFull)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
 
+// The first drawing: every picture read from its file, scaled and blurred.
+void BM_DrawFaceCold(benchmark::State& state) {
+    CFaceFrame face = FullFace();
+    if (!HasPictures(state, face))
+        return;
+    const FaceLook look = Look(2);
+    CDevib canvas;
+    canvas.Create(kSide, kSide);
+    for (auto _ : state) {
+        const CFaceCompositor compositor(MakeFacePictureLoader(MIENLORE_PROGRAM_FOLDER));
+        compositor.DrawFace(canvas, ImageRect{0, 0, kSide, kSide}, face, look);
+        benchmark::DoNotOptimize(canvas.Pixels());
+    }
+}
+BENCHMARK(BM_DrawFaceCold)->Unit(benchmark::kMillisecond);
+
 void BM_RenderFull(benchmark::State& state) {
     const CFaceCompositor compositor(MakeFacePictureLoader(MIENLORE_PROGRAM_FOLDER));
     CFaceFrame face = FullFace();
