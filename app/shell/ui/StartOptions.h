@@ -11,6 +11,7 @@ struct StartOptions {
     QString screenshotPath; // --screenshot FILE: save a PNG of the main window once shown
     int quitAfterMs = -1;   // --quit-after MS: end the program after that time
     int timeKeys = 0;       // --time-keys N: press N face keys, report the redraw times, end
+    QString faceOutPath;    // --face-out FILE: write the code of each face taken from outside
     QString error;          // a message when the command line could not be read
 };
 

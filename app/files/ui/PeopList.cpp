@@ -1,0 +1,199 @@
+#include "files/ui/PeopList.h"
+
+#include "files/ui/InputNameDlg.h"
+#include "resources/LoadString.h"
+#include "shell/Lang.h"
+#include "shell/ui/DialogTranslator.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace mienlore {
+namespace {
+
+const QString kFilter = QStringLiteral("Physiognomy files (.phy) (*.phy)");
+
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+std::filesystem::path ToPath(const QString& path) {
+    return std::filesystem::path(path.toStdString());
+}
+
+} // namespace
+
+CPeopList::CPeopList(IFaceListHost& host, std::filesystem::path programFolder, const CLang* lang,
+                     QWidget* parent)
+    : QWidget(parent), m_model(host), m_programFolder(std::move(programFolder)), m_lang(lang) {
+    SetDialogId(this, kDialogId);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+
+    const StringOverride strings = [lang](unsigned id) -> std::optional<std::string> {
+        return lang ? lang->StringOverride(id) : std::nullopt;
+    };
+    const struct {
+        int id;
+        const char* text;
+        void (CPeopList::*run)();
+    } buttons[] = {
+        {kKeysId, "Keys", nullptr},
+        {kReadId, "Read", &CPeopList::ReadList},
+        {kSaveId, "Save", &CPeopList::SaveListAs},
+        {kAddId, "Add", &CPeopList::AddEntry},
+        {kDelId, "Del", nullptr},
+        {kImgId, "Img", nullptr},
+    };
+    for (const auto& b : buttons) {
+        auto* button = new QToolButton(this);
+        button->setText(QString::fromUtf8(b.text));
+        SetControlId(button, b.id);
+        const std::string tip = LoadInterfaceString(static_cast<unsigned>(b.id), 256, strings);
+        button->setToolTip(QString::fromStdString(tip));
+        layout->addWidget(button);
+        m_buttons[b.id] = button;
+        if (b.run)
+            connect(button, &QToolButton::clicked, this, b.run);
+    }
+    connect(m_buttons[kDelId], &QToolButton::clicked, this, [this] { DeleteEntry(); });
+    connect(m_buttons[kKeysId], &QToolButton::clicked, this, &CPeopList::keysRequested);
+    connect(m_buttons[kImgId], &QToolButton::clicked, this, &CPeopList::imageRequested);
+    SetKeysAvailable(false);
+    SetImageAvailable(false);
+
+    m_names = new QComboBox(this);
+    SetControlId(m_names, kNameBoxId);
+    m_names->setEditable(true);
+    m_names->setInsertPolicy(QComboBox::NoInsert);
+    m_names->setMinimumContentsLength(16);
+    layout->addWidget(m_names, 1);
+    connect(m_names, &QComboBox::activated, this, &CPeopList::OnActivated);
+
+    if (lang)
+        TranslateDialog(*lang, this, kDialogId);
+}
+
+QToolButton* CPeopList::Button(int id) const {
+    auto it = m_buttons.find(id);
+    return it == m_buttons.end() ? nullptr : it->second;
+}
+
+void CPeopList::SetKeysAvailable(bool available) {
+    m_buttons[kKeysId]->setEnabled(available);
+}
+
+void CPeopList::SetImageAvailable(bool available) {
+    m_buttons[kImgId]->setEnabled(available);
+}
+
+void CPeopList::SetErrorReporter(std::function<void(const QString&)> reporter) {
+    m_report = std::move(reporter);
+}
+
+void CPeopList::Report(const QString& message) {
+    if (m_report)
+        m_report(message);
+    else
+        QMessageBox::warning(this, window()->windowTitle(), message);
+}
+
+bool CPeopList::ReportWrite(const WriteResult& result, const std::filesystem::path& path) {
+    if (!result.ok) {
+        Report(QStringLiteral("The face list %1 could not be saved: %2")
+                   .arg(PathText(path), QString::fromStdString(result.error)));
+    }
+    return result.ok;
+}
+
+void CPeopList::ShowModel() {
+    const QSignalBlocker block(m_names);
+    m_names->clear();
+    for (const FaceListItem& item : m_model.Items())
+        m_names->addItem(QString::fromStdString(item.name), item.position);
+    m_names->setCurrentIndex(m_model.Selection());
+    m_names->setEditText(QString::fromStdString(m_model.EditText()));
+}
+
+void CPeopList::OnActivated(int index) {
+    const bool picked = m_model.SelectItem(index);
+    ShowModel();
+    if (picked)
+        emit facePicked();
+}
+
+void CPeopList::ReadList() {
+    const QString start = PathText(CPeopListModel::DefaultListPath(m_programFolder));
+    const QString path = QFileDialog::getOpenFileName(this, QString(), start, kFilter);
+    if (!path.isEmpty())
+        LoadList(path);
+}
+
+int CPeopList::LoadList(const QString& path) {
+    if (path.isEmpty())
+        return 0;
+    const CPeopListModel::LoadResult result = m_model.LoadList(ToPath(path));
+    ShowModel();
+    if (!result.opened)
+        Report(QStringLiteral("The face list %1 could not be read.").arg(path));
+    else if (result.tooLong > 0)
+        Report(QStringLiteral("The face list %1 holds a line longer than 256 characters; "
+                              "reading stopped there.")
+                   .arg(path));
+    return result.linesRead;
+}
+
+void CPeopList::LoadDefaultList() {
+    m_model.LoadDefaultList(m_programFolder);
+    ShowModel();
+}
+
+void CPeopList::AddEntry() {
+    CInputNameDlg dialog(m_lang, this);
+    if (dialog.exec() == QDialog::Accepted)
+        AddNamed(dialog.Name());
+}
+
+bool CPeopList::AddNamed(const QString& name) {
+    if (m_model.ListPath().empty()) {
+        // No list has been read yet: ask where the entries are to go.
+        SaveListAs();
+        if (m_model.ListPath().empty())
+            return false;
+    }
+    const WriteResult result = m_model.Add(name.left(CInputNameDlg::kMaxNameChars).toStdString());
+    ShowModel();
+    return ReportWrite(result, m_model.ListPath());
+}
+
+bool CPeopList::DeleteEntry() {
+    if (m_model.Selection() < 0)
+        return false;
+    const WriteResult result = m_model.Del();
+    ShowModel();
+    return ReportWrite(result, m_model.ListPath());
+}
+
+void CPeopList::SaveListAs() {
+    QString start = PathText(m_model.ListPath());
+    if (start.isEmpty())
+        start = PathText(CPeopListModel::DefaultListPath(m_programFolder));
+    QString path = QFileDialog::getSaveFileName(this, QString(), start, kFilter);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".phy"), Qt::CaseInsensitive))
+        path += QStringLiteral(".phy");
+    SaveListTo(path);
+}
+
+bool CPeopList::SaveListTo(const QString& path) {
+    const WriteResult result = m_model.SaveAs(ToPath(path));
+    return ReportWrite(result, ToPath(path));
+}
+
+} // namespace mienlore

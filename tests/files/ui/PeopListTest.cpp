@@ -1,0 +1,164 @@
+#include "files/ui/InputNameDlg.h"
+#include "files/ui/PeopList.h"
+#include "model/FaceFrame.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace mienlore;
+using mienlore::test::ReadFileBytes;
+using mienlore::test::TempDir;
+using mienlore::test::WriteFileBytes;
+
+namespace {
+
+class FakeHost : public IFaceListHost {
+public:
+    CFaceFrame face{test::ProgramFolder()};
+    int changes = 0;
+
+    bool IsSlotSelected() const override { return true; }
+    CFaceFrame& CurrentFace() override { return face; }
+    void FaceChanged() override { ++changes; }
+};
+
+std::string Line(int eyes, const std::string& name) {
+    CFaceFrame face(test::ProgramFolder());
+    face.Slot(FaceSlot::Eyes).SetShape(eyes);
+    return face.Encode(name);
+}
+
+QStringList BoxNames(const CPeopList& list) {
+    QStringList names;
+    for (int i = 0; i < list.NameBox()->count(); ++i)
+        names << list.NameBox()->itemText(i);
+    return names;
+}
+
+struct Panel {
+    FakeHost host;
+    QStringList errors;
+    CPeopList list{host, test::ProgramFolder(), nullptr};
+    Panel() {
+        list.SetErrorReporter([this](const QString& e) { errors << e; });
+    }
+};
+
+} // namespace
+
+TEST(PeopList, ButtonsCarryIdsTooltipsAndStartStates) {
+    Panel p;
+    EXPECT_EQ(p.list.Button(CPeopList::kReadId)->toolTip(), QStringLiteral("Read to List (Ctrl+O)"));
+    EXPECT_EQ(p.list.Button(CPeopList::kAddId)->toolTip(), QStringLiteral("Add to List (Ctrl+'+')"));
+    EXPECT_EQ(p.list.Button(CPeopList::kKeysId)->text(), QStringLiteral("Keys"));
+    EXPECT_FALSE(p.list.Button(CPeopList::kKeysId)->isEnabled());
+    EXPECT_FALSE(p.list.Button(CPeopList::kImgId)->isEnabled());
+    EXPECT_TRUE(p.list.Button(CPeopList::kDelId)->isEnabled());
+    p.list.SetKeysAvailable(true);
+    EXPECT_TRUE(p.list.Button(CPeopList::kKeysId)->isEnabled());
+}
+
+TEST(PeopList, ReadsSortsAndPicksTheFirstName) {
+    TempDir dir;
+    WriteFileBytes(dir / "a.phy", Line(3, "Zoe") + "\r\n" + "junk\r\n" + Line(5, "adam") + "\n");
+    Panel p;
+    EXPECT_EQ(p.list.LoadList(QString::fromStdString((dir / "a.phy").string())), 3);
+    EXPECT_EQ(BoxNames(p.list), (QStringList{"adam", "Zoe"}));
+    EXPECT_EQ(p.list.NameBox()->itemData(0).toInt(), 1);
+    EXPECT_EQ(p.list.NameBox()->currentText(), QStringLiteral("adam"));
+    EXPECT_EQ(p.host.face.Slot(FaceSlot::Eyes).GetShape(), 5);
+    EXPECT_TRUE(p.errors.isEmpty());
+
+    // Picking by the user applies the other entry.
+    int picked = 0;
+    QObject::connect(&p.list, &CPeopList::facePicked, [&] { ++picked; });
+    p.list.NameBox()->activated(1);
+    EXPECT_EQ(p.host.face.Slot(FaceSlot::Eyes).GetShape(), 3);
+    EXPECT_EQ(picked, 1);
+    EXPECT_EQ(p.list.NameBox()->currentText(), QStringLiteral("Zoe"));
+}
+
+TEST(PeopList, AddAndDeleteRewriteTheFileAndReadBack) {
+    TempDir dir;
+    const auto path = dir / "list.phy";
+    WriteFileBytes(path, Line(1, "Anna") + "\r\n");
+    Panel p;
+    p.list.LoadList(QString::fromStdString(path.string()));
+    p.host.face.Slot(FaceSlot::Eyes).SetShape(7);
+    ASSERT_TRUE(p.list.AddNamed(QStringLiteral("Bob")));
+    EXPECT_EQ(BoxNames(p.list), (QStringList{"Anna", "Bob"}));
+    EXPECT_EQ(ReadFileBytes(path), Line(1, "Anna") + "\r\n" + Line(7, "Bob") + "\r\n");
+
+    p.list.NameBox()->setCurrentIndex(0); // "Anna"
+    ASSERT_TRUE(p.list.DeleteEntry());
+    EXPECT_EQ(BoxNames(p.list), (QStringList{"Bob"}));
+    EXPECT_EQ(ReadFileBytes(path), Line(7, "Bob") + "\r\n");
+
+    Panel again;
+    again.list.LoadList(QString::fromStdString(path.string()));
+    EXPECT_EQ(BoxNames(again.list), (QStringList{"Bob"}));
+    EXPECT_EQ(again.host.face.Slot(FaceSlot::Eyes).GetShape(), 7);
+}
+
+TEST(PeopList, FilesThatFailAreReportedNotSilentlyDropped) {
+    TempDir dir;
+    Panel p;
+    p.list.LoadList(QString::fromStdString((dir / "missing.phy").string()));
+    ASSERT_EQ(p.errors.size(), 1);
+    EXPECT_TRUE(p.errors[0].contains(QStringLiteral("could not be read")));
+
+    // A list file in a folder that does not exist cannot be written: the
+    // entry stays on screen and the failure is shown.
+    p.errors.clear();
+    p.list.LoadList(QString::fromStdString((dir / "nofolder" / "x.phy").string()));
+    p.errors.clear();
+    EXPECT_FALSE(p.list.AddNamed(QStringLiteral("Kept")));
+    EXPECT_EQ(BoxNames(p.list), (QStringList{"Kept"}));
+    ASSERT_EQ(p.errors.size(), 1);
+    EXPECT_TRUE(p.errors[0].contains(QStringLiteral("could not be saved")));
+}
+
+TEST(PeopList, SaveAsWritesTheEntriesAndSwitchesTheList) {
+    TempDir dir;
+    WriteFileBytes(dir / "a.phy", Line(1, "Anna") + "\r\n");
+    Panel p;
+    p.list.LoadList(QString::fromStdString((dir / "a.phy").string()));
+    ASSERT_TRUE(p.list.SaveListTo(QString::fromStdString((dir / "b.phy").string())));
+    EXPECT_EQ(ReadFileBytes(dir / "b.phy"), Line(1, "Anna") + "\r\n");
+    p.list.AddNamed(QStringLiteral("New"));
+    EXPECT_EQ(ReadFileBytes(dir / "a.phy"), Line(1, "Anna") + "\r\n");
+    EXPECT_NE(ReadFileBytes(dir / "b.phy").find(";New\r\n"), std::string::npos);
+}
+
+TEST(PeopList, AddAsksForANameStartingWithNoname) {
+    TempDir dir;
+    WriteFileBytes(dir / "a.phy", Line(1, "Anna") + "\r\n");
+    Panel p;
+    p.list.LoadList(QString::fromStdString((dir / "a.phy").string()));
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<CInputNameDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        shown = dlg->NameEdit()->text();
+        EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Save File as"));
+        EXPECT_FALSE(dlg->SaveImageBox()->isVisible());
+        dlg->SetName(QStringLiteral("Carla"));
+        dlg->accept();
+    });
+    p.list.AddEntry();
+    EXPECT_EQ(shown, QStringLiteral("Noname"));
+    EXPECT_EQ(BoxNames(p.list), (QStringList{"Anna", "Carla"}));
+
+    // Cancel adds nothing.
+    QTimer::singleShot(0, [] {
+        if (auto* dlg = QApplication::activeModalWidget())
+            qobject_cast<QDialog*>(dlg)->reject();
+    });
+    p.list.AddEntry();
+    EXPECT_EQ(p.list.NameBox()->count(), 2);
+}
