@@ -1,5 +1,5 @@
-#include "model/FaceFrame.h"
 #include "model/PhotoRobot.h"
+#include "model/FaceFrame.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@ TEST(HandOver, RecordsRoundTripAndShortOrForeignOnesAreRefused) {
     // Only the first tag letter counts; the text ends at the first NUL.
     EXPECT_EQ(ParseHandOverRecord(std::string("Sxxx") + "0123456789A" + std::string(1, '\0') + "z"),
               "0123456789A");
-    EXPECT_FALSE(ParseHandOverRecord(MakeHandOverRecord("0123456789")));      // 10 characters
+    EXPECT_FALSE(ParseHandOverRecord(MakeHandOverRecord("0123456789")));     // 10 characters
     EXPECT_FALSE(ParseHandOverRecord("FACE" + code + std::string(1, '\0'))); // a copied face
     EXPECT_FALSE(ParseHandOverRecord("SEN"));
     EXPECT_FALSE(ParseHandOverRecord(""));

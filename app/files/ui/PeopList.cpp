@@ -1,6 +1,7 @@
 #include "files/ui/PeopList.h"
 
 #include "files/ui/InputNameDlg.h"
+#include "model/FaceFrame.h"
 #include "resources/LoadString.h"
 #include "shell/Lang.h"
 #include "shell/ui/DialogTranslator.h"
@@ -25,19 +26,46 @@ std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdString());
 }
 
+class CallbackHost : public IFaceListHost {
+public:
+    CallbackHost(std::function<bool()> selected, CFaceFrame& face, std::function<void()> changed)
+        : m_selected(std::move(selected)), m_face(face), m_changed(std::move(changed)) {}
+    bool IsSlotSelected() const override { return m_selected && m_selected(); }
+    CFaceFrame& CurrentFace() override { return m_face; }
+    void FaceChanged() override {
+        if (m_changed)
+            m_changed();
+    }
+
+private:
+    std::function<bool()> m_selected;
+    CFaceFrame& m_face;
+    std::function<void()> m_changed;
+};
+
 } // namespace
 
 CPeopList::CPeopList(IFaceListHost& host, std::filesystem::path programFolder, const CLang* lang,
                      QWidget* parent)
     : QWidget(parent), m_model(host), m_programFolder(std::move(programFolder)), m_lang(lang) {
+    Build();
+}
+
+CPeopList::CPeopList(std::function<bool()> isSlotSelected, CFaceFrame& face,
+                     std::function<void()> faceChanged, const CLang* lang, QWidget* parent)
+    : QWidget(parent), m_ownHost(std::make_unique<CallbackHost>(std::move(isSlotSelected), face,
+                                                                std::move(faceChanged))),
+      m_model(*m_ownHost), m_programFolder(face.ProgramFolder()), m_lang(lang) {
+    Build();
+}
+
+void CPeopList::Build() {
+    const CLang* lang = m_lang;
     SetDialogId(this, kDialogId);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
 
-    const StringOverride strings = [lang](unsigned id) -> std::optional<std::string> {
-        return lang ? lang->StringOverride(id) : std::nullopt;
-    };
     const struct {
         int id;
         const char* text;
@@ -54,7 +82,8 @@ CPeopList::CPeopList(IFaceListHost& host, std::filesystem::path programFolder, c
         auto* button = new QToolButton(this);
         button->setText(QString::fromUtf8(b.text));
         SetControlId(button, b.id);
-        const std::string tip = LoadInterfaceString(static_cast<unsigned>(b.id), 256, strings);
+        const auto id = static_cast<unsigned>(b.id);
+        const std::string tip = lang ? lang->LoadString(id) : LoadInterfaceString(id, 256);
         button->setToolTip(QString::fromStdString(tip));
         layout->addWidget(button);
         m_buttons[b.id] = button;

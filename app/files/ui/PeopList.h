@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QComboBox;
 class QToolButton;
@@ -34,6 +35,10 @@ public:
 
     CPeopList(IFaceListHost& host, std::filesystem::path programFolder, const CLang* lang,
               QWidget* parent = nullptr);
+    // The same over callbacks: whether a slot is selected on the face page,
+    // the current face, and what follows a picked face (the update cycle).
+    CPeopList(std::function<bool()> isSlotSelected, CFaceFrame& face,
+              std::function<void()> faceChanged, const CLang* lang, QWidget* parent = nullptr);
 
     CPeopListModel& Model() { return m_model; }
     QComboBox* NameBox() const { return m_names; }
@@ -75,7 +80,9 @@ private:
     void Report(const QString& message);
     bool ReportWrite(const WriteResult& result, const std::filesystem::path& path);
     void OnActivated(int index);
+    void Build();
 
+    std::unique_ptr<IFaceListHost> m_ownHost; // only for the callback form
     CPeopListModel m_model;
     std::filesystem::path m_programFolder;
     const CLang* m_lang;

@@ -103,8 +103,8 @@ CColorPopup::CColorPopup(Colour current, bool automatic, Colour automaticColour,
     grid->setSpacing(0);
     const auto& palette = ColourPalette();
     for (int i = 0; i < kPaletteColours; ++i) {
-        auto* cell = new CColorCell(palette[i].colour, !automatic && palette[i].colour == current,
-                                    this);
+        auto* cell =
+            new CColorCell(palette[i].colour, !automatic && palette[i].colour == current, this);
         cell->setToolTip(QString::fromUtf8(palette[i].name));
         grid->addWidget(cell, i / kColumns, i % kColumns);
         m_cells.push_back(cell);
@@ -168,7 +168,8 @@ void CColorButton::paintEvent(QPaintEvent*) {
 
     QStyleOption arrow;
     arrow.initFrom(this);
-    arrow.rect = QRect(content.right() - arrowWidth + 1, content.top(), arrowWidth, content.height());
+    arrow.rect =
+        QRect(content.right() - arrowWidth + 1, content.top(), arrowWidth, content.height());
     p.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
 }
 

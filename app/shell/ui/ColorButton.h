@@ -3,13 +3,14 @@
 #include "shell/Params.h"
 
 #include <QAbstractButton>
+#include <QColorDialog>
 #include <QFrame>
 #include <QPointer>
 #include <QPushButton>
 
 #include <vector>
 
-class QColorDialog;
+
 
 namespace mienlore {
 

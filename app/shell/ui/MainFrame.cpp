@@ -1,4 +1,5 @@
 #include "shell/ui/MainFrame.h"
+#include "shell/ui/FrameDialogCommands.h"
 
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
@@ -69,6 +70,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
             [this](const QString& text) { statusBar()->showMessage(text, 4000); });
 
     InstallHandlers();
+    InstallDialogCommands(*this, m_globals);
     qApp->installEventFilter(this);
 
     // Every bar and panel starts hidden and is toggled once into view; the

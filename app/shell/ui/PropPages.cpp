@@ -114,9 +114,8 @@ CPagePropFace::CPagePropFace(CParams& params, CLang& lang, QWidget* parent)
     layout->addLayout(bottom);
 
     const CFaceParams defaults;
-    m_smooth->setCurrentIndex(params.face.filter >= 0 && params.face.filter < kFilterLevels
-                                  ? params.face.filter
-                                  : 0);
+    m_smooth->setCurrentIndex(
+        params.face.filter >= 0 && params.face.filter < kFilterLevels ? params.face.filter : 0);
     m_faceColour->setCurrentIndex(FaceColourChoice(params.face.faceColour));
     m_info->setChecked(params.face.showInfo != 0);
     m_fill->setChecked(params.face.gradientFill != 0);

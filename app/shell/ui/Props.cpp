@@ -1,6 +1,5 @@
 #include "shell/ui/Props.h"
 
-#include "resources/LoadString.h"
 #include "shell/Lang.h"
 #include "shell/Params.h"
 #include "shell/ui/PropPages.h"
@@ -22,8 +21,7 @@ constexpr unsigned kOptionsCaption = 32782;
 
 CProps::CProps(CParams& params, CLang& lang, ISettingsStore& store, QWidget* parent)
     : QDialog(parent), m_params(params), m_lang(lang), m_store(store) {
-    const std::string caption = LoadInterfaceString(
-        kOptionsCaption, 256, [&lang](unsigned id) { return lang.StringOverride(id); });
+    const std::string caption = lang.LoadString(kOptionsCaption);
     setWindowTitle(QString::fromStdString(caption));
 
     m_tabs = new QTabWidget(this);

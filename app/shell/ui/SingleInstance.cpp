@@ -87,8 +87,8 @@ void CSingleInstance::OnData(QLocalSocket* socket) {
     socket->disconnectFromServer();
     if (end < 0)
         return; // too long to be a record
-    const std::optional<std::string> text =
-        ParseHandOverRecord(std::string_view(record.constData(), static_cast<std::size_t>(end + 1)));
+    const std::optional<std::string> text = ParseHandOverRecord(
+        std::string_view(record.constData(), static_cast<std::size_t>(end + 1)));
     if (text)
         emit faceHandedOver(QString::fromStdString(*text));
 }
@@ -100,14 +100,16 @@ bool CSingleInstance::Send(const QString& text, int timeoutMs) const {
     // The running copy may still be starting: try until it listens.
     for (;;) {
         socket.connectToServer(m_name);
-        if (socket.waitForConnected(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1))))
+        if (socket.waitForConnected(
+                static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1))))
             break;
         if (deadline.hasExpired())
             return false;
         QThread::msleep(50);
     }
     socket.write(record.data(), static_cast<qint64>(record.size()));
-    if (!socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1))))
+    if (!socket.waitForBytesWritten(
+            static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1))))
         return false;
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)

@@ -2,6 +2,7 @@
 
 #include "analysis/FateFrame.h"
 #include "analysis/ui/PageFate.h"
+#include "files/ui/PeopList.h"
 #include "imaging/ui/FaceWnd.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
@@ -42,38 +43,6 @@ constexpr PlaceholderDef kPlaceholders[] = {
 
 constexpr int kPageIds[4] = {cmd::kPagePict, cmd::kPageHist, cmd::kPageText, cmd::kPageType};
 
-// The faces list bar until its own panel exists: its buttons (disabled) and
-// the name box, which shows the change counter.
-QWidget* MakeFacesListBar(const DialogUnits& du, QWidget* parent, QComboBox** nameBox) {
-    auto* bar = new QWidget(parent);
-    bar->setObjectName(QStringLiteral("facesListBar"));
-    struct B {
-        int id;
-        const char* text;
-        int x;
-    };
-    constexpr B buttons[] = {{2030, "Keys", 0},  {2330, "Read", 26}, {2340, "Save", 52},
-                             {2310, "Add", 200}, {2320, "Del", 226}, {2353, "Img", 252}};
-    for (const B& b : buttons) {
-        auto* button = new QToolButton(bar);
-        button->setObjectName(QStringLiteral("ctl%1").arg(b.id));
-        button->setProperty("ctrlId", b.id);
-        button->setText(QString::fromLatin1(b.text));
-        button->setGeometry(du.Rect(b.x, 3, 24, 17));
-        button->setEnabled(false);
-        button->setFocusPolicy(Qt::NoFocus);
-    }
-    auto* box = new QComboBox(bar);
-    box->setObjectName(QStringLiteral("ctl1047"));
-    box->setProperty("ctrlId", 1047);
-    box->setEditable(true);
-    const QRect r = du.Rect(80, 3, 116, 17);
-    box->setGeometry(r.x(), r.y() + (r.height() - box->sizeHint().height()) / 2, r.width(),
-                     box->sizeHint().height());
-    *nameBox = box;
-    return bar;
-}
-
 QFrame* MakeEmptyPanel(QWidget* parent, const QString& name) {
     auto* f = new QFrame(parent);
     f->setObjectName(name);
@@ -100,8 +69,15 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     setObjectName(QStringLiteral("view"));
     setFocusPolicy(Qt::StrongFocus);
 
-    m_facesBar = MakeFacesListBar(m_units, this, &m_nameBox);
-    SetDialogId(m_facesBar, 152);
+    // The faces list: a picked entry changes the face like any edit.
+    auto* facesList = new CPeopList([this] { return FaceHasCurrentSlot(); }, m_face,
+                                    [this] {
+                                        m_pageFace->RefreshControls();
+                                        UpdateCycle();
+                                    },
+                                    &globals.lang, this);
+    m_facesBar = facesList;
+    m_nameBox = facesList->NameBox();
     m_facesBar->setGeometry(PlaceholderRect(kFacesList));
 
     SetDialogId(this, 140);

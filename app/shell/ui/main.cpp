@@ -1,5 +1,9 @@
+#include "files/ui/PeopList.h"
+#include "imaging/AtomicFile.h"
+#include "shell/HandOver.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/MainFrame.h"
+#include "shell/ui/SingleInstance.h"
 #include "shell/ui/StartOptions.h"
 #include "shell/ui/View.h"
 
@@ -42,6 +46,21 @@ void TimeKeys(CMainFrame& frame, int count) {
                 t[t.size() / 2] / 1000.0, t[t.size() * 9 / 10] / 1000.0, t.back() / 1000.0);
 }
 
+// Applies a face text from outside (command line or a later start) to the
+// current face; with --face-out the face's code is then written to a file.
+bool ApplyOutsideFace(CMainFrame& frame, const QString& text, const QString& faceOut) {
+    if (!frame.View()->ApplyFaceText(text))
+        return false;
+    if (!faceOut.isEmpty()) {
+        std::string error;
+        if (!WriteFileAtomically(faceOut.toStdString(), frame.View()->Face().Encode() + "\n",
+                                 &error))
+            std::fprintf(stderr, "mienlore: cannot write %s: %s\n", qPrintable(faceOut),
+                         error.c_str());
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -58,9 +77,36 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    // One running copy per user. A later start hands its face text over and
+    // ends before it reads or writes any settings.
+    CSingleInstance instance;
+    if (!instance.Claim()) {
+        if (opts.faceCode.size() > static_cast<qsizetype>(kMaxHandOverChars))
+            std::fprintf(stderr,
+                         "mienlore: a face text of more than %zu characters is not "
+                         "handed over\n",
+                         kMaxHandOverChars);
+        else if (opts.faceCode.size() > 1 && !instance.Send(opts.faceCode))
+            std::fprintf(stderr, "mienlore: the running copy did not answer\n");
+        return 0;
+    }
+
     CAppGlobals globals;
     CMainFrame frame(globals);
     frame.show();
+
+    if (auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar()))
+        facesList->LoadDefaultList();
+    if (!opts.faceCode.isEmpty())
+        ApplyOutsideFace(frame, opts.faceCode, opts.faceOutPath);
+    QObject::connect(&instance, &CSingleInstance::faceHandedOver, &frame,
+                     [&frame, &opts](const QString& text) {
+                         ApplyOutsideFace(frame, text, opts.faceOutPath);
+                         if (frame.isMinimized())
+                             frame.showNormal();
+                         frame.raise();
+                         frame.activateWindow();
+                     });
 
     if (!opts.screenshotPath.isEmpty()) {
         // Let the window lay itself out and paint before it is grabbed.
@@ -69,8 +115,6 @@ int main(int argc, char* argv[]) {
                 std::fprintf(stderr, "mienlore: cannot write %s\n", qPrintable(path));
         });
     }
-    if (!opts.faceCode.isEmpty())
-        frame.View()->ApplyFaceText(opts.faceCode);
     if (opts.timeKeys > 0) {
         QTimer::singleShot(300, &frame, [&frame, n = opts.timeKeys] {
             TimeKeys(frame, n);

@@ -1,5 +1,5 @@
-#include "files/ClipboardRecord.h"
 #include "files/ui/ClipboardCommands.h"
+#include "files/ClipboardRecord.h"
 #include "files/ui/QtClipboard.h"
 #include "model/FaceFrame.h"
 #include "support/TestSupport.h"

@@ -1,6 +1,6 @@
+#include "model/ui/Facewizard.h"
 #include "model/FaceFrame.h"
 #include "model/PhotoRobot.h"
-#include "model/ui/Facewizard.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -123,18 +123,21 @@ TEST(Facewizard, ClicksChangeTheFaceAtOnceAndCancelKeepsThem) {
     EXPECT_EQ(edited, expected);
 }
 
-TEST(Facewizard, PagesStartUncheckedOnEveryVisit) {
+TEST(Facewizard, ANewQuestionnaireStartsUncheckedWhateverTheFace) {
     CFaceFrame face = NewFace();
-    CFacewizard wizard(face);
-    wizard.show();
-    QApplication::processEvents();
-    wizard.FacePage(1)->Click(kFirstShapeId + 1);
-    EXPECT_TRUE(IsChecked(wizard.FacePage(1), kFirstShapeId + 1));
-    wizard.next();
-    wizard.back();
-    QApplication::processEvents();
-    EXPECT_FALSE(IsChecked(wizard.FacePage(1), kFirstShapeId + 1));
+    {
+        CFacewizard wizard(face);
+        wizard.show();
+        QApplication::processEvents();
+        wizard.FacePage(1)->Click(kFirstShapeId + 1);
+        EXPECT_TRUE(IsChecked(wizard.FacePage(1), kFirstShapeId + 1));
+    }
     EXPECT_EQ(face.Slot(FaceSlot::Forehead).GetShape(), 1);
+    CFacewizard again(face);
+    again.show();
+    QApplication::processEvents();
+    for (int id = kUnknownId; id < kFirstShapeId + 8; ++id)
+        EXPECT_FALSE(IsChecked(again.FacePage(1), id)) << id;
 }
 
 TEST(Facewizard, OnlyOneQuestionnaireAtATime) {

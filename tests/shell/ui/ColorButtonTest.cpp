@@ -1,5 +1,5 @@
-#include "shell/ColourPalette.h"
 #include "shell/ui/ColorButton.h"
+#include "shell/ColourPalette.h"
 
 #include <QApplication>
 #include <QColorDialog>

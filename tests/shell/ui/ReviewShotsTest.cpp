@@ -6,8 +6,8 @@
 #include "shell/Lang.h"
 #include "shell/Params.h"
 #include "shell/ui/ColorButton.h"
-#include "shell/ui/Props.h"
 #include "shell/ui/PropPages.h"
+#include "shell/ui/Props.h"
 #include "shell/ui/QtSettingsStore.h"
 #include "support/TestSupport.h"
 

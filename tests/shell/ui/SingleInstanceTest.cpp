@@ -1,5 +1,5 @@
-#include "shell/HandOver.h"
 #include "shell/ui/SingleInstance.h"
+#include "shell/HandOver.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -66,12 +66,12 @@ TEST(SingleInstance, MalformedAndOverlongRecordsAreIgnored) {
                      [&](const QString& text) { received << text; });
 
     const QByteArray nul(1, '\0');
-    SendRaw(first.ServerName(), "FACE" + QByteArray(40, 'a') + nul);   // a copied face
-    SendRaw(first.ServerName(), "SEND" + QByteArray("short") + nul);   // too short
-    SendRaw(first.ServerName(), "SEND" + QByteArray(256, 'a') + nul);  // too long
-    SendRaw(first.ServerName(), "SEND" + QByteArray(9000, 'a'));       // no end at all
+    SendRaw(first.ServerName(), "FACE" + QByteArray(40, 'a') + nul);  // a copied face
+    SendRaw(first.ServerName(), "SEND" + QByteArray("short") + nul);  // too short
+    SendRaw(first.ServerName(), "SEND" + QByteArray(256, 'a') + nul); // too long
+    SendRaw(first.ServerName(), "SEND" + QByteArray(9000, 'a'));      // no end at all
     SendRaw(first.ServerName(), "garbage");
-    SendRaw(first.ServerName(), "SEND" + QByteArray(20, 'b') + nul);   // the only good one
+    SendRaw(first.ServerName(), "SEND" + QByteArray(20, 'b') + nul); // the only good one
     EXPECT_TRUE(WaitFor([&] { return !received.isEmpty(); }));
     QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
     EXPECT_EQ(received, QStringList{QString(20, QLatin1Char('b'))});

@@ -1,0 +1,108 @@
+#include "shell/ui/FrameDialogCommands.h"
+
+#include "analysis/ui/PageFate.h"
+#include "files/ui/ClipboardCommands.h"
+#include "files/ui/PeopList.h"
+#include "imaging/ui/FaceWnd.h"
+#include "model/ui/Facewizard.h"
+#include "model/ui/PageFace.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/CommandIds.h"
+#include "shell/ui/DialogTranslator.h"
+#include "shell/ui/MainFrame.h"
+#include "shell/ui/Props.h"
+#include "shell/ui/View.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace mienlore {
+
+using namespace cmd;
+
+namespace {
+
+// Keys go to the dialog, not to the face page, while it is open.
+class ModalScope {
+public:
+    explicit ModalScope(CView* view) : m_view(view) { m_view->SetModalOpen(true); }
+    ~ModalScope() { m_view->SetModalOpen(false); }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    CView* m_view;
+};
+
+void RunPhotoRobot(CMainFrame& frame, CFaceFrame& face) {
+    CView* view = frame.View();
+    CPageFace* page = view->FacePage();
+    ModalScope modal(view);
+    CFacewizard::Run(
+        face, &frame, [page](int slot) { page->SelectSlot(slot); },
+        [view, page](int) {
+            page->RefreshControls();
+            view->UpdateCycle();
+        });
+}
+
+void RunOptions(CMainFrame& frame, CAppGlobals& globals) {
+    CView* view = frame.View();
+    ModalScope modal(view);
+    CProps props(globals.params, globals.lang, *globals.store, &frame);
+    QObject::connect(&props, &CProps::faceSettingsApplied, view, [view] {
+        view->FacePage()->RefreshControls();
+        view->UpdateCycle();
+    });
+    QObject::connect(&props, &CProps::fateSettingsApplied, view, [view] {
+        view->FatePage()->update();
+        view->update();
+    });
+    QObject::connect(&props, &CProps::saveFailed, &frame, [&frame](const QString& message) {
+        QMessageBox::warning(&frame, frame.windowTitle(), message);
+    });
+    props.exec();
+    if (props.LanguageChanged())
+        TranslateDialog(globals.lang, view, 140);
+}
+
+} // namespace
+
+void InstallDialogCommands(CMainFrame& frame, CAppGlobals& globals) {
+    CView* view = frame.View();
+    CFaceFrame& face = globals.face;
+    auto* facesList = qobject_cast<CPeopList*>(view->FacesListBar());
+
+    frame.SetCommand(kPhotoRobot, {[&frame, &face] { RunPhotoRobot(frame, face); },
+                                   [] { return !CFacewizard::IsOpen(); }});
+    frame.SetCommand(kOptions, {[&frame, &globals] { RunOptions(frame, globals); }, {}});
+
+    frame.SetCommand(kCopyFaceText, {[&face] {
+                                         if (!CopyPhotoRobot(face))
+                                             QApplication::beep();
+                                     },
+                                     {}});
+    frame.SetCommand(kPasteFaceText, {[view, &face] {
+                                          if (!PastePhotoRobot(face))
+                                              return;
+                                          view->FacePage()->RefreshControls();
+                                          view->UpdateCycle();
+                                      },
+                                      [] { return CanPastePhotoRobot(); }});
+    frame.SetCommand(kCopyBitmap,
+                     {[view] {
+                          if (!CopyFacePicture(view->FacePage()->FaceWindow()->Cache()))
+                              QApplication::beep();
+                      },
+                      {}});
+
+    if (facesList) {
+        frame.SetCommand(kFileOpen, {[facesList] { facesList->ReadList(); }, {}});
+        for (int id : {kSaveList, kSaveListAlias})
+            frame.SetCommand(id, {[facesList] { facesList->SaveListAs(); }, {}});
+        frame.SetCommand(kListAdd, {[facesList] { facesList->AddEntry(); }, {}});
+        frame.SetCommand(kListDelete, {[facesList] { facesList->DeleteEntry(); }, {}});
+    }
+}
+
+} // namespace mienlore

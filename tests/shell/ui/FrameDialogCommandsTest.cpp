@@ -1,0 +1,85 @@
+#include "files/ui/ClipboardCommands.h"
+#include "files/ui/PeopList.h"
+#include "model/FaceFrame.h"
+#include "model/PhotoRobot.h"
+#include "model/ui/Facewizard.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/MainFrame.h"
+#include "shell/ui/QtSettingsStore.h"
+#include "shell/ui/View.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace mienlore;
+
+namespace {
+
+struct Frame : ::testing::Test {
+    test::TempDir dir;
+    CAppGlobals globals{
+        MIENLORE_PROGRAM_FOLDER,
+        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
+    CMainFrame frame{globals};
+};
+
+} // namespace
+
+TEST_F(Frame, CopyThenPasteKeepsTheFaceAndAddsOneHistoryStep) {
+    QGuiApplication::clipboard()->clear();
+    frame.IdleUpdate();
+    EXPECT_FALSE(frame.Action(32615)->isEnabled());
+    globals.face.Slot(FaceSlot::Lips).SetShape(3);
+    const std::string before = globals.face.Encode();
+    ASSERT_TRUE(frame.OnCommand(32614));
+    frame.IdleUpdate();
+    EXPECT_TRUE(frame.Action(32615)->isEnabled());
+    const int steps = frame.View()->History().Count();
+    ASSERT_TRUE(frame.OnCommand(32615));
+    EXPECT_EQ(globals.face.Encode(), before);
+    EXPECT_EQ(frame.View()->History().Count(), steps + 1);
+
+    ASSERT_TRUE(frame.OnCommand(32612));
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+}
+
+TEST_F(Frame, PhotoRobotOpensOnceAndItsChoicesRunTheUpdateCycle) {
+    frame.IdleUpdate();
+    EXPECT_TRUE(frame.Action(1900)->isEnabled());
+    const int steps = frame.View()->History().Count();
+    bool enabledWhileOpen = true;
+    QTimer::singleShot(0, [&] {
+        auto* wizard = qobject_cast<CFacewizard*>(QApplication::activeModalWidget());
+        ASSERT_NE(wizard, nullptr);
+        frame.IdleUpdate();
+        enabledWhileOpen = frame.IsCommandEnabled(1900);
+        wizard->FacePage(1)->Click(photorobot::kFirstShapeId + 2);
+        wizard->next();
+        wizard->reject();
+    });
+    ASSERT_TRUE(frame.OnCommand(1900));
+    EXPECT_FALSE(enabledWhileOpen);
+    EXPECT_EQ(globals.face.Slot(FaceSlot::Forehead).GetShape(), 2);
+    EXPECT_EQ(frame.View()->History().Count(), steps + 1);
+    frame.IdleUpdate();
+    EXPECT_TRUE(frame.Action(1900)->isEnabled());
+}
+
+TEST_F(Frame, FacesListPicksIntoTheView) {
+    auto* list = qobject_cast<CPeopList*>(frame.View()->FacesListBar());
+    ASSERT_NE(list, nullptr);
+    CFaceFrame stored(MIENLORE_PROGRAM_FOLDER);
+    stored.Slot(FaceSlot::Eyes).SetShape(6);
+    test::WriteFileBytes(dir / "l.phy", stored.Encode("Eve") + "\r\n");
+    const int steps = frame.View()->History().Count();
+    list->LoadList(QString::fromStdString((dir / "l.phy").string()));
+    EXPECT_EQ(globals.face.Slot(FaceSlot::Eyes).GetShape(), 6);
+    EXPECT_EQ(frame.View()->History().Count(), steps + 1);
+    EXPECT_EQ(list->NameBox()->currentText(), QStringLiteral("Eve"));
+}

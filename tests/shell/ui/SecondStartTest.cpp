@@ -1,0 +1,120 @@
+// Starts the real program twice, as a user would, and checks that the later
+// start hands its face over to the running copy and ends.
+#include "model/FaceFrame.h"
+#include "shell/HandOver.h"
+#include "support/TestSupport.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QThread>
+#include <QUuid>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace mienlore;
+
+namespace {
+
+class Program {
+public:
+    explicit Program(const test::TempDir& home, const QString& user) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("USER"), user);
+        env.insert(QStringLiteral("HOME"), QString::fromStdString(home.Path().string()));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                   QString::fromStdString((home / "config").string()));
+        m_process.setProcessEnvironment(env);
+        m_process.setProgram(QString::fromStdString((test::ProgramFolder() / "mienlore").string()));
+    }
+    ~Program() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    void Start(const QStringList& args) {
+        m_process.setArguments(args);
+        m_process.start();
+        ASSERT_TRUE(m_process.waitForStarted(10000));
+    }
+    QProcess& Process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+bool WaitUntilListening(const QString& user, int ms) {
+    const QString name = QString::fromStdString(InstanceName(user.toStdString()));
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        QLocalSocket probe;
+        probe.connectToServer(name);
+        if (probe.waitForConnected(200)) {
+            probe.disconnectFromServer();
+            return true;
+        }
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+std::string ReadFirstLine(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+} // namespace
+
+TEST(SecondStart, HandsItsFaceToTheRunningCopyAndEnds) {
+    test::TempDir home;
+    const QString user = QStringLiteral("t") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+    const auto faceOut = home / "face.txt";
+
+    Program first(home, user);
+    first.Start({QStringLiteral("--face-out"), QString::fromStdString(faceOut.string()),
+                 QStringLiteral("--quit-after"), QStringLiteral("60000")});
+    ASSERT_TRUE(WaitUntilListening(user, 30000)) << "the first copy never listened";
+
+    // Without a face text the later start ends at once and changes nothing.
+    Program bare(home, user);
+    bare.Start({});
+    ASSERT_TRUE(bare.Process().waitForFinished(10000));
+    EXPECT_EQ(bare.Process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(bare.Process().exitCode(), 0);
+    EXPECT_EQ(first.Process().state(), QProcess::Running);
+    EXPECT_FALSE(std::filesystem::exists(faceOut));
+
+    CFaceFrame face(test::ProgramFolder());
+    face.Slot(FaceSlot::Eyes).SetShape(7);
+    face.Slot(FaceSlot::Nose).SetShape(3);
+    const std::string code = face.Encode();
+    Program second(home, user);
+    second.Start({QString::fromStdString(code)});
+    ASSERT_TRUE(second.Process().waitForFinished(10000));
+    EXPECT_EQ(second.Process().exitCode(), 0);
+
+    QDeadlineTimer deadline(20000);
+    while (!std::filesystem::exists(faceOut) && !deadline.hasExpired())
+        QThread::msleep(100);
+    ASSERT_TRUE(std::filesystem::exists(faceOut)) << "the first copy did not take the face";
+    const std::string shown = ReadFirstLine(faceOut);
+    CFaceFrame expected(test::ProgramFolder());
+    ASSERT_TRUE(expected.Decode(code, true));
+    EXPECT_EQ(shown, expected.Encode());
+    EXPECT_EQ(first.Process().state(), QProcess::Running);
+
+    // The first copy is stopped hard; its lock file and socket are cleared.
+    first.Process().kill();
+    first.Process().waitForFinished(5000);
+    const QString name = QString::fromStdString(InstanceName(user.toStdString()));
+    QLocalServer::removeServer(name);
+    QFile::remove(QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock")));
+}
