@@ -15,6 +15,7 @@ CInputNameDlg::CInputNameDlg(const CLang* lang, QWidget* parent, bool showSaveIm
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Save File as"));
     m_prompt = new QLabel(QStringLiteral("Enter the name"), this);
+    SetStaticTextId(m_prompt);
     m_name = new QLineEdit(QStringLiteral("Noname"), this);
     m_name->setMaxLength(kMaxNameChars);
     SetControlId(m_name, kNameId);

@@ -82,6 +82,7 @@ void CPeopList::Build() {
         auto* button = new QToolButton(this);
         button->setText(QString::fromUtf8(b.text));
         SetControlId(button, b.id);
+        button->setObjectName(QStringLiteral("ctl%1").arg(b.id));
         const auto id = static_cast<unsigned>(b.id);
         const std::string tip = lang ? lang->LoadString(id) : LoadInterfaceString(id, 256);
         button->setToolTip(QString::fromStdString(tip));
@@ -98,6 +99,7 @@ void CPeopList::Build() {
 
     m_names = new QComboBox(this);
     SetControlId(m_names, kNameBoxId);
+    m_names->setObjectName(QStringLiteral("ctl%1").arg(kNameBoxId));
     m_names->setEditable(true);
     m_names->setInsertPolicy(QComboBox::NoInsert);
     m_names->setMinimumContentsLength(16);

@@ -269,10 +269,15 @@ CPagePropMisc::CPagePropMisc(CLang& lang, QWidget* parent) : CPropPage(173, lang
     m_languageLabel = Caption(1053, this);
     m_languages = new QComboBox(this);
     SetControlId(m_languages, 1053);
-    m_note = new QLabel(this); // a static text without an id of its own
+    m_note = new QLabel(this);
+    SetStaticTextId(m_note);
     m_note->setWordWrap(true);
 
-    const int current = lang.ListLanguages(m_entries);
+    int current = lang.ListLanguages(m_entries);
+    // The active file is a copy: show the entry that carries its name.
+    for (int i = 0; current < 0 && i < static_cast<int>(m_entries.size()); ++i)
+        if (m_entries[i].name == lang.Current().name)
+            current = i;
     for (const LangEntry& e : m_entries)
         m_languages->addItem(QString::fromStdString(e.name));
     m_languages->setCurrentIndex(current);
