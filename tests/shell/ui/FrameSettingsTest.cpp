@@ -1,0 +1,91 @@
+#include "model/ui/PageFace.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/MainFrame.h"
+#include "shell/ui/QtSettingsStore.h"
+#include "shell/ui/ToolbarIcons.h"
+#include "shell/ui/View.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace mienlore;
+
+namespace {
+
+std::unique_ptr<ISettingsStore> StoreIn(const test::TempDir& dir) {
+    return std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()));
+}
+
+} // namespace
+
+TEST(FrameSettings, PlacementIsCapturedOnCloseAndSettingsSavedAtTheEnd) {
+    test::TempDir dir;
+    {
+        CAppGlobals globals(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+        CMainFrame frame(globals);
+        frame.show();
+        frame.move(30, 40);
+        QApplication::processEvents();
+        EXPECT_FALSE(globals.params.placements[kPlacementMain].valid);
+        frame.close();
+        EXPECT_TRUE(globals.params.placements[kPlacementMain].valid);
+        EXPECT_EQ(globals.params.placements[kPlacementMain].right -
+                      globals.params.placements[kPlacementMain].left,
+                  frame.width());
+    }
+    QSettings stored(QString::fromStdString((dir / "s.ini").string()), QSettings::IniFormat);
+    const QString main = stored.value("Wind/Main").toString();
+    EXPECT_FALSE(main.isEmpty());
+    EXPECT_NE(main, "0,0,0,0,0,0,0,0,0,0");
+
+    // The next start puts the window back where it was.
+    CAppGlobals again(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+    ASSERT_TRUE(again.params.placements[kPlacementMain].valid);
+    CMainFrame frame(again);
+    EXPECT_EQ(frame.width(), again.params.placements[kPlacementMain].right -
+                                 again.params.placements[kPlacementMain].left);
+}
+
+TEST(FrameSettings, SmoothingSwitchAlternatesBetweenOffAndThirtyPercent) {
+    test::TempDir dir;
+    CAppGlobals globals(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+    CMainFrame frame(globals);
+    ASSERT_EQ(globals.params.face.filter, 2);
+    frame.OnCommand(2399);
+    EXPECT_EQ(globals.params.face.filter, 0);
+    frame.OnCommand(2399);
+    EXPECT_EQ(globals.params.face.filter, 3);
+}
+
+TEST(FrameSettings, KeysWaitWhileAModalDialogIsOpen) {
+    test::TempDir dir;
+    CAppGlobals globals(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+    CMainFrame frame(globals);
+    frame.show();
+    frame.activateWindow();
+    QApplication::processEvents();
+    frame.OnCommand(2130);
+    const std::string before = globals.face.Encode();
+    frame.View()->SetModalOpen(true);
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
+    QTest::keyClick(target, Qt::Key_Z);
+    EXPECT_EQ(globals.face.Encode(), before);
+    frame.View()->SetModalOpen(false);
+    QTest::keyClick(target, Qt::Key_Z);
+    EXPECT_NE(globals.face.Encode(), before);
+}
+
+TEST(ToolbarIcons, EveryButtonHasASharpDoubleSizePicture) {
+    for (int id :
+         {57601, 57604, 57607, 57609, 57605, 32600, 32602, 32777, 2362, 2360, 2361, 2363, 57670}) {
+        const QIcon icon = CommandIcon(id);
+        ASSERT_FALSE(icon.isNull()) << id;
+        const QList<QSize> sizes = icon.availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(16, 15))) << id;
+        EXPECT_TRUE(sizes.contains(QSize(32, 30))) << id;
+    }
+    EXPECT_TRUE(CommandIcon(2100).isNull());
+}
