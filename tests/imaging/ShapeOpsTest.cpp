@@ -110,6 +110,21 @@ TEST(ShadeRowsKeep, RowsOfTheKeptBandRepeatTheLastGrey) {
         EXPECT_EQ(e.GetPixel(x, 1), GreyPixel(255)) << x;
 }
 
+TEST(ShadeRowsKeep, KeptRowsTakeTheLastSkinGreyNotADarkOutline) {
+    // Row 0 ends on an outline: band grey, dark core, band grey. The dark
+    // core (x = 16) is the pixel before the last found one; the kept row
+    // must repeat the grey of the last skin pixel (x = 15) instead.
+    CDevib d = FilledImage(30, 3, GreyPixel(255));
+    for (int x : {12, 13, 14, 17})
+        d.SetPixel(x, 0, GreyPixel(200));
+    d.SetPixel(16, 0, GreyPixel(40));
+    PutBandRow(d, 1);
+    d.ShadeRowsKeep(5, 128, 100, 0, ImageRect{0, 0, 30, 3});     // band y = 1, 2
+    EXPECT_EQ(d.GetPixel(16, 0), GreyPixel((100 + 40) * 3 / 6)); // the row itself is shaded
+    for (int x = 12; x < 17; ++x)
+        EXPECT_EQ(d.GetPixel(x, 1), GreyPixel((100 + 255) * 3 / 6)) << x;
+}
+
 TEST(MeanBand, MeanBlueOfBandPixelsInsideThePictureRectangle) {
     // Picture row 0 is storage row 1.
     CDevib d = ImageOf(3, 2,
