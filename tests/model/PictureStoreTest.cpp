@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <deque>
@@ -80,6 +81,28 @@ TEST_F(PictureStore, EveryPictureExistsAtItsBoxSizeWithWhiteCornersAndAnOutline)
                         << "mostly paper or skin";
                 }
             }
+        }
+    }
+}
+
+TEST_F(PictureStore, FeaturesEndInsideTheirBoxNotInAStraightCut) {
+    // A drawing that runs into its box's edge shows a straight cut on the
+    // face; the beards once did at the bottom. Head pieces and hair are
+    // meant to join their neighbours and are left out.
+    const FaceSlot slots[] = {FaceSlot::Eyes,      FaceSlot::Eyebrows, FaceSlot::Lips,
+                              FaceSlot::Moustache, FaceSlot::Beard,    FaceSlot::Glasses};
+    for (FaceSlot slot : slots) {
+        CFaceItem& item = face.Slot(slot);
+        for (int index = 0; index < item.Shapes() * item.Variants(); ++index) {
+            SCOPED_TRACE(std::string(item.Tag()) + " index " + std::to_string(index));
+            const CDevib b = store.LoadPicture(item, item.IsPaired() ? 1 : 0, index);
+            ASSERT_FALSE(b.IsEmpty());
+            int darkest = 255;
+            for (int x = 0; x < b.Width(); ++x)
+                darkest = std::min({darkest, Luma(b, x, 0), Luma(b, x, b.Height() - 1)});
+            for (int y = 0; y < b.Height(); ++y)
+                darkest = std::min({darkest, Luma(b, 0, y), Luma(b, b.Width() - 1, y)});
+            EXPECT_GE(darkest, 250);
         }
     }
 }

@@ -396,6 +396,10 @@ QImage DrawMoustache(const SlotArt& slot, int shape, int variant) {
 
 // ---------------------------------------------------------------- beard
 
+// Canvas rows: the beard box ends at 260; strands end above 259.
+constexpr double kLongBeardBottom = 256;
+constexpr double kBeardTipLimit = 259;
+
 QImage DrawBeard(const SlotArt& slot, int shape, int variant) {
     if (shape == 0 && variant == 0)
         return Blank(slot);
@@ -478,12 +482,15 @@ QImage DrawBeard(const SlotArt& slot, int shape, int variant) {
         break;
     }
     default: { // stubble (0), full short (3), full long (4)
-        const double extra = shape == 4 ? 12 : 0;
         Points outer = Offset(jaw, below[variant], QPointF(130, 170));
-        outer.back().setY(outer.back().y() + extra);
-        if (extra > 0) {
-            outer[outer.size() - 2].setY(outer[outer.size() - 2].y() + extra * 0.7);
-            outer[outer.size() - 3].setY(outer[outer.size() - 3].y() + extra * 0.3);
+        if (shape == 4) {
+            // The long beard hangs below the chin in a rounded point that
+            // stays inside the picture's box (bottom 260), so it never ends
+            // in a straight cut.
+            const std::size_t n = outer.size();
+            outer[n - 1].setY(kLongBeardBottom);
+            outer[n - 2].setY(std::max(outer[n - 2].y(), kLongBeardBottom - 4.5));
+            outer[n - 3].setY(std::max(outer[n - 3].y(), kLongBeardBottom - 10.5));
         }
         // Inner edge: the cheeks above the beard line and round the mouth.
         const Points inner = {{62, 124},  {63, 160},  {68, 182},  {84, 193}, {102, 194},
@@ -504,9 +511,14 @@ QImage DrawBeard(const SlotArt& slot, int shape, int variant) {
             s.Dot(PointIn(s, area), 0.35, 0.35, 160 - variant * 20);
     } else {
         s.Tone(area, kTone[variant]);
+        // Strands hang down; they start high enough for their tips to end
+        // above the box's bottom edge.
+        const double strand = shape == 4 ? 6.0 : 4.0;
+        QPainterPath roots;
+        roots.addRect(QRectF(0, 0, 260, kBeardTipLimit - strand * 1.2));
         Fur(
-            s, area, static_cast<int>(spanArea * 0.28 * density), shape == 4 ? 6.0 : 4.0, darkest,
-            70, [](QPointF p) { return QPointF((130 - p.x()) * 0.01, 1.0); }, 0.6);
+            s, area.intersected(roots), static_cast<int>(spanArea * 0.28 * density), strand,
+            darkest, 70, [](QPointF p) { return QPointF((130 - p.x()) * 0.01, 1.0); }, 0.6);
         s.Stroke(area, StrokeStyle{0.5, darkest + 70, 0, 0, 0.15, false});
     }
     return s.Finish();
