@@ -3,7 +3,7 @@
 #include "imaging/ImageRect.h"
 #include "imaging/PixelWord.h"
 
-#include "imaging/RandomSource.h"
+#include "model/CrtRandom.h"
 
 #include <cstdint>
 #include <functional>
@@ -158,7 +158,7 @@ public:
     // Recolours every pixel whose blue and green bytes equal those of pixel 0:
     // mode 1 with c1, mode 2 with a diagonal blend from c2 (top-left) to c1
     // (bottom-right) roughened by three draws from random per pixel.
-    void TintFill(ColorRef c1, ColorRef c2, int mode, CRandomSource& random);
+    void TintFill(ColorRef c1, ColorRef c2, int mode, CCrtRandom& random);
     // Mask flag of pixel k: inside(k mod width, height - k div width).
     void BuildMask(const std::function<bool(int x, int y)>& inside);
     // Without a mask nothing happens.

@@ -126,7 +126,7 @@ void CDevib::ThickLine(int x0, int y0, int x1, int y1, int thickness, ColorRef c
     }
 }
 
-void CDevib::TintFill(ColorRef c1, ColorRef c2, int mode, CRandomSource& random) {
+void CDevib::TintFill(ColorRef c1, ColorRef c2, int mode, CCrtRandom& random) {
     if (IsEmpty() || (mode != 1 && mode != 2))
         return;
     const PixelWord key = m_pixels[0] & 0xFFFFu; // blue and green bytes of pixel 0

@@ -2,7 +2,7 @@
 
 #include "imaging/CanvasDrawing.h"
 #include "imaging/FeaturePicture.h"
-#include "imaging/RandomSource.h"
+#include "model/CrtRandom.h"
 
 #include <algorithm>
 #include <optional>
@@ -253,7 +253,7 @@ void CFaceCompositor::DrawSilhouette(CDevib& canvas, const ImageRect& rect, CFac
     // of the key colour with the fill colour.
     if (!FloodFillCanvas(canvas, kFloodX, kFloodY, kSurroundKey))
         return;
-    CRandomSource unused; // the flat tint draws no random numbers
+    CCrtRandom unused; // the flat tint draws no random numbers
     OnRect(canvas, rect,
            [&](CDevib& area) { area.TintFill(look.fillColor, look.faceColor, 1, unused); });
 }

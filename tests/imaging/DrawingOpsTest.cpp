@@ -127,7 +127,7 @@ TEST(ThickLine, ThickLinesAreSpotsAlongThePath) {
 TEST(TintFill, FlatTintOfTheKeyColour) {
     // Key: blue 0xBB, green 0xAA of pixel 0; red is not compared.
     CDevib d = ImageOf(3, 1, {0x0000AABB, 0xFF12AABB, 0xFF00AABC});
-    CRandomSource random(1);
+    CCrtRandom random(1);
     d.TintFill(0x00332211, 0x00FFFFFF, 1, random);
     EXPECT_EQ(Words(d), (std::vector<PixelWord>{0xFF112233, 0xFF112233, 0xFF00AABC}));
 }
@@ -137,7 +137,7 @@ TEST(TintFill, DiagonalBlendRoughenedByTheSeededSource) {
     // (100*4 + 20*4)/8 = 60; draws 41, 18467, 6334 take 1, 2 and 2 off.
     // Pixel (1, 0): m = 5, red 140, green 70; draws 26500, 19169, 15724.
     CDevib d = FilledImage(2, 2, 0xFF000000);
-    CRandomSource random(1);
+    CCrtRandom random(1);
     d.TintFill(0x000064C8, 0x00001428, 2, random);
     EXPECT_EQ(d.GetPixel(0, 0), 0xFF773A3Au);
     EXPECT_EQ(d.GetPixel(1, 0), 0xFF8C4446u);

@@ -3,7 +3,6 @@
 #include "imaging/LumaRows.h"
 #include "imaging/MulDiv.h"
 #include "imaging/PixelWord.h"
-#include "imaging/RandomSource.h"
 
 #include <gtest/gtest.h>
 
@@ -64,18 +63,6 @@ TEST(PixelArithmetic, MulDivRoundsHalvesAwayFromZero) {
     EXPECT_EQ(MulDiv(1 << 30, 8, 4), -1); // does not fit in 32 bits
     EXPECT_EQ(MulDiv(5, 5, 0), -1);
     EXPECT_EQ(MulDiv(2000000000, 3, 3), 2000000000); // 64-bit intermediate
-}
-
-TEST(PixelArithmetic, RandomSourceRepeatsForTheSameSeed) {
-    CRandomSource a(1), b(1), c(2);
-    // The first numbers of the C library generator seeded with 1.
-    EXPECT_EQ(a.Next(), 41);
-    EXPECT_EQ(a.Next(), 18467);
-    EXPECT_EQ(a.Next(), 6334);
-    for (int i = 0; i < 3; ++i)
-        b.Next();
-    EXPECT_EQ(a.Next(), b.Next());
-    EXPECT_NE(CRandomSource(1).Next(), c.Next());
 }
 
 } // namespace
