@@ -36,8 +36,8 @@ int InvertComponent(int c) {
 Colour StyledColour(Colour colour, int style) {
     if (style != kStyleWhite)
         return colour;
-    return Rgb(InvertComponent(RedOf(colour)), InvertComponent(GreenOf(colour)),
-               InvertComponent(BlueOf(colour)));
+    return Rgb(InvertComponent(ColourRed(colour)), InvertComponent(ColourGreen(colour)),
+               InvertComponent(ColourBlue(colour)));
 }
 
 void CParams::SetDefaults() {

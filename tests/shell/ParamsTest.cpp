@@ -1,4 +1,5 @@
 #include "shell/Params.h"
+#include "imaging/PixelWord.h"
 #include "shell/Lang.h"
 #include "shell/SettingsStore.h"
 #include "support/TestSupport.h"
@@ -183,4 +184,13 @@ TEST(Params, WhiteStyleInvertsDiagramColours) {
     EXPECT_EQ(StyledColour(Rgb(128, 128, 128), kStyleBlack), Rgb(128, 128, 128));
     CParams p;
     EXPECT_EQ(p.Styled(p.fate.windowColour), Rgb(127, 127, 127));
+}
+
+TEST(Params, SettingColoursAndPixelWordsKeepTheirOwnChannelOrder) {
+    // Both headers in one file: settings colours have red in the low byte,
+    // pixel words blue.
+    EXPECT_EQ(ColourRed(Rgb(1, 2, 3)), 1);
+    EXPECT_EQ(ColourBlue(Rgb(1, 2, 3)), 3);
+    EXPECT_EQ(RedOf(PixelWordFromColor(Rgb(1, 2, 3))), 1);
+    EXPECT_EQ(BlueOf(PixelWordFromColor(Rgb(1, 2, 3))), 3);
 }

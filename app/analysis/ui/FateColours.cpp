@@ -3,7 +3,7 @@
 namespace mienlore {
 
 QColor QColorOf(Colour c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+    return QColor(ColourRed(c), ColourGreen(c), ColourBlue(c));
 }
 
 FateColours MakeFateColours(const CFateParams& fate) {

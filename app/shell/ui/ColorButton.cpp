@@ -31,7 +31,7 @@ QToolButton* TextEntry(const QString& text, QWidget* parent) {
 } // namespace
 
 QColor ToQColor(Colour colour) {
-    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    return QColor(ColourRed(colour), ColourGreen(colour), ColourBlue(colour));
 }
 
 Colour FromQColor(const QColor& colour) {
