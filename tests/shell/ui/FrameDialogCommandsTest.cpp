@@ -7,7 +7,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/QtSettingsStore.h"
 #include "shell/ui/View.h"
-#include "support/TestSupport.h"
+#include "support/FrameTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,17 +19,7 @@
 
 using namespace mienlore;
 
-namespace {
-
-struct Frame : ::testing::Test {
-    test::TempDir dir;
-    CAppGlobals globals{
-        MIENLORE_PROGRAM_FOLDER,
-        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
-    CMainFrame frame{globals};
-};
-
-} // namespace
+using Frame = test::FrameTest;
 
 TEST_F(Frame, CopyThenPasteKeepsTheFaceAndAddsOneHistoryStep) {
     QGuiApplication::clipboard()->clear();

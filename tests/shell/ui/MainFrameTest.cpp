@@ -3,7 +3,7 @@
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/QtSettingsStore.h"
 #include "shell/ui/View.h"
-#include "support/TestSupport.h"
+#include "support/FrameTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,27 +17,11 @@
 
 using namespace mienlore;
 
-namespace {
-
-// A key press as a user makes it: to the widget with the keyboard focus.
-void KeyClick(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* target = QApplication::focusWidget();
-    if (!target)
-        target = QApplication::activeWindow();
-    ASSERT_NE(target, nullptr);
-    QTest::keyClick(target, key, modifiers);
-}
-
-} // namespace
+using test::KeyClick;
 
 namespace {
 
-struct FrameFixture : ::testing::Test {
-    test::TempDir dir;
-    CAppGlobals globals{
-        MIENLORE_PROGRAM_FOLDER,
-        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
-    CMainFrame frame{globals};
+struct FrameFixture : test::FrameTest {
     void SetUp() override {
         frame.show();
         QApplication::processEvents();

@@ -7,7 +7,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/PageDesc.h"
 #include "shell/ui/QtSettingsStore.h"
-#include "support/TestSupport.h"
+#include "support/FrameTestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,27 +18,11 @@
 
 using namespace mienlore;
 
-namespace {
-
-// A key press as a user makes it: to the widget with the keyboard focus.
-void KeyClick(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* target = QApplication::focusWidget();
-    if (!target)
-        target = QApplication::activeWindow();
-    ASSERT_NE(target, nullptr);
-    QTest::keyClick(target, key, modifiers);
-}
-
-} // namespace
+using test::KeyClick;
 
 namespace {
 
-struct ViewFixture : ::testing::Test {
-    test::TempDir dir;
-    CAppGlobals globals{
-        MIENLORE_PROGRAM_FOLDER,
-        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
-    CMainFrame frame{globals};
+struct ViewFixture : test::FrameTest {
     CView& view = *frame.View();
     void SetUp() override {
         frame.show();

@@ -1,0 +1,36 @@
+#pragma once
+
+// The main window as UI tests use it: a frame over fresh settings in a
+// temporary folder, and key presses sent the way a user makes them.
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/MainFrame.h"
+#include "shell/ui/QtSettingsStore.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace mienlore::test {
+
+// A key press to the widget with the keyboard focus (else the active window).
+inline void KeyClick(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, key, modifiers);
+}
+
+// A main frame with its globals over settings stored in a temporary folder.
+struct FrameTest : ::testing::Test {
+    TempDir dir;
+    CAppGlobals globals{
+        MIENLORE_PROGRAM_FOLDER,
+        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
+    CMainFrame frame{globals};
+};
+
+} // namespace mienlore::test
