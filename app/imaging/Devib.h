@@ -184,9 +184,9 @@ public:
     // first found up to (not including) the last found become grey v, by mode
     // 0: (level + blue) * 3 / 6, 1: (3 level + avg + 2 blue) / 6, 2: (5 blue +
     // avg) / 6, avg being the mean blue of the found pixels (other modes change
-    // nothing). Storage rows y with height - keep.bottom < y < height -
-    // keep.top take instead the last v computed on an earlier row for a skin
-    // pixel, one lighter than the band (255 before any).
+    // nothing). On storage rows y with height - keep.bottom < y < height -
+    // keep.top those pixels, except ones darker than the band, take instead
+    // the lightest v of the last row shaded before (255 before any).
     void ShadeRowsKeep(int lo, int hi, int level, int mode, std::optional<ImageRect> keep);
     // The mean blue of the pixels inside rect whose 255 - blue lies strictly
     // between lo and hi (0 when there is none).

@@ -53,7 +53,7 @@ int CDevib::RowDark(int dirX, int y) const {
 void CDevib::ShadeRowsKeep(int lo, int hi, int level, int mode, std::optional<ImageRect> keep) {
     if (mode < 0 || mode > 2)
         return;
-    int kept = 255; // the last skin grey computed on an earlier row
+    int kept = 255; // the skin grey of the last shaded row
     for (int y = 0; y < m_height; ++y) {
         PixelWord* row = &m_pixels[static_cast<std::size_t>(y) * m_width];
         int found = 0, first = -1, last = -1, blueSum = 0;
@@ -71,24 +71,29 @@ void CDevib::ShadeRowsKeep(int lo, int hi, int level, int mode, std::optional<Im
             continue;
         const int avg = blueSum / found;
         const bool keepRow = keep && m_height - keep->bottom < y && y < m_height - keep->top;
+        if (keepRow) {
+            // The rows under the hair become flat skin; the outline (darker
+            // than the band) stays, so the temples keep their contour below
+            // a short hair picture.
+            for (int x = first; x < last; ++x)
+                if (255 - BlueOf(row[x]) < hi)
+                    row[x] = GreyPixel(kept);
+            continue;
+        }
+        int lightest = 0;
         for (int x = first; x < last; ++x) {
-            if (keepRow) {
-                row[x] = GreyPixel(kept);
-                continue;
-            }
             const int blue = BlueOf(row[x]);
             int v = mode == 0   ? (level + blue) * 3 / 6
                     : mode == 1 ? (3 * level + avg + 2 * blue) / 6
                                 : (5 * blue + avg) / 6;
             v = std::clamp(v, 0, 255);
-            // Only skin (lighter than the band) sets the grey the kept rows
-            // repeat: the pixel before a row's last found one is often the
-            // dark core of the face outline, which would flood the kept
-            // band with a dark block.
-            if (255 - blue <= lo)
-                kept = v;
+            lightest = std::max(lightest, v);
             row[x] = GreyPixel(v);
         }
+        // The skin is the lightest part of a row (the features come later),
+        // so the kept rows take the lightest grey, not the last one: that is
+        // often the face outline and flooded the forehead with a dark block.
+        kept = lightest;
     }
 }
 

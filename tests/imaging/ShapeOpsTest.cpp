@@ -110,19 +110,25 @@ TEST(ShadeRowsKeep, RowsOfTheKeptBandRepeatTheLastGrey) {
         EXPECT_EQ(e.GetPixel(x, 1), GreyPixel(255)) << x;
 }
 
-TEST(ShadeRowsKeep, KeptRowsTakeTheLastSkinGreyNotADarkOutline) {
-    // Row 0 ends on an outline: band grey, dark core, band grey. The dark
-    // core (x = 16) is the pixel before the last found one; the kept row
-    // must repeat the grey of the last skin pixel (x = 15) instead.
+TEST(ShadeRowsKeep, KeptRowsTakeTheSkinGreyAndKeepTheOutline) {
+    // Row 0 ends on an outline: the pixel before its last found one is the
+    // dark core (x = 16). The kept row repeats the row's lightest grey, that
+    // of its skin (white, x = 13), and leaves its own dark outline pixel.
     CDevib d = FilledImage(30, 3, GreyPixel(255));
-    for (int x : {12, 13, 14, 17})
+    for (int x : {12, 14, 17})
         d.SetPixel(x, 0, GreyPixel(200));
+    d.SetPixel(15, 0, GreyPixel(230));
     d.SetPixel(16, 0, GreyPixel(40));
-    PutBandRow(d, 1);
-    d.ShadeRowsKeep(5, 128, 100, 0, ImageRect{0, 0, 30, 3});     // band y = 1, 2
+    for (int x : {12, 14, 16, 17})
+        d.SetPixel(x, 1, GreyPixel(200));
+    d.SetPixel(13, 1, GreyPixel(40));
+    d.ShadeRowsKeep(5, 128, 100, 0, ImageRect{0, 0, 30, 3});     // kept rows y = 1, 2
     EXPECT_EQ(d.GetPixel(16, 0), GreyPixel((100 + 40) * 3 / 6)); // the row itself is shaded
-    for (int x = 12; x < 17; ++x)
-        EXPECT_EQ(d.GetPixel(x, 1), GreyPixel((100 + 255) * 3 / 6)) << x;
+    const int skin = (100 + 255) * 3 / 6;
+    for (int x : {12, 14, 15, 16})
+        EXPECT_EQ(d.GetPixel(x, 1), GreyPixel(skin)) << x;
+    EXPECT_EQ(d.GetPixel(13, 1), GreyPixel(40));
+    EXPECT_EQ(d.GetPixel(17, 1), GreyPixel(200));
 }
 
 TEST(MeanBand, MeanBlueOfBandPixelsInsideThePictureRectangle) {
