@@ -38,6 +38,17 @@ void ShowColour(CColorButton* button, Colour value, Colour automatic) {
         button->SetColour(value);
 }
 
+// The settings at the top of a page, its "Default" button at the bottom right.
+void LayOutPage(QWidget* page, QLayout* top, QPushButton* defaults) {
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(defaults);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(top);
+    layout->addStretch();
+    layout->addLayout(bottom);
+}
+
 } // namespace
 
 CPropPage::CPropPage(int dialogId, CLang& lang, QWidget* parent)
@@ -105,13 +116,7 @@ CPagePropFace::CPagePropFace(CParams& params, CLang& lang, QWidget* parent)
     top->addLayout(grid, 1);
     top->addSpacing(16);
     top->addLayout(checks);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(m_default);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addStretch();
-    layout->addLayout(bottom);
+    LayOutPage(this, top, m_default);
 
     const CFaceParams defaults;
     m_smooth->setCurrentIndex(
@@ -227,13 +232,7 @@ CPagePropFate::CPagePropFate(CParams& params, CLang& lang, QWidget* parent)
     side->addWidget(styleBox);
     side->addStretch();
     top->addLayout(side);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(m_default);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addStretch();
-    layout->addLayout(bottom);
+    LayOutPage(this, top, m_default);
     Retranslate();
 }
 
