@@ -104,10 +104,10 @@ void BM_RotateNearest(benchmark::State& s) {
     RunOn(s, [](CDevib& d) { d.Rotate(12, false); });
 }
 BENCHMARK(BM_RotateNearest) SIZES;
-void BM_ResampleUp(benchmark::State& s) {
-    // A photograph of 2/3 the size stretched to the view.
+// Stretches a picture of size * num / den to the view's size.
+void ResampleFrom(benchmark::State& s, int num, int den) {
     const int size = static_cast<int>(s.range(0));
-    CDevib src = Picture(size * 2 / 3);
+    CDevib src = Picture(size * num / den);
     CDevib target;
     target.Create(size, size);
     for (auto _ : s) {
@@ -116,17 +116,12 @@ void BM_ResampleUp(benchmark::State& s) {
     }
     s.SetItemsProcessed(s.iterations() * target.Count());
 }
+void BM_ResampleUp(benchmark::State& s) {
+    ResampleFrom(s, 2, 3); // a photograph of 2/3 the size stretched to the view
+}
 BENCHMARK(BM_ResampleUp) SIZES;
 void BM_ResampleDown(benchmark::State& s) {
-    const int size = static_cast<int>(s.range(0));
-    CDevib src = Picture(size * 3 / 2);
-    CDevib target;
-    target.Create(size, size);
-    for (auto _ : s) {
-        CDevib::Resample(target, src);
-        benchmark::ClobberMemory();
-    }
-    s.SetItemsProcessed(s.iterations() * target.Count());
+    ResampleFrom(s, 3, 2);
 }
 BENCHMARK(BM_ResampleDown) SIZES;
 
