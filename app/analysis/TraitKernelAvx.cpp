@@ -3,8 +3,12 @@
 // the intrinsics and the kernel body.
 #if defined(__x86_64__) || defined(__i386__)
 
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx")
+#endif
 
 #include <immintrin.h>
 
@@ -47,6 +51,10 @@ void ComputeTraitLanesAvx(const SlotRowSelection* slots, int count, const double
 
 } // namespace mienlore
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 #endif

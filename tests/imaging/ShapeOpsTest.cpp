@@ -92,14 +92,14 @@ TEST(ShadeRowsKeep, FewFoundPixelsAndTheBorderColumnsAreIgnored) {
     EXPECT_EQ(Words(d), before);
 }
 
-TEST(ShadeRowsKeep, RowsOfTheKeptBandRepeatTheLastGrey) {
+TEST(ShadeRowsKeep, RowsOfTheKeptBandRepeatTheGreyOfTheRowBefore) {
     // Height 4, band rect rows 1..3: storage rows with 1 < y < 3, so y = 2.
     CDevib d = FilledImage(30, 4, GreyPixel(255));
     PutBandRow(d, 0);
     PutBandRow(d, 2);
     d.ShadeRowsKeep(5, 128, 100, 0, ImageRect{0, 1, 30, 3});
     for (int x = 12; x < 17; ++x)
-        EXPECT_EQ(d.GetPixel(x, 2), GreyPixel(177)) << x; // row 0 ended on x = 16: 177
+        EXPECT_EQ(d.GetPixel(x, 2), GreyPixel(177)) << x; // row 0's white pixels became 177
     EXPECT_EQ(d.GetPixel(17, 2), GreyPixel(200));
 
     // A band row before any computed row takes 255.
