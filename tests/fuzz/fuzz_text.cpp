@@ -1,17 +1,20 @@
 // Fuzzes the readers of untrusted text: face codes (with the round trip
 // decode -> encode -> decode as an invariant), stored list lines, profile
 // (language) files, line splitting, hand-over records, window placements,
-// 8-bit text and the analysis output. The first byte picks the reader.
+// 8-bit text, the analysis output and BMP pictures (with the round trip
+// decode -> encode -> decode). The first byte picks the reader.
 #include "analysis/AnalysisJson.h"
 #include "analysis/FateFrame.h"
 #include "files/LineFile.h"
 #include "files/StoredFace.h"
+#include "imaging/BmpFile.h"
 #include "model/FaceFrame.h"
 #include "shell/HandOver.h"
 #include "shell/ProfileFile.h"
 #include "shell/TextEncoding.h"
 #include "shell/WindowPlacement.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -23,7 +26,7 @@ static const char* kFolder = MIENLORE_PROGRAM_FOLDER;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
-    const int which = data[0] % 8;
+    const int which = data[0] % 9;
     std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     static CFaceFrame prototype(kFolder);
     static CFateFrame fate;
@@ -77,6 +80,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::string out;
         CFaceFrame face = prototype;
         AppendAnalysisJson(out, text, prototype, face, fate);
+        break;
+    }
+    case 8: {
+        CDevib picture;
+        if (DecodeBmp(text, picture)) {
+            CDevib again;
+            if (!DecodeBmp(EncodeBmp(picture), again) || again.Width() != picture.Width() ||
+                again.Height() != picture.Height() ||
+                !std::equal(again.Pixels(), again.Pixels() + again.Count(), picture.Pixels()))
+                std::abort(); // a decoded picture must survive its own file
+        }
         break;
     }
     case 7: {
