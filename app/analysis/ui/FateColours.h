@@ -17,8 +17,9 @@ struct FateColours {
     QColor grid;       // the diagram's grid: black, white under the "White" style
 };
 
-// A QColor of a platform colour value (red in the low byte).
+// A QColor of a platform colour value (red in the low byte), and back.
 QColor QColorOf(Colour colour);
+Colour ColourOf(const QColor& colour);
 
 // The colour set of these diagram settings.
 FateColours MakeFateColours(const CFateParams& fate);

@@ -1,6 +1,8 @@
 #include "analysis/ui/FateHist.h"
 
-#include <QLinearGradient>
+#include "imaging/Devib.h"
+#include "imaging/ui/DevibImage.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -53,42 +55,42 @@ std::pair<int, int> CFateHist::BarSpan() const {
 void CFateHist::paintEvent(QPaintEvent*) {
     const FateColours c = m_colours();
     QPainter p(this);
-    p.fillRect(rect(), c.background);
     const QRect r = InnerRect();
-    if (r.width() <= 0 || r.height() <= 0)
+    if (r.width() <= 0 || r.height() <= 0) {
+        p.fillRect(rect(), c.background);
         return;
+    }
 
+    // The gradient and the soft bar, drawn off-screen. Gradient rectangles
+    // include their right and bottom edges.
+    CDevib picture;
+    if (!picture.Create(width(), height()))
+        return;
+    picture.Fill(PixelWordFromColor(ColourOf(c.background)));
+    const Colour lo = ColourOf(c.minimum);
+    const Colour hi = ColourOf(c.maximum);
+    const int mid = r.left() + r.width() / 2;
     if (m_twoSided) {
-        const int mid = r.left() + r.width() / 2;
-        QLinearGradient left(r.left(), 0, mid, 0);
-        left.setColorAt(0, c.minimum);
-        left.setColorAt(1, c.maximum);
-        p.fillRect(QRect(r.left(), r.top(), mid - r.left(), r.height()), left);
-        QLinearGradient right(mid, 0, r.right() + 1, 0);
-        right.setColorAt(0, c.maximum);
-        right.setColorAt(1, c.minimum);
-        p.fillRect(QRect(mid, r.top(), r.right() + 1 - mid, r.height()), right);
+        picture.HorizontalGradient(ImageRect{r.left(), r.top(), mid, r.bottom()}, lo, hi);
+        picture.HorizontalGradient(ImageRect{mid, r.top(), r.right(), r.bottom()}, hi, lo);
     } else {
-        QLinearGradient g(r.left(), 0, r.right() + 1, 0);
-        g.setColorAt(0, c.minimum);
-        g.setColorAt(1, c.maximum);
-        p.fillRect(r, g);
+        picture.HorizontalGradient(ImageRect{r.left(), r.top(), r.right(), r.bottom()}, lo, hi);
     }
-
-    const auto [from, to] = BarSpan();
-    if (to > from) {
-        // A soft halo under the bar, then the bar itself.
-        const int thick = std::max(2 * (r.height() / 6), 1);
-        const int y = r.top() + r.height() / 2;
-        QColor halo = c.line;
-        halo.setAlpha(90);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(halo, thick + 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(from, y, to, y);
-        p.setPen(QPen(c.line, thick, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(from, y, to, y);
-        p.setRenderHint(QPainter::Antialiasing, false);
+    if (m_value >= 0) {
+        // From the left edge, or from the centre towards the value's side.
+        const int from = m_twoSided ? mid : r.left();
+        const int to = m_twoSided ? mid + (m_value - 50) * r.width() / 100
+                                  : r.left() + r.width() * m_value / 100;
+        if (to != from) {
+            const int thick = 2 * (r.height() / 6);
+            const int y = r.top() + r.height() / 2;
+            const Colour line = ColourOf(c.line);
+            picture.ThickLine(from, y, to, y, thick, line);
+            picture.PyramidBlur(2, 0);
+            picture.ThickLine(from, y, to, y, thick, line);
+        }
     }
+    p.drawImage(0, 0, ToQImage(picture));
 
     p.setPen(QPen(c.background, 1));
     for (int i = 1; i <= 6; ++i) {

@@ -1,6 +1,8 @@
 #include "analysis/ui/FateTemper.h"
 
-#include <QLinearGradient>
+#include "imaging/Devib.h"
+#include "imaging/ui/DevibImage.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -61,55 +63,38 @@ void CFateTemper::paintEvent(QPaintEvent*) {
     if (box.isEmpty())
         return;
     const FateColours c = m_colours();
+    const Colour line = ColourOf(c.line);
     const int cx = box.left() + box.width() / 2;
     const int cy = box.top() + box.height() / 2;
     const int w = box.width();
     const int h = box.height();
 
+    // The gradient disc, the soft pointer and its ring, drawn off-screen.
+    CDevib picture;
+    if (!picture.Create(width(), height()))
+        return;
+    picture.Fill(PixelWordFromColor(ColourOf(c.grid)));
+    picture.EllipseGradient(ImageRect{box.left(), box.top(), box.left() + w, box.top() + h},
+                            ColourOf(c.minimum), ColourOf(c.minimum), ColourOf(c.maximum),
+                            ColourOf(c.maximum));
+    if (m_x >= 0 && m_y >= 0) {
+        const QPoint tip = PointerTip();
+        picture.ThickLine(cx, cy, tip.x(), tip.y(), m_pointerWidth + 2, line);
+        picture.PyramidBlur(2, 0);
+        picture.ThickLine(cx, cy, tip.x(), tip.y(), m_pointerWidth, line);
+        const int dx = tip.x() - cx;
+        const int dy = tip.y() - cy;
+        picture.Ring(cx, cy, static_cast<int>(std::sqrt(static_cast<double>(dx * dx + dy * dy))),
+                     line);
+    }
+
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     QPainterPath clip;
     clip.addEllipse(QRectF(box).adjusted(-1, -1, 1, 1));
     p.setClipPath(clip);
-    p.fillRect(rect(), c.grid);
-
-    QLinearGradient g(0, box.top(), 0, box.bottom() + 1);
-    g.setColorAt(0, c.minimum);
-    g.setColorAt(1, c.maximum);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(box);
-
-    if (m_x >= 0 && m_y >= 0) {
-        const QPoint tip = PointerTip();
-        QColor halo = c.line;
-        halo.setAlpha(90);
-        if (tip == QPoint(cx, cy)) {
-            p.setBrush(halo);
-            const int r1 = (m_pointerWidth + 4) / 2;
-            p.drawEllipse(QPoint(cx, cy), r1, r1);
-            p.setBrush(c.line);
-            const int r2 = std::max(m_pointerWidth / 2, 1);
-            p.drawEllipse(QPoint(cx, cy), r2, r2);
-        } else {
-            p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(halo, m_pointerWidth + 4, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPoint(cx, cy), tip);
-            p.setPen(QPen(c.line, m_pointerWidth, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPoint(cx, cy), tip);
-        }
-        const int dx = tip.x() - cx;
-        const int dy = tip.y() - cy;
-        const int radius = static_cast<int>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
-        if (radius > 0) {
-            p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(c.line, 1));
-            p.drawEllipse(QPoint(cx, cy), radius, radius);
-        }
-    }
+    p.drawImage(0, 0, ToQImage(picture));
 
     // The grid: four rings and eight spokes from the first ring to the fourth.
-    p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(c.grid, 1));
     for (int k = 1; k <= 4; ++k)
