@@ -36,19 +36,19 @@ QRect CFateHist::InnerRect() const {
     return rect().adjusted(4, 4, -4, -4);
 }
 
-std::pair<int, int> CFateHist::BarSpan() const {
+std::pair<int, int> CFateHist::BarLine() const {
     const QRect r = InnerRect();
     if (m_value < 0 || r.width() <= 0)
         return {0, 0};
-    int from = 0;
-    int to = 0;
     if (m_twoSided) {
-        from = r.left() + r.width() / 2;
-        to = from + (m_value - 50) * r.width() / 100;
-    } else {
-        from = r.left();
-        to = r.left() + r.width() * m_value / 100;
+        const int mid = r.left() + r.width() / 2;
+        return {mid, mid + (m_value - 50) * r.width() / 100};
     }
+    return {r.left(), r.left() + r.width() * m_value / 100};
+}
+
+std::pair<int, int> CFateHist::BarSpan() const {
+    const auto [from, to] = BarLine();
     return from <= to ? std::pair{from, to} : std::pair{to, from};
 }
 
@@ -76,19 +76,13 @@ void CFateHist::paintEvent(QPaintEvent*) {
     } else {
         picture.HorizontalGradient(ImageRect{r.left(), r.top(), r.right(), r.bottom()}, lo, hi);
     }
-    if (m_value >= 0) {
-        // From the left edge, or from the centre towards the value's side.
-        const int from = m_twoSided ? mid : r.left();
-        const int to = m_twoSided ? mid + (m_value - 50) * r.width() / 100
-                                  : r.left() + r.width() * m_value / 100;
-        if (to != from) {
-            const int thick = 2 * (r.height() / 6);
-            const int y = r.top() + r.height() / 2;
-            const Colour line = ColourOf(c.line);
-            picture.ThickLine(from, y, to, y, thick, line);
-            picture.PyramidBlur(2, 0);
-            picture.ThickLine(from, y, to, y, thick, line);
-        }
+    if (const auto [from, to] = BarLine(); to != from) {
+        const int thick = 2 * (r.height() / 6);
+        const int y = r.top() + r.height() / 2;
+        const Colour line = ColourOf(c.line);
+        picture.ThickLine(from, y, to, y, thick, line);
+        picture.PyramidBlur(2, 0);
+        picture.ThickLine(from, y, to, y, thick, line);
     }
     p.drawImage(0, 0, ToQImage(picture));
 

@@ -28,8 +28,11 @@ public:
     // Where the colours come from; asked at every paint.
     void SetColourSource(std::function<FateColours()> source);
 
-    // The bar's span in widget pixels, [from, to) along x; empty when no bar
-    // is drawn.
+    // The bar's line along x in widget pixels: from the left edge (or the
+    // centre of a two-sided bar) to the value's end, which is not drawn.
+    // Both are equal when no bar is drawn.
+    std::pair<int, int> BarLine() const;
+    // The same as an interval [from, to), from <= to.
     std::pair<int, int> BarSpan() const;
 
 protected:

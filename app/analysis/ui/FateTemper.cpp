@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace mienlore {
@@ -79,9 +80,17 @@ void CFateTemper::paintEvent(QPaintEvent*) {
                             ColourOf(c.maximum));
     if (m_x >= 0 && m_y >= 0) {
         const QPoint tip = PointerTip();
-        picture.ThickLine(cx, cy, tip.x(), tip.y(), m_pointerWidth + 2, line);
+        // A line leaves out its end point, so a pointer of length 0 (the
+        // centre itself) is drawn as its first spot: the centre dot.
+        const auto pointer = [&](int thickness) {
+            if (tip == QPoint(cx, cy))
+                picture.Spot(cx, cy, std::max(thickness / 2, 1), line);
+            else
+                picture.ThickLine(cx, cy, tip.x(), tip.y(), thickness, line);
+        };
+        pointer(m_pointerWidth + 2);
         picture.PyramidBlur(2, 0);
-        picture.ThickLine(cx, cy, tip.x(), tip.y(), m_pointerWidth, line);
+        pointer(m_pointerWidth);
         const int dx = tip.x() - cx;
         const int dy = tip.y() - cy;
         picture.Ring(cx, cy, static_cast<int>(std::sqrt(static_cast<double>(dx * dx + dy * dy))),

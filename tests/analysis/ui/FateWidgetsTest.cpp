@@ -47,6 +47,9 @@ TEST(FateHist, BarSpansFollowTheSideRules) {
     EXPECT_EQ(two.BarSpan(), std::make_pair(4, 54)); // all of the left half
     two.SetValue(80);
     EXPECT_EQ(two.BarSpan(), std::make_pair(54, 84));
+    EXPECT_EQ(two.BarLine(), std::make_pair(54, 84));
+    two.SetValue(20);
+    EXPECT_EQ(two.BarLine(), std::make_pair(54, 24)); // from the centre to the left
     EXPECT_EQ(two.LowLabelId(), 2582);
     EXPECT_EQ(two.HighLabelId(), 2584);
 }
@@ -68,7 +71,13 @@ TEST(FateTemper, PointerTipUsesIntegerSteps) {
     const QRect box = t.CircleBox();
     EXPECT_EQ(box, QRect(5, 5, 100, 100));
     t.SetPoint(50, 50);
-    EXPECT_EQ(t.PointerTip(), QPoint(55, 55)); // length 0: only the centre
+    EXPECT_EQ(t.PointerTip(), QPoint(55, 55)); // length 0: only the centre dot
+    t.SetColourSource([] {
+        FateColours c = DefaultFateColours();
+        c.line = QColor(255, 0, 255);
+        return c;
+    });
+    EXPECT_EQ(t.grab().toImage().pixelColor(55, 55), QColor(255, 0, 255));
     t.SetPoint(100, 50);
     EXPECT_EQ(t.PointerTip(), QPoint(55 + 50 * 50 / 80, 55)); // towards "Activity"
     t.SetPoint(15, 88);
@@ -114,4 +123,24 @@ TEST(PageFate, ShowsWhatTheAnalysisReports) {
     EXPECT_EQ(page.ConfidenceText(), "0%");
     EXPECT_EQ(page.SummaryText(), "Not recognized");
     EXPECT_EQ(page.TemperamentText(), "Unrecognized");
+}
+
+TEST(FateHist, PaintsTheBarOnlyOnTheValuesSide) {
+    CFateHist two(2580, true);
+    two.resize(108, 30);
+    two.SetColourSource([] {
+        FateColours c = DefaultFateColours();
+        c.line = QColor(255, 0, 255);
+        c.minimum = c.maximum = QColor(0, 255, 0);
+        return c;
+    });
+    const auto lineAt = [&](int x) {
+        const QColor p = two.grab().toImage().pixelColor(x, 15);
+        return p.red() > 200 && p.blue() > 200 && p.green() < 60;
+    };
+    two.SetValue(50);
+    EXPECT_FALSE(lineAt(30) || lineAt(54) || lineAt(80));
+    two.SetValue(20);
+    EXPECT_TRUE(lineAt(30));
+    EXPECT_FALSE(lineAt(80));
 }
