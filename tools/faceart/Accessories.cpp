@@ -47,6 +47,9 @@ QPointF PointIn(Sketch& s, const QPainterPath& area) {
     return box.center();
 }
 
+// Strokes of Fur are 0.6 to kFurStretch times the given length.
+constexpr double kFurStretch = 1.2;
+
 // Short hair strokes filling an area, each pointing along flow(p).
 template <typename Flow>
 void Fur(Sketch& s, const QPainterPath& area, int count, double length, int darkest, int spread,
@@ -55,7 +58,7 @@ void Fur(Sketch& s, const QPainterPath& area, int count, double length, int dark
         const QPointF p = PointIn(s, area);
         QPointF d = flow(p);
         d /= std::max(1e-6, std::hypot(d.x(), d.y()));
-        const double len = length * s.Random().Uniform(0.6, 1.2);
+        const double len = length * s.Random().Uniform(0.6, kFurStretch);
         const QPointF bend(d.y() * s.Random().Uniform(-0.6, 0.6),
                            -d.x() * s.Random().Uniform(-0.6, 0.6));
         QPainterPath st;
@@ -515,7 +518,7 @@ QImage DrawBeard(const SlotArt& slot, int shape, int variant) {
         // above the box's bottom edge.
         const double strand = shape == 4 ? 6.0 : 4.0;
         QPainterPath roots;
-        roots.addRect(QRectF(0, 0, 260, kBeardTipLimit - strand * 1.2));
+        roots.addRect(QRectF(0, 0, 260, kBeardTipLimit - strand * kFurStretch));
         Fur(
             s, area.intersected(roots), static_cast<int>(spanArea * 0.28 * density), strand,
             darkest, 70, [](QPointF p) { return QPointF((130 - p.x()) * 0.01, 1.0); }, 0.6);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Params.h"
+#include "shell/ui/QtColour.h"
 
 #include <QColor>
 
@@ -16,10 +17,6 @@ struct FateColours {
     QColor maximum;    // "Max": gradient end
     QColor grid;       // the diagram's grid: black, white under the "White" style
 };
-
-// A QColor of a platform colour value (red in the low byte), and back.
-QColor QColorOf(Colour colour);
-Colour ColourOf(const QColor& colour);
 
 // The colour set of these diagram settings.
 FateColours MakeFateColours(const CFateParams& fate);

@@ -66,9 +66,9 @@ void CFateHist::paintEvent(QPaintEvent*) {
     CDevib picture;
     if (!picture.Create(width(), height()))
         return;
-    picture.Fill(PixelWordFromColor(ColourOf(c.background)));
-    const Colour lo = ColourOf(c.minimum);
-    const Colour hi = ColourOf(c.maximum);
+    picture.Fill(PixelWordFromColor(FromQColor(c.background)));
+    const Colour lo = FromQColor(c.minimum);
+    const Colour hi = FromQColor(c.maximum);
     const int mid = r.left() + r.width() / 2;
     if (m_twoSided) {
         picture.HorizontalGradient(ImageRect{r.left(), r.top(), mid, r.bottom()}, lo, hi);
@@ -79,7 +79,7 @@ void CFateHist::paintEvent(QPaintEvent*) {
     if (const auto [from, to] = BarLine(); to != from) {
         const int thick = 2 * (r.height() / 6);
         const int y = r.top() + r.height() / 2;
-        const Colour line = ColourOf(c.line);
+        const Colour line = FromQColor(c.line);
         picture.ThickLine(from, y, to, y, thick, line);
         picture.PyramidBlur(2, 0);
         picture.ThickLine(from, y, to, y, thick, line);

@@ -64,7 +64,7 @@ void CFateTemper::paintEvent(QPaintEvent*) {
     if (box.isEmpty())
         return;
     const FateColours c = m_colours();
-    const Colour line = ColourOf(c.line);
+    const Colour line = FromQColor(c.line);
     const int cx = box.left() + box.width() / 2;
     const int cy = box.top() + box.height() / 2;
     const int w = box.width();
@@ -74,10 +74,10 @@ void CFateTemper::paintEvent(QPaintEvent*) {
     CDevib picture;
     if (!picture.Create(width(), height()))
         return;
-    picture.Fill(PixelWordFromColor(ColourOf(c.grid)));
+    picture.Fill(PixelWordFromColor(FromQColor(c.grid)));
     picture.EllipseGradient(ImageRect{box.left(), box.top(), box.left() + w, box.top() + h},
-                            ColourOf(c.minimum), ColourOf(c.minimum), ColourOf(c.maximum),
-                            ColourOf(c.maximum));
+                            FromQColor(c.minimum), FromQColor(c.minimum), FromQColor(c.maximum),
+                            FromQColor(c.maximum));
     if (m_x >= 0 && m_y >= 0) {
         const QPoint tip = PointerTip();
         // A line leaves out its end point, so a pointer of length 0 (the

@@ -30,14 +30,6 @@ QToolButton* TextEntry(const QString& text, QWidget* parent) {
 
 } // namespace
 
-QColor ToQColor(Colour colour) {
-    return QColor(ColourRed(colour), ColourGreen(colour), ColourBlue(colour));
-}
-
-Colour FromQColor(const QColor& colour) {
-    return Rgb(colour.red(), colour.green(), colour.blue());
-}
-
 CColorCell::CColorCell(Colour colour, bool selected, QWidget* parent)
     : QAbstractButton(parent), m_colour(colour), m_selected(selected) {
     setFocusPolicy(Qt::NoFocus);

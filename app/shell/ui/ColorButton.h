@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Params.h"
+#include "shell/ui/QtColour.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>
@@ -10,12 +11,7 @@
 
 #include <vector>
 
-
-
 namespace mienlore {
-
-QColor ToQColor(Colour colour);
-Colour FromQColor(const QColor& colour);
 
 // One colour cell of the picker's palette.
 class CColorCell : public QAbstractButton {
