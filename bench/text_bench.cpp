@@ -1,7 +1,7 @@
 // Reading profile files and converting 8-bit text, as the language and text
 // files are read at start-up and when pages are built.
-#include "shell/ProfileFile.h"
-#include "shell/TextEncoding.h"
+#include "base/ProfileFile.h"
+#include "base/TextEncoding.h"
 
 #include <benchmark/benchmark.h>
 

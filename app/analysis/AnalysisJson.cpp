@@ -2,7 +2,7 @@
 
 #include "analysis/FateFrame.h"
 #include "model/FaceFrame.h"
-#include "shell/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <charconv>
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include "analysis/TraitKernel.h"
 #include "analysis/TraitRules.h"
 #include "model/FaceFrame.h"
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <algorithm>
 #include <cmath>

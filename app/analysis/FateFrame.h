@@ -4,7 +4,7 @@
 #include "analysis/PType.h"
 #include "analysis/TraitTable.h"
 #include "resources/LoadString.h"
-#include "shell/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <array>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "analysis/PType.h"
 
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <algorithm>
 #include <cstdint>

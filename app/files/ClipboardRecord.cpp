@@ -1,6 +1,6 @@
 #include "files/ClipboardRecord.h"
 
-#include "shell/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 namespace mienlore {
 

@@ -1,7 +1,7 @@
 #include "files/LineFile.h"
 
-#include "imaging/AtomicFile.h"
-#include "shell/TextEncoding.h"
+#include "base/AtomicFile.h"
+#include "base/TextEncoding.h"
 
 #include <fstream>
 #include <iterator>

@@ -2,7 +2,7 @@
 
 #include "files/LineFile.h"
 #include "model/FaceFrame.h"
-#include "shell/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/WriteResult.h"
+#include "base/WriteResult.h"
 
 #include <cstddef>
 #include <filesystem>

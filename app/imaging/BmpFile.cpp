@@ -1,6 +1,6 @@
 #include "imaging/BmpFile.h"
 
-#include "imaging/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <array>
 #include <bit>

@@ -3,7 +3,7 @@
 #include "imaging/ImageRect.h"
 #include "imaging/PixelWord.h"
 
-#include "model/CrtRandom.h"
+#include "base/CrtRandom.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "imaging/CanvasDrawing.h"
 #include "imaging/FeaturePicture.h"
-#include "model/CrtRandom.h"
+#include "base/CrtRandom.h"
 
 #include <algorithm>
 #include <optional>

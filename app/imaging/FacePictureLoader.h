@@ -7,7 +7,7 @@
 // file added later is found at the next drawing.
 
 #include "imaging/FaceCompositor.h"
-#include "model/FeaturePictures.h"
+#include "imaging/FeaturePictures.h"
 
 #include <filesystem>
 #include <map>

@@ -1,6 +1,6 @@
 #include "imaging/JpegFile.h"
 
-#include "imaging/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <turbojpeg.h>
 

@@ -1,6 +1,6 @@
 #include "imaging/PngFile.h"
 
-#include "imaging/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <png.h>
 

@@ -2,7 +2,7 @@
 
 #include "model/FaceItem.h"
 #include "model/FaceSlot.h"
-#include "shell/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <array>
 #include <filesystem>

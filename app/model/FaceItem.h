@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CrtRandom.h"
+#include "base/CrtRandom.h"
 #include "model/FaceItemPict.h"
 #include "model/FaceSlot.h"
 

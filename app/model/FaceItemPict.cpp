@@ -1,6 +1,6 @@
 #include "model/FaceItemPict.h"
 
-#include "shell/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include "resources/LoadString.h"
 
 #include "resources/StringTable.h"
-#include "shell/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "shell/HandOver.h"
 
 #include "files/ClipboardRecord.h"
-#include "shell/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 namespace mienlore {
 

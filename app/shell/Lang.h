@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/WriteResult.h"
+#include "base/WriteResult.h"
 #include "resources/LoadString.h"
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <filesystem>
 #include <optional>

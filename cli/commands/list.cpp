@@ -5,7 +5,7 @@
 #include "files/LineFile.h"
 #include "files/StoredFace.h"
 #include "model/FaceFrame.h"
-#include "shell/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <cstdio>
 #include <string>

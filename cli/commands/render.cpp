@@ -8,9 +8,9 @@
 #include "imaging/FacePictureLoader.h"
 #include "imaging/ImageFile.h"
 #include "imaging/PngFile.h"
-#include "model/CrtRandom.h"
+#include "base/CrtRandom.h"
 #include "model/FaceFrame.h"
-#include "shell/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,10 +3,10 @@
 #include "CliCommand.h"
 #include "imaging/PngFile.h"
 #include "model/FaceFrame.h"
-#include "model/FeaturePictures.h"
-#include "model/PictureSheet.h"
+#include "imaging/FeaturePictures.h"
+#include "imaging/PictureSheet.h"
 #include "model/SlotCatalogue.h"
-#include "shell/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <cstdio>
 #include <filesystem>

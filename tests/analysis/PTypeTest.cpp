@@ -2,7 +2,7 @@
 #include "analysis/FateFrame.h"
 #include "analysis/TemperProfession.h"
 #include "model/FaceFrame.h"
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "analysis/FateFrame.h"
 #include "model/FaceFrame.h"
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -10,8 +10,8 @@
 #include "imaging/BmpFile.h"
 #include "model/FaceFrame.h"
 #include "shell/HandOver.h"
-#include "shell/ProfileFile.h"
-#include "shell/TextEncoding.h"
+#include "base/ProfileFile.h"
+#include "base/TextEncoding.h"
 #include "shell/WindowPlacement.h"
 
 #include <algorithm>

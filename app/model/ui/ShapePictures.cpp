@@ -1,7 +1,7 @@
 #include "model/ui/ShapePictures.h"
 
 #include "imaging/ui/DevibImage.h"
-#include "model/FeaturePictures.h"
+#include "imaging/FeaturePictures.h"
 
 namespace mienlore {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CrtRandom.h"
+#include "base/CrtRandom.h"
 #include "model/FaceHistory.h"
 #include "model/ui/ShapePictures.h"
 #include "shell/ui/DialogUnits.h"

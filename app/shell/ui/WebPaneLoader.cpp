@@ -1,6 +1,6 @@
 #include "shell/ui/WebPaneLoader.h"
 
-#include "shell/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "webpane/WebPaneInterface.h"
 
 #include <QPluginLoader>

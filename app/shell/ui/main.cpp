@@ -1,5 +1,5 @@
 #include "files/ui/PeopList.h"
-#include "imaging/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "shell/HandOver.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/MainFrame.h"

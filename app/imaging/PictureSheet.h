@@ -6,7 +6,7 @@
 
 #include "imaging/Devib.h"
 #include "model/FaceItem.h"
-#include "model/FeaturePictures.h"
+#include "imaging/FeaturePictures.h"
 #include "resources/LoadString.h"
 
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

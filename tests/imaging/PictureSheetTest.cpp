@@ -1,4 +1,4 @@
-#include "model/PictureSheet.h"
+#include "imaging/PictureSheet.h"
 #include "imaging/PixelWord.h"
 #include "model/FaceFrame.h"
 #include "support/TestSupport.h"

@@ -1,4 +1,4 @@
-#include "imaging/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,9 +1,9 @@
-#include "model/PictureSheet.h"
+#include "imaging/PictureSheet.h"
 
 #include "imaging/BitmapFont.h"
 #include "model/FaceNames.h"
 #include "model/SlotCatalogue.h"
-#include "shell/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <algorithm>
 #include <charconv>

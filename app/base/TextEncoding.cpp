@@ -1,4 +1,4 @@
-#include "shell/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "model/FeaturePictures.h"
+#include "imaging/FeaturePictures.h"
 #include "imaging/BmpFile.h"
 #include "imaging/PixelWord.h"
 #include "model/FaceFrame.h"

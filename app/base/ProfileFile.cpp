@@ -1,6 +1,6 @@
-#include "shell/ProfileFile.h"
+#include "base/ProfileFile.h"
 
-#include "shell/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -4,7 +4,7 @@
 
 #include "imaging/PixelWord.h"
 #include "model/FaceFrame.h"
-#include "model/FeaturePictures.h"
+#include "imaging/FeaturePictures.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "model/FeaturePictures.h"
+#include "imaging/FeaturePictures.h"
 
 #include "imaging/BmpFile.h"
-#include "shell/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <cstdio>
 #include <system_error>
