@@ -4,7 +4,6 @@
 #include "base/TextEncoding.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace mienlore {
 
@@ -14,30 +13,37 @@ LineReadResult SplitLines(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
 
-    std::string line;
-    std::size_t lineBytes = 0; // bytes of the current line; CRs are dropped and not counted
+    std::string line; // the current line's bytes; CRs are dropped and not counted
+    auto keepRaw = [&](std::string bytesOfLine) {
+        result.raw.resize(result.lines.size());
+        result.raw.back() = std::move(bytesOfLine);
+    };
     auto finishLine = [&] {
-        if (lineBytes > kMaxLineBytes) {
+        if (line.size() > kMaxLineBytes) {
             result.tooLong.push_back(result.lines.size());
             result.lines.emplace_back();
+            keepRaw(std::move(line));
         } else {
-            result.lines.push_back(Utf8From8Bit(line));
+            std::string text = Utf8From8Bit(line);
+            const bool changed = text != line;
+            result.lines.push_back(std::move(text));
+            if (changed)
+                keepRaw(std::move(line));
         }
         line.clear();
-        lineBytes = 0;
     };
     for (const char c : bytes) {
         if (c == '\n') {
             finishLine();
             continue;
         }
-        if (c == '\r')
-            continue;
-        if (++lineBytes <= kMaxLineBytes)
+        if (c != '\r')
             line += c;
     }
-    if (lineBytes > 0)
+    if (!line.empty())
         finishLine();
+    if (!result.raw.empty())
+        result.raw.resize(result.lines.size());
     return result;
 }
 
@@ -45,10 +51,27 @@ LineReadResult ReadLines(const std::filesystem::path& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
         return {};
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxLineFileBytes) {
+        LineReadResult refused;
+        refused.tooLarge = true;
+        return refused;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {};
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read at most one byte past the limit: a file that grew after its size
+    // was taken is refused all the same.
+    std::string bytes;
+    char buffer[64 * 1024];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxLineFileBytes) {
+            LineReadResult refused;
+            refused.tooLarge = true;
+            return refused;
+        }
+    }
     if (in.bad())
         return {};
     return SplitLines(bytes);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace mienlore {
 namespace {
@@ -28,6 +29,17 @@ char32_t NextFolded(std::string_view s, std::size_t& i) {
     if ((cp >= U'A' && cp <= U'Z') || (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7))
         cp += 32;
     return cp;
+}
+
+// Inserts after any equal names, so that equal names keep their file order;
+// returns the new item's index.
+int InsertSorted(std::vector<FaceListItem>& items, std::string name, int position) {
+    const auto at = std::upper_bound(
+        items.begin(), items.end(), name,
+        [](const std::string& n, const FaceListItem& item) { return FaceNameLess(n, item.name); });
+    const int index = static_cast<int>(at - items.begin());
+    items.insert(at, FaceListItem{std::move(name), position});
+    return index;
 }
 
 } // namespace
@@ -53,28 +65,51 @@ CPeopListModel::LoadResult CPeopListModel::LoadList(const std::filesystem::path&
     LoadResult result;
     if (path.empty())
         return result;
-    m_path = path;
 
     const LineReadResult read = ReadLines(path);
     result.opened = read.opened;
     result.linesRead = static_cast<int>(read.lines.size());
     result.tooLong = read.tooLong.size();
-    if (read.lines.empty())
+    if (!read.opened) {
+        result.outcome = read.tooLarge ? LoadOutcome::TooLarge : LoadOutcome::Unreadable;
         return result;
+    }
 
-    m_entries.clear();
-    m_items.clear();
+    // Build the new list aside: the current one stays until the file has
+    // proved to be a face list.
+    std::vector<std::string> entries;
+    std::vector<FaceListItem> items;
+    CFaceFrame scratch = m_host.CurrentFace();
+    std::size_t faces = 0;
+    for (std::size_t i = 0; i < read.lines.size(); ++i) {
+        const std::string& raw = read.RawLine(i);
+        if (raw.empty())
+            continue;
+        const std::string& line = read.lines[i];
+        auto stored = line.empty() ? std::nullopt : ValidateStoredLine(line, scratch);
+        if (!stored) {
+            entries.push_back(raw);
+            ++result.keptAside;
+            continue;
+        }
+        entries.push_back(std::move(stored->line));
+        InsertSorted(items, std::move(stored->name), static_cast<int>(entries.size()) - 1);
+        ++faces;
+    }
+    if (entries.empty()) {
+        result.outcome = LoadOutcome::EmptyFile;
+    } else if (faces == 0) {
+        result.outcome = LoadOutcome::NotAList;
+        return result;
+    } else {
+        result.outcome = LoadOutcome::Loaded;
+    }
+
+    m_path = path;
+    m_entries = std::move(entries);
+    m_items = std::move(items);
     m_selection = -1;
     m_editText.clear();
-    CFaceFrame scratch = m_host.CurrentFace();
-    for (const std::string& line : read.lines) {
-        if (line.empty())
-            continue;
-        if (auto stored = ValidateStoredLine(line, scratch)) {
-            m_entries.push_back(std::move(stored->line));
-            InsertItem(std::move(stored->name), static_cast<int>(m_entries.size()) - 1);
-        }
-    }
     if (!m_items.empty()) {
         SelectWithoutPicking(0);
         Pick();
@@ -135,14 +170,9 @@ WriteResult CPeopListModel::SaveAs(const std::filesystem::path& path) {
 }
 
 int CPeopListModel::InsertItem(std::string name, int position) {
-    // After any equal names, so that equal names keep their file order.
-    const auto at = std::upper_bound(
-        m_items.begin(), m_items.end(), name,
-        [](const std::string& n, const FaceListItem& item) { return FaceNameLess(n, item.name); });
-    const int index = static_cast<int>(at - m_items.begin());
+    const int index = InsertSorted(m_items, std::move(name), position);
     if (m_selection >= index)
         ++m_selection;
-    m_items.insert(at, FaceListItem{std::move(name), position});
     return index;
 }
 

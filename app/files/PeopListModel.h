@@ -41,16 +41,31 @@ public:
     // "list.phy" in the "SAMPLES" folder of the program folder.
     static std::filesystem::path DefaultListPath(const std::filesystem::path& programFolder);
 
-    struct LoadResult {
-        bool opened = false;     // false: the file could not be read
-        int linesRead = 0;       // lines of the file, valid or not
-        std::size_t tooLong = 0; // lines skipped for their length
+    enum class LoadOutcome {
+        Nothing,    // empty path: nothing happened
+        Loaded,     // the file's faces are the list now
+        EmptyFile,  // the file holds no line: it is the current list, with no entries
+        Unreadable, // the file could not be read: list and list file unchanged
+        TooLarge,   // larger than kMaxLineFileBytes: list and list file unchanged
+        NotAList,   // lines, but no face line: list and list file unchanged
     };
 
-    // Makes the path the current list file (even when it cannot be read).
-    // When the file has lines, its valid entries replace the list, the first
-    // name is selected and picked; when it has none, the list stays as it
-    // was. An empty path does nothing.
+    struct LoadResult {
+        LoadOutcome outcome = LoadOutcome::Nothing;
+        bool opened = false;       // false: the file could not be read
+        int linesRead = 0;         // lines of the file, valid or not
+        std::size_t tooLong = 0;   // lines longer than kMaxLineBytes
+        std::size_t keptAside = 0; // lines that are not faces (the long ones too)
+    };
+
+    // Reads a list file. A file with at least one face line becomes the
+    // current list: its faces are the entries, the first name is selected
+    // and picked, and the lines that are not faces stay among the entries as
+    // they stand, so that every Add and Del writes them back unchanged and in
+    // place. An empty file becomes the current list with no entries. A file
+    // that cannot be read, is too large or holds lines but no face changes
+    // nothing: the list and its file stay as they were. An empty path does
+    // nothing.
     LoadResult LoadList(const std::filesystem::path& path);
     LoadResult LoadDefaultList(const std::filesystem::path& programFolder);
 
@@ -75,7 +90,9 @@ public:
     WriteResult SaveAs(const std::filesystem::path& path);
 
     const std::filesystem::path& ListPath() const { return m_path; }
-    // Stored lines by position; a deleted entry is an empty string.
+    // Stored lines by position; a deleted entry is an empty string. A line
+    // of the file that is not a face stands here with the file's bytes and
+    // has no drop-down item.
     const std::vector<std::string>& Entries() const { return m_entries; }
     // The drop-down's names in display order.
     const std::vector<FaceListItem>& Items() const { return m_items; }

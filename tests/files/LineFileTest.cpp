@@ -40,11 +40,17 @@ TEST(LineReader, LongLinesAreReadAndOverlongOnesSkippedWithoutStopping) {
     EXPECT_EQ(big.lines[2], "next");
     EXPECT_EQ(big.lines[3], "");
     EXPECT_THAT(big.tooLong, ElementsAre(1u, 3u));
+    // The skipped lines' bytes stay at hand for writing them back.
+    EXPECT_EQ(big.RawLine(1), overLimit);
+    EXPECT_EQ(big.RawLine(2), "next");
+    EXPECT_EQ(big.RawLine(3), overLimit);
 }
 
 TEST(LineReader, OldEightBitBytesBecomeUtf8AndUtf8StaysAsItIs) {
     const auto r = SplitLines("\xEF\xBB\xBFM\xFCller \x80\nM\xC3\xBCller\n");
     EXPECT_THAT(r.lines, ElementsAre("M\xC3\xBCller \xE2\x82\xAC", "M\xC3\xBCller"));
+    EXPECT_EQ(r.RawLine(0), "M\xFCller \x80");
+    EXPECT_EQ(r.RawLine(1), "M\xC3\xBCller");
 }
 
 TEST(LineReader, MissingFileReadsAsEmptyAndSaysSo) {

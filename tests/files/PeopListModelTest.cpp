@@ -1,5 +1,7 @@
 #include "files/PeopListModel.h"
 #include "files/LineFile.h"
+#include "imaging/Devib.h"
+#include "imaging/PngFile.h"
 #include "model/FaceFrame.h"
 #include "support/TestSupport.h"
 
@@ -49,10 +51,14 @@ TEST(PeopListModel, LoadsValidLinesSortsNamesAndPicksTheFirst) {
     const auto r = model.LoadList(dir / "l.phy");
     EXPECT_TRUE(r.opened);
     EXPECT_EQ(r.linesRead, 6);
+    EXPECT_EQ(r.outcome, CPeopListModel::LoadOutcome::Loaded);
+    EXPECT_EQ(r.keptAside, 1u);
     EXPECT_EQ(model.ListPath(), dir / "l.phy");
-    EXPECT_EQ(model.Entries().size(), 4u);
+    // The line that is not a face stays in its place, without a name.
+    EXPECT_THAT(model.Entries(), ElementsAre(Line(1, "zoe"), "garbage;Nobody", Line(2, "Adam"),
+                                             Line(3, "bob"), Line(4, "adam")));
     EXPECT_THAT(Names(model), ElementsAre("Adam", "adam", "bob", "zoe"));
-    EXPECT_EQ(model.Items()[0].position, 1);
+    EXPECT_EQ(model.Items()[0].position, 2);
     EXPECT_EQ(model.Items()[3].position, 0);
 
     EXPECT_EQ(model.Selection(), 0);
@@ -84,6 +90,7 @@ TEST(PeopListModel, LineEndsLongLinesAndTheLastLineDoNotLoseEntries) {
 
     const auto r = withLong.LoadList(dir / "long.phy");
     EXPECT_EQ(r.tooLong, 1u);
+    EXPECT_EQ(r.keptAside, 1u);
     EXPECT_THAT(Names(withLong), ElementsAre("four", longName, "one", "three"));
 }
 
@@ -102,24 +109,102 @@ TEST(PeopListModel, PickNeedsASelectedSlot) {
     EXPECT_EQ(host.face.Slot(FaceSlot::Eyes).GetShape(), 5);
 }
 
-TEST(PeopListModel, MissingFileKeepsTheEntriesButBecomesTheListFile) {
+TEST(PeopListModel, FilesThatAreNotListsChangeNothingAndAreNeverWritten) {
     TempDir dir;
     WriteFileBytes(dir / "a.phy", Line(1, "one") + "\r\n");
+    // A real picture renamed to ".phy".
+    CDevib picture;
+    ASSERT_TRUE(picture.Create(40, 30));
+    std::string png;
+    ASSERT_TRUE(EncodePng(picture, png));
+    WriteFileBytes(dir / "picture.phy", png);
+    std::string binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>((i * 7919) & 0xFF);
+    WriteFileBytes(dir / "binary.phy", binary);
+    WriteFileBytes(dir / "text.phy", "Dear diary,\r\ntoday; nothing\r\n");
+    // Larger than any list: refused before it is read.
+    WriteFileBytes(dir / "huge.phy", "");
+    std::filesystem::resize_file(dir / "huge.phy", kMaxLineFileBytes + 1);
+
     FakeHost host;
     CPeopListModel model(host);
     model.LoadList(dir / "a.phy");
-    const auto r = model.LoadList(dir / "b.phy");
-    EXPECT_FALSE(r.opened);
-    EXPECT_EQ(r.linesRead, 0);
+    using Outcome = CPeopListModel::LoadOutcome;
+    EXPECT_EQ(model.LoadList(dir / "picture.phy").outcome, Outcome::NotAList);
+    EXPECT_EQ(model.LoadList(dir / "binary.phy").outcome, Outcome::NotAList);
+    EXPECT_EQ(model.LoadList(dir / "text.phy").outcome, Outcome::NotAList);
+    EXPECT_EQ(model.LoadList(dir / "huge.phy").outcome, Outcome::TooLarge);
+    EXPECT_EQ(model.LoadList(dir / "missing.phy").outcome, Outcome::Unreadable);
+    EXPECT_EQ(model.LoadList(dir.Path()).outcome, Outcome::Unreadable);
+    EXPECT_EQ(model.ListPath(), dir / "a.phy");
     EXPECT_THAT(Names(model), ElementsAre("one"));
-    EXPECT_EQ(model.ListPath(), dir / "b.phy");
 
     ASSERT_TRUE(model.Add("two"));
-    EXPECT_EQ(ReadFileBytes(dir / "b.phy"), Line(1, "one") + "\r\n" + Line(1, "two") + "\r\n");
-    EXPECT_EQ(ReadFileBytes(dir / "a.phy"), Line(1, "one") + "\r\n");
+    EXPECT_EQ(ReadFileBytes(dir / "a.phy"), Line(1, "one") + "\r\n" + Line(1, "two") + "\r\n");
+    EXPECT_EQ(ReadFileBytes(dir / "picture.phy"), png);
+    EXPECT_EQ(ReadFileBytes(dir / "binary.phy"), binary);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.phy"));
 
     model.LoadList(""); // an empty path changes nothing
-    EXPECT_EQ(model.ListPath(), dir / "b.phy");
+    EXPECT_EQ(model.ListPath(), dir / "a.phy");
+}
+
+TEST(PeopListModel, AnEmptyFileIsANewEmptyList) {
+    TempDir dir;
+    WriteFileBytes(dir / "a.phy", Line(1, "one") + "\r\n" + Line(2, "two") + "\r\n");
+    WriteFileBytes(dir / "new.phy", "");
+    WriteFileBytes(dir / "blank.phy", "\r\n\n");
+    FakeHost host;
+    CPeopListModel model(host);
+    model.LoadList(dir / "a.phy");
+    const auto r = model.LoadList(dir / "new.phy");
+    EXPECT_EQ(r.outcome, CPeopListModel::LoadOutcome::EmptyFile);
+    EXPECT_EQ(model.ListPath(), dir / "new.phy");
+    EXPECT_TRUE(model.Items().empty());
+    EXPECT_TRUE(model.Entries().empty());
+    EXPECT_EQ(model.Selection(), -1);
+    EXPECT_EQ(model.EditText(), "");
+
+    host.face.Slot(FaceSlot::Eyes).SetShape(6);
+    ASSERT_TRUE(model.Add("first"));
+    EXPECT_EQ(ReadFileBytes(dir / "new.phy"), Line(6, "first") + "\r\n");
+    EXPECT_EQ(ReadFileBytes(dir / "a.phy"), Line(1, "one") + "\r\n" + Line(2, "two") + "\r\n");
+
+    EXPECT_EQ(model.LoadList(dir / "blank.phy").outcome, CPeopListModel::LoadOutcome::EmptyFile);
+    EXPECT_TRUE(model.Items().empty());
+}
+
+TEST(PeopListModel, LinesThatAreNotFacesStayInTheFileInPlace) {
+    TempDir dir;
+    const std::string overlong(kMaxLineBytes + 5, 'x');
+    const std::string eightBit = "# Notiz f\xFCr sp\xE4ter"; // Windows-1252 bytes
+    const std::string malformed = Line(2, "broken").substr(0, 40) + ";broken";
+    WriteFileBytes(dir / "l.phy", eightBit + "\r\n" + Line(1, "b") + "\r\n" + malformed + "\n" +
+                                      Line(2, "a") + "\r\n" + overlong + "\r\n" + Line(3, "c") +
+                                      "\r\n");
+    FakeHost host;
+    CPeopListModel model(host);
+    const auto r = model.LoadList(dir / "l.phy");
+    EXPECT_EQ(r.keptAside, 3u);
+    EXPECT_EQ(r.tooLong, 1u);
+    EXPECT_THAT(Names(model), ElementsAre("a", "b", "c"));
+
+    // Del "a" (selected after reading), then Add: the three lines are still
+    // there, byte for byte and in their places.
+    ASSERT_EQ(model.EditText(), "a");
+    ASSERT_TRUE(model.Del());
+    EXPECT_EQ(ReadFileBytes(dir / "l.phy"), eightBit + "\r\n" + Line(1, "b") + "\r\n" + malformed +
+                                                "\r\n" + overlong + "\r\n" + Line(3, "c") + "\r\n");
+    host.face.Slot(FaceSlot::Eyes).SetShape(9);
+    ASSERT_TRUE(model.Add("d"));
+    EXPECT_EQ(ReadFileBytes(dir / "l.phy"), eightBit + "\r\n" + Line(1, "b") + "\r\n" + malformed +
+                                                "\r\n" + overlong + "\r\n" + Line(3, "c") + "\r\n" +
+                                                Line(9, "d") + "\r\n");
+
+    // Saved elsewhere, they go along.
+    ASSERT_TRUE(model.SaveAs(dir / "copy.phy"));
+    EXPECT_EQ(ReadFileBytes(dir / "copy.phy"), ReadFileBytes(dir / "l.phy"));
 }
 
 TEST(PeopListModel, AddAndDelRewriteTheFileAndKeepPositions) {

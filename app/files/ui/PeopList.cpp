@@ -1,5 +1,6 @@
 #include "files/ui/PeopList.h"
 
+#include "files/LineFile.h"
 #include "files/ui/InputNameDlg.h"
 #include "model/FaceFrame.h"
 #include "resources/LoadString.h"
@@ -170,18 +171,65 @@ int CPeopList::LoadList(const QString& path) {
         return 0;
     const CPeopListModel::LoadResult result = m_model.LoadList(ToPath(path));
     ShowModel();
-    if (!result.opened)
-        Report(QStringLiteral("The face list %1 could not be read.").arg(path));
-    else if (result.tooLong > 0)
-        Report(QStringLiteral("The face list %1 holds a line longer than 256 characters; "
-                              "reading stopped there.")
-                   .arg(path));
+    ReportLoad(result, path);
     return result.linesRead;
 }
 
+void CPeopList::ReportLoad(const CPeopListModel::LoadResult& result, const QString& path) {
+    using Outcome = CPeopListModel::LoadOutcome;
+    const QString current =
+        m_model.ListPath().empty()
+            ? QStringLiteral("The list is unchanged.")
+            : QStringLiteral("The list %1 stays open.").arg(PathText(m_model.ListPath()));
+    switch (result.outcome) {
+    case Outcome::Nothing:
+    case Outcome::EmptyFile:
+        return;
+    case Outcome::Unreadable:
+        Report(QStringLiteral("The face list %1 could not be read. %2").arg(path, current));
+        return;
+    case Outcome::TooLarge:
+        Report(QStringLiteral("The file %1 is larger than %2 MB, the largest face list this "
+                              "program reads; it was not opened. %3")
+                   .arg(path)
+                   .arg(kMaxLineFileBytes / (1024 * 1024))
+                   .arg(current));
+        return;
+    case Outcome::NotAList:
+        Report(QStringLiteral("The file %1 holds no face line: it is not a face list and was "
+                              "not opened. %2")
+                   .arg(path, current));
+        return;
+    case Outcome::Loaded:
+        break;
+    }
+    if (result.keptAside == 0)
+        return;
+    QString message =
+        QStringLiteral("%1 of the face list %2 could not be read as %3; %4 kept unchanged in the "
+                       "file and written back as %4 whenever the list is saved.")
+            .arg(result.keptAside == 1 ? QStringLiteral("1 line")
+                                       : QStringLiteral("%1 lines").arg(result.keptAside))
+            .arg(path)
+            .arg(result.keptAside == 1 ? QStringLiteral("a face") : QStringLiteral("faces"))
+            .arg(result.keptAside == 1 ? QStringLiteral("it is") : QStringLiteral("they are"));
+    if (result.tooLong > 0)
+        message +=
+            QStringLiteral(" %1 longer than %2 bytes, the longest line a face list holds; "
+                           "reading went on after %3.")
+                .arg(result.tooLong == 1 ? QStringLiteral("One of them is")
+                                         : QStringLiteral("%1 of them are").arg(result.tooLong))
+                .arg(kMaxLineBytes)
+                .arg(result.tooLong == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+    Report(message);
+}
+
 void CPeopList::LoadDefaultList() {
-    m_model.LoadDefaultList(m_programFolder);
+    const CPeopListModel::LoadResult result = m_model.LoadDefaultList(m_programFolder);
     ShowModel();
+    // A missing default list is no fault: the first Add asks where to save.
+    if (result.outcome != CPeopListModel::LoadOutcome::Unreadable)
+        ReportLoad(result, PathText(CPeopListModel::DefaultListPath(m_programFolder)));
 }
 
 void CPeopList::AddEntry() {

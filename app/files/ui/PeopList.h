@@ -46,10 +46,11 @@ public:
 
     // "Read": chooses a list file, starting at the sample list, and loads it.
     void ReadList();
-    // Loads a list file; a file that cannot be read is reported. Returns the
-    // number of lines read.
+    // Loads a list file; a file that is refused and lines that are kept
+    // aside are reported. Returns the number of lines read.
     int LoadList(const QString& path);
-    // The sample list, read once at start-up; nothing is reported.
+    // The sample list, read once at start-up; only a missing one is not
+    // reported.
     void LoadDefaultList();
     // "Add": asks for a name (default "Noname") and stores the current face.
     void AddEntry();
@@ -79,6 +80,7 @@ private:
     void ShowModel();
     void Report(const QString& message);
     bool ReportWrite(const WriteResult& result, const std::filesystem::path& path);
+    void ReportLoad(const CPeopListModel::LoadResult& result, const QString& path);
     void OnActivated(int index);
     void Build();
 

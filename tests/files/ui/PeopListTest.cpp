@@ -1,4 +1,5 @@
 #include "files/ui/PeopList.h"
+#include "files/LineFile.h"
 #include "files/ui/InputNameDlg.h"
 #include "model/FaceFrame.h"
 #include "support/TestSupport.h"
@@ -72,10 +73,11 @@ TEST(PeopList, ReadsSortsAndPicksTheFirstName) {
     Panel p;
     EXPECT_EQ(p.list.LoadList(QString::fromStdString((dir / "a.phy").string())), 3);
     EXPECT_EQ(BoxNames(p.list), (QStringList{"adam", "Zoe"}));
-    EXPECT_EQ(p.list.NameBox()->itemData(0).toInt(), 1);
+    EXPECT_EQ(p.list.NameBox()->itemData(0).toInt(), 2); // "junk" keeps its place
     EXPECT_EQ(p.list.NameBox()->currentText(), QStringLiteral("adam"));
     EXPECT_EQ(p.host.face.Slot(FaceSlot::Eyes).GetShape(), 5);
-    EXPECT_TRUE(p.errors.isEmpty());
+    ASSERT_EQ(p.errors.size(), 1); // the line kept aside is told
+    EXPECT_TRUE(p.errors[0].startsWith(QStringLiteral("1 line of the face list")));
 
     // Picking by the user applies the other entry.
     int picked = 0;
@@ -115,15 +117,53 @@ TEST(PeopList, FilesThatFailAreReportedNotSilentlyDropped) {
     ASSERT_EQ(p.errors.size(), 1);
     EXPECT_TRUE(p.errors[0].contains(QStringLiteral("could not be read")));
 
-    // A list file in a folder that does not exist cannot be written: the
+    // A new list in a folder that does not exist cannot be written: the
     // entry stays on screen and the failure is shown.
     p.errors.clear();
-    p.list.LoadList(QString::fromStdString((dir / "nofolder" / "x.phy").string()));
-    p.errors.clear();
+    ASSERT_TRUE(p.list.SaveListTo(QString::fromStdString((dir / "l.phy").string())));
+    std::filesystem::remove(dir / "l.phy");
+    std::filesystem::create_directory(dir / "l.phy"); // the name is taken by a folder
+    WriteFileBytes(dir / "l.phy" / "x", "x");
     EXPECT_FALSE(p.list.AddNamed(QStringLiteral("Kept")));
     EXPECT_EQ(BoxNames(p.list), (QStringList{"Kept"}));
     ASSERT_EQ(p.errors.size(), 1);
     EXPECT_TRUE(p.errors[0].contains(QStringLiteral("could not be saved")));
+}
+
+TEST(PeopList, RefusedFilesAndKeptLinesAreToldOnce) {
+    TempDir dir;
+    const auto list = dir / "a.phy";
+    WriteFileBytes(list, Line(1, "Anna") + "\r\n" + std::string(kMaxLineBytes + 1, 'x') +
+                             "\r\nnot a face\r\n" + Line(2, "Bea") + "\r\n");
+    WriteFileBytes(dir / "pic.phy", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR");
+    WriteFileBytes(dir / "empty.phy", "");
+    Panel p;
+    p.list.LoadList(QString::fromStdString(list.string()));
+    ASSERT_EQ(p.errors.size(), 1);
+    EXPECT_TRUE(p.errors[0].startsWith(QStringLiteral("2 lines of the face list")))
+        << p.errors[0].toStdString();
+    EXPECT_TRUE(p.errors[0].contains(QStringLiteral("longer than 65536 bytes")))
+        << p.errors[0].toStdString();
+    EXPECT_TRUE(p.errors[0].contains(QStringLiteral("reading went on")))
+        << p.errors[0].toStdString();
+    EXPECT_EQ(BoxNames(p.list), (QStringList{"Anna", "Bea"}));
+
+    p.errors.clear();
+    p.list.LoadList(QString::fromStdString((dir / "pic.phy").string()));
+    ASSERT_EQ(p.errors.size(), 1);
+    EXPECT_TRUE(p.errors[0].contains(QStringLiteral("not a face list")))
+        << p.errors[0].toStdString();
+    EXPECT_EQ(BoxNames(p.list), (QStringList{"Anna", "Bea"}));
+    EXPECT_EQ(p.list.Model().ListPath(), list);
+
+    // An empty file is a new list: the names of the old one go.
+    p.errors.clear();
+    p.list.LoadList(QString::fromStdString((dir / "empty.phy").string()));
+    EXPECT_TRUE(p.errors.isEmpty());
+    EXPECT_EQ(p.list.NameBox()->count(), 0);
+    EXPECT_EQ(p.list.NameBox()->currentText(), QString());
+    ASSERT_TRUE(p.list.AddNamed(QStringLiteral("Cleo")));
+    EXPECT_EQ(ReadFileBytes(dir / "empty.phy"), Line(1, "Cleo") + "\r\n");
 }
 
 TEST(PeopList, SaveAsWritesTheEntriesAndSwitchesTheList) {
