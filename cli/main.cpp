@@ -53,8 +53,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     for (const auto& c : Commands()) {
-        if (first == c.name)
-            return c.run(std::vector<std::string>(argv + 2, argv + argc));
+        if (first != c.name)
+            continue;
+        // Exit status 2 is a usage error: the command said what was wrong,
+        // the usage line says what it takes.
+        const int status = c.run(std::vector<std::string>(argv + 2, argv + argc));
+        if (status == 2)
+            std::fprintf(stderr, "usage: mienlore-cli %s %s\n", c.name, c.usage);
+        return status;
     }
     std::fprintf(stderr, "mienlore-cli: unknown command '%s' (try --help)\n", first.c_str());
     return 2;

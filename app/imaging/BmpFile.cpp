@@ -130,8 +130,10 @@ bool DecodeBmp(std::string_view d, CDevib& bitmap, std::string* error) {
         height = -height;
     if (width <= 0 || height <= 0)
         return Fail(error, "The BMP file gives a picture size of zero or less.");
-    if (width > 65535 || height > 65535)
-        return Fail(error, "The BMP picture is too large.");
+    if (width > 65535 || height > 65535 || width * height > kMaxBmpPixels)
+        return Fail(error, "The BMP picture is too large: " + std::to_string(width) + " x " +
+                               std::to_string(height) + " pixels (at most " +
+                               std::to_string(kMaxBmpPixels / 1000000) + " million are read).");
     if (planes != 1)
         return Fail(error, "The BMP file is inconsistent: its plane count is not 1.");
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
@@ -230,6 +232,12 @@ bool ReadBmp(const std::filesystem::path& path, CDevib& bitmap, std::string* err
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return Fail(error, "The picture file \"" + path.string() + "\" cannot be opened.");
+    std::error_code ec;
+    if (const auto size = std::filesystem::file_size(path, ec); !ec && size > kMaxBmpFileBytes)
+        return Fail(error, "The picture file \"" + path.string() + "\" is too large (" +
+                               std::to_string(size / (1024 * 1024)) +
+                               " MB) to be a BMP picture "
+                               "this program reads.");
     const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         return Fail(error, "The picture file \"" + path.string() + "\" cannot be read.");

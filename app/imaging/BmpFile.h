@@ -2,6 +2,7 @@
 
 #include "imaging/Devib.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,6 +19,14 @@ std::string EncodeBmp(const CDevib& bitmap);
 // cannot be written.
 bool WriteBmp(const CDevib& bitmap, const std::filesystem::path& path,
               std::string* error = nullptr);
+
+// Largest picture the BMP reader decodes, in pixels (for example 5000 x 3200):
+// more than any feature picture or photograph needs. A larger one is refused
+// before any pixel memory is taken, so that a small hostile file cannot ask
+// for gigabytes.
+inline constexpr std::int64_t kMaxBmpPixels = 16 * 1000 * 1000;
+// Largest BMP file read: the largest picture at 32 bits, headers and palette.
+inline constexpr std::uintmax_t kMaxBmpFileBytes = 4 * kMaxBmpPixels + 64 * 1024;
 
 // Decodes a BMP picture of 1, 4, 8, 24 or 32 bits per pixel (uncompressed, or
 // 32-bit with bit-field masks), stored bottom-up or top-down, into bitmap.

@@ -18,8 +18,9 @@ std::filesystem::path CurrentPicturePath(const std::filesystem::path& folder, co
 
 } // namespace
 
-CFacePictureCache::CFacePictureCache(std::filesystem::path programFolder)
-    : m_store(std::move(programFolder)) {}
+CFacePictureCache::CFacePictureCache(std::filesystem::path programFolder,
+                                     UnreadablePictureReporter onUnreadable)
+    : m_store(std::move(programFolder)), m_onUnreadable(std::move(onUnreadable)) {}
 
 std::shared_ptr<const CDevib> CFacePictureCache::Picture(const CFaceItem& item, int which) {
     const std::filesystem::path path = CurrentPicturePath(m_store.ProgramFolder(), item, which);
@@ -37,14 +38,18 @@ std::shared_ptr<const CDevib> CFacePictureCache::Picture(const CFaceItem& item, 
     auto picture = std::make_shared<CDevib>(m_store.CurrentPicture(item, which));
     if (picture->IsEmpty()) {
         m_entries.erase(path);
+        if (m_onUnreadable && m_reported.insert(path).second)
+            m_onUnreadable(path);
         return nullptr;
     }
     m_entries[path] = Entry{time, size, picture};
     return picture;
 }
 
-CFaceCompositor::PictureLoader MakeFacePictureLoader(std::filesystem::path programFolder) {
-    auto cache = std::make_shared<CFacePictureCache>(std::move(programFolder));
+CFaceCompositor::PictureLoader MakeFacePictureLoader(std::filesystem::path programFolder,
+                                                     UnreadablePictureReporter onUnreadable) {
+    auto cache =
+        std::make_shared<CFacePictureCache>(std::move(programFolder), std::move(onUnreadable));
     return [cache](const CFaceItem& item, int which) { return cache->Picture(item, which); };
 }
 

@@ -10,14 +10,20 @@
 #include "imaging/FeaturePictures.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <set>
 
 namespace mienlore {
 
+// Told once per file when a picture file exists but cannot be read.
+using UnreadablePictureReporter = std::function<void(const std::filesystem::path&)>;
+
 class CFacePictureCache {
 public:
-    explicit CFacePictureCache(std::filesystem::path programFolder);
+    explicit CFacePictureCache(std::filesystem::path programFolder,
+                               UnreadablePictureReporter onUnreadable = {});
 
     // The current picture of one member of the item's slot (0: left or
     // single, 1: right of a pair), or null when there is none.
@@ -32,9 +38,12 @@ private:
 
     CFeaturePictures m_store;
     std::map<std::filesystem::path, Entry> m_entries;
+    UnreadablePictureReporter m_onUnreadable;
+    std::set<std::filesystem::path> m_reported;
 };
 
 // A loader over a cache of its own for the pictures below programFolder.
-CFaceCompositor::PictureLoader MakeFacePictureLoader(std::filesystem::path programFolder);
+CFaceCompositor::PictureLoader MakeFacePictureLoader(std::filesystem::path programFolder,
+                                                     UnreadablePictureReporter onUnreadable = {});
 
 } // namespace mienlore

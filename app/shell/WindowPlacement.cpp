@@ -65,6 +65,12 @@ WindowPlacement ParsePlacement(std::string_view text) {
     WindowPlacement p;
     if (count != 10)
         return p;
+    // Nothing but spaces may follow: an eleventh number or other text means
+    // the value was not written by this program.
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    if (!text.empty())
+        return p;
     p.length = kPlacementLength;
     p.flags = static_cast<std::uint32_t>(values[0]);
     p.showCommand = static_cast<std::uint32_t>(values[1]);

@@ -1,14 +1,15 @@
 // mienlore-cli analyse [--female] CODE... : the character analysis of face
 // codes, one JSON object per line. With --list FILE, the valid entries of a
 // face list are analysed too, each line with the entry's "name".
+#include "CliArgs.h"
 #include "CliCommand.h"
 
 #include "analysis/AnalysisJson.h"
 #include "analysis/FateFrame.h"
+#include "base/ProgramFolder.h"
 #include "files/LineFile.h"
 #include "files/StoredFace.h"
 #include "model/FaceFrame.h"
-#include "base/ProgramFolder.h"
 
 #include <cstdio>
 #include <iostream>
@@ -72,21 +73,19 @@ private:
 };
 
 int Run(const std::vector<std::string>& args) {
-    bool female = false;
-    std::vector<std::string> codes;
-    std::vector<std::string> lists;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--female" && codes.empty() && lists.empty())
-            female = true;
-        else if (arg == "--list" && i + 1 < args.size())
-            lists.push_back(args[++i]);
-        else
-            codes.push_back(arg);
+    const CliArgs parsed = ParseCliArgs(args, {"--female"}, {"--list"});
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "mienlore-cli analyse: %s\n", parsed.error.c_str());
+        return 2;
     }
+    const bool female = parsed.Has("--female");
+    const std::vector<std::string>& codes = parsed.operands;
+    const auto listIt = parsed.values.find("--list");
+    const std::vector<std::string> lists =
+        listIt == parsed.values.end() ? std::vector<std::string>{} : listIt->second;
     if (codes.empty() && lists.empty()) {
-        std::fprintf(stderr, "usage: mienlore-cli analyse [--female] [--list FILE] CODE... (or - "
-                             "for standard input, one code per line)\n");
+        std::fprintf(stderr, "mienlore-cli analyse: no face code (or - for standard input, one "
+                             "code per line)\n");
         return 2;
     }
     Analyser analyser(female);

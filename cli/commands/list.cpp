@@ -1,12 +1,14 @@
 // mienlore-cli list FILE: the stored faces of a face list, one JSON object a
 // line.
+#include "CliArgs.h"
 #include "CliCommand.h"
 #include "analysis/AnalysisJson.h"
+#include "base/ProgramFolder.h"
 #include "files/LineFile.h"
 #include "files/StoredFace.h"
 #include "model/FaceFrame.h"
-#include "base/ProgramFolder.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -21,13 +23,23 @@ std::string JsonString(std::string_view s) {
 }
 
 int Run(const std::vector<std::string>& args) {
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: mienlore-cli list FILE\n");
+    const CliArgs parsed = ParseCliArgs(args, {}, {});
+    if (!parsed.error.empty() || parsed.operands.size() != 1) {
+        std::fprintf(stderr, "mienlore-cli list: %s\n",
+                     parsed.error.empty() ? "needs one list file" : parsed.error.c_str());
         return 2;
     }
-    const LineReadResult read = ReadLines(args[0]);
+    const std::string& path = parsed.operands[0];
+    const LineReadResult read = ReadLines(path);
+    if (read.tooLarge) {
+        std::fprintf(stderr,
+                     "mienlore-cli list: %s is larger than %ju MB, the largest face list "
+                     "read\n",
+                     path.c_str(), static_cast<std::uintmax_t>(kMaxLineFileBytes / (1024 * 1024)));
+        return 1;
+    }
     if (!read.opened) {
-        std::fprintf(stderr, "mienlore-cli: cannot read %s\n", args[0].c_str());
+        std::fprintf(stderr, "mienlore-cli: cannot read %s\n", path.c_str());
         return 1;
     }
     CFaceFrame scratch(ExecutableFolder());

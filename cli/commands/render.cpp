@@ -2,15 +2,15 @@
 // random faces, written as PNG, JPEG or BMP.
 #include "CliCommand.h"
 
+#include "base/CrtRandom.h"
+#include "base/ProgramFolder.h"
 #include "imaging/BitmapFont.h"
 #include "imaging/FaceCompositor.h"
 #include "imaging/FaceImageFile.h"
 #include "imaging/FacePictureLoader.h"
 #include "imaging/ImageFile.h"
 #include "imaging/PngFile.h"
-#include "base/CrtRandom.h"
 #include "model/FaceFrame.h"
-#include "base/ProgramFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -33,6 +33,10 @@ struct RenderOptions {
     std::string code;
     std::filesystem::path output;
 };
+
+// Most pixels one run may draw: the face, or all faces of a sheet together
+// (each is kept until the sheet is drawn) - about 160 MB of picture memory.
+constexpr long long kMaxRenderPixels = 40'000'000;
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "mienlore-cli render: %s\n", message.c_str());
@@ -141,6 +145,11 @@ std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
         return "no face code (or \"new\" for the new face)";
     if (o.sheet > 0 && !o.code.empty())
         return "--sheet draws random faces and takes no face code";
+    const long long pixels = static_cast<long long>(o.width) * o.height * std::max(o.sheet, 1);
+    if (pixels > kMaxRenderPixels)
+        return "the picture would have " + std::to_string(pixels / 1'000'000) +
+               " million pixels; at most " + std::to_string(kMaxRenderPixels / 1'000'000) +
+               " million are drawn (smaller --size or fewer --sheet faces)";
     return {};
 }
 

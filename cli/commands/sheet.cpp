@@ -1,12 +1,13 @@
 // mienlore-cli sheet SLOT -o FILE.png | sheet all -o DIR: labelled contact
 // sheets of the feature pictures.
+#include "CliArgs.h"
 #include "CliCommand.h"
-#include "imaging/PngFile.h"
-#include "model/FaceFrame.h"
+#include "base/ProgramFolder.h"
 #include "imaging/FeaturePictures.h"
 #include "imaging/PictureSheet.h"
+#include "imaging/PngFile.h"
+#include "model/FaceFrame.h"
 #include "model/SlotCatalogue.h"
-#include "base/ProgramFolder.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -16,8 +17,8 @@
 namespace mienlore::cli {
 namespace {
 
-int Usage() {
-    std::fprintf(stderr, "usage: mienlore-cli sheet SLOT|all -o FILE.png|DIR [--folder DIR]\n");
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "mienlore-cli sheet: %s\n", problem.c_str());
     return 2;
 }
 
@@ -34,21 +35,16 @@ bool WriteSheet(const CFaceItem& item, CFeaturePictures& store, const std::files
 }
 
 int Run(const std::vector<std::string>& args) {
-    std::string slot;
-    std::filesystem::path output;
-    std::filesystem::path folder = ExecutableFolder();
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size())
-            output = args[++i];
-        else if (args[i] == "--folder" && i + 1 < args.size())
-            folder = args[++i];
-        else if (slot.empty() && !args[i].empty() && args[i][0] != '-')
-            slot = args[i];
-        else
-            return Usage();
-    }
-    if (slot.empty() || output.empty())
-        return Usage();
+    const CliArgs parsed = ParseCliArgs(args, {}, {"-o", "--folder"});
+    if (!parsed.error.empty())
+        return Usage(parsed.error);
+    if (parsed.operands.size() != 1)
+        return Usage(parsed.operands.empty() ? "no slot named" : "only one slot is taken");
+    const std::string slot = parsed.operands[0];
+    const std::filesystem::path output = parsed.Value("-o");
+    if (output.empty())
+        return Usage("no output (-o FILE.png|DIR)");
+    const std::filesystem::path folder = parsed.Value("--folder", ExecutableFolder().string());
     CFaceFrame face(folder);
     CFeaturePictures store(folder);
     if (slot == "all") {

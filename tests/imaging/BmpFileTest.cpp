@@ -219,6 +219,27 @@ TEST(BmpRead, DamagedFilesAreRefusedWithAMessage) {
     refused(s, "large");
 }
 
+TEST(BmpRead, PicturesLargerThanAnyFeatureOrPhotoAreRefusedBeforeAllocating) {
+    // 1 bit per pixel, 20000 x 20000: 50 MB of rows would ask for 1.6 GB of
+    // pixels. Only the headers are given: the size alone is refused.
+    CDevib d;
+    std::string error;
+    EXPECT_FALSE(DecodeBmp(MakeBmp(20000, 20000, 1, {0, 0xFFFFFF}, {}), d, &error));
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+    EXPECT_NE(error.find("20000 x 20000"), std::string::npos) << error;
+    // The largest picture read is still read.
+    const int w = 4000, h = kMaxBmpPixels / 4000;
+    const std::string rows(static_cast<std::size_t>((w + 31) / 32 * 4) * h, '\0');
+    EXPECT_TRUE(DecodeBmp(MakeBmp(w, h, 1, {0, 0xFFFFFF}, rows), d, &error)) << error;
+
+    // A file larger than the largest picture is not even read.
+    test::TempDir dir;
+    test::WriteFileBytes(dir / "big.bmp", "");
+    std::filesystem::resize_file(dir / "big.bmp", kMaxBmpFileBytes + 1);
+    EXPECT_FALSE(ReadBmp(dir / "big.bmp", d, &error));
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+}
+
 TEST(BmpRead, PaletteIndexBeyondTheTableIsBlack) {
     const std::vector<std::uint32_t> one{0xFFFFFF};
     CDevib d;

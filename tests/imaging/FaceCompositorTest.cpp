@@ -1,5 +1,7 @@
 #include "imaging/FaceCompositor.h"
 #include "imaging/CanvasDrawing.h"
+#include "imaging/FacePictureLoader.h"
+#include "model/FaceFrame.h"
 
 #include "support/TestSupport.h"
 
@@ -374,4 +376,35 @@ TEST(FaceCompositor, RenderSmoothsTheDrawnFaceAndKeepsTheCaptionBand) {
 }
 
 } // namespace
+} // namespace mienlore
+
+namespace mienlore {
+
+TEST(FacePictureCache, APictureFileThatCannotBeReadIsToldOnceByName) {
+    // A program folder like the build's, with one feature picture damaged.
+    test::TempDir dir;
+    for (const auto& entry : std::filesystem::directory_iterator(test::ProgramFolder()))
+        if (entry.path().filename() != "FaceArt")
+            std::filesystem::create_symlink(entry.path(), dir / entry.path().filename().string());
+    std::filesystem::create_directory(dir / "FaceArt");
+    for (const auto& entry : std::filesystem::directory_iterator(test::ProgramFolder() / "FaceArt"))
+        std::filesystem::create_symlink(entry.path(),
+                                        dir / "FaceArt" / entry.path().filename().string());
+    CFaceFrame face(dir.Path());
+    const CFaceItem& eyes = face.Slot(FaceSlot::Eyes);
+    ASSERT_TRUE(eyes.pict[0].fromLibrary);
+    const auto damaged = dir / "FaceArt" / (std::to_string(eyes.pict[0].resourceId) + ".bmp");
+    std::filesystem::remove(damaged);
+    test::WriteFileBytes(damaged, "BM this is no picture");
+
+    std::vector<std::filesystem::path> told;
+    CFacePictureCache cache(dir.Path(), [&](const std::filesystem::path& p) { told.push_back(p); });
+    EXPECT_EQ(cache.Picture(eyes, 0), nullptr);
+    EXPECT_EQ(cache.Picture(eyes, 0), nullptr);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], damaged);
+    EXPECT_NE(cache.Picture(face.Slot(FaceSlot::Nose), 0), nullptr);
+    EXPECT_EQ(told.size(), 1u);
+}
+
 } // namespace mienlore

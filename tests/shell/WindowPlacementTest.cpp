@@ -27,12 +27,16 @@ TEST(WindowPlacement, FormatAndParseRoundTrip) {
     EXPECT_EQ(FormatPlacement(WindowPlacement{}), "0,0,0,0,0,0,0,0,0,0");
 }
 
-TEST(WindowPlacement, OnlyExactlyTenNumbersMakeAValidPlacement) {
+TEST(WindowPlacement, OnlyExactlyTenNumbersAndNothingElseMakeAValidPlacement) {
     EXPECT_FALSE(ParsePlacement("").valid);
     EXPECT_FALSE(ParsePlacement("0,1,0,0,0,0,10,10,300").valid);
     EXPECT_FALSE(ParsePlacement("0,1,0,0,0,0,10,10,300,x").valid);
     EXPECT_FALSE(ParsePlacement("0;1;0;0;0;0;10;10;300;300").valid);
-    const WindowPlacement spaced = ParsePlacement(" 0, 1, 0, 0, 0, 0, +10, 10, 300, 300 junk");
+    // Trailing junk or an eleventh number: not a placement this program wrote.
+    EXPECT_FALSE(ParsePlacement("0,1,0,0,0,0,10,10,300,300 junk").valid);
+    EXPECT_FALSE(ParsePlacement("0,1,0,0,0,0,10,10,300,300,7").valid);
+    EXPECT_FALSE(ParsePlacement("0,1,0,0,0,0,10,10,300,300;").valid);
+    const WindowPlacement spaced = ParsePlacement(" 0, 1, 0, 0, 0, 0, +10, 10, 300, 300 ");
     EXPECT_TRUE(spaced.valid);
     EXPECT_EQ(spaced.left, 10);
     EXPECT_EQ(spaced.bottom, 300);

@@ -7,8 +7,11 @@
 #include "shell/ui/UiStrings.h"
 
 #include <QFontMetrics>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cstdio>
 
 namespace mienlore {
 namespace {
@@ -32,9 +35,17 @@ CFaceWnd::~CFaceWnd() = default;
 
 void CFaceWnd::BindFace(CFaceFrame* face) {
     m_face = face;
-    m_compositor =
-        face ? std::make_unique<CFaceCompositor>(MakeFacePictureLoader(face->ProgramFolder()))
-             : nullptr;
+    // A picture file that cannot be read is told once, naming the file; the
+    // face is drawn without it.
+    auto report = [this](const std::filesystem::path& path) {
+        const QString file = QString::fromStdString(path.string());
+        std::fprintf(stderr, "mienlore: the feature picture %s cannot be read\n", qPrintable(file));
+        QMetaObject::invokeMethod(
+            this, [this, file] { emit pictureUnreadable(file); }, Qt::QueuedConnection);
+    };
+    m_compositor = face ? std::make_unique<CFaceCompositor>(
+                              MakeFacePictureLoader(face->ProgramFolder(), report))
+                        : nullptr;
 }
 
 CFaceWnd::CFaceWnd(QWidget* parent) : QWidget(parent) {

@@ -60,6 +60,8 @@ signals:
     void pressed(QPoint windowPos);
     void dragged(QPoint windowPos);
     void released();
+    // A feature picture file exists but cannot be read (told once a file).
+    void pictureUnreadable(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,7 +1,10 @@
 #include "shell/ui/AppGlobals.h"
 
+#include "base/ProgramFolder.h"
 #include "shell/ui/QtSettingsStore.h"
 #include "shell/ui/UiStrings.h"
+
+#include <fstream>
 
 namespace mienlore {
 namespace {
@@ -40,7 +43,7 @@ CAppGlobals::CAppGlobals(const std::filesystem::path& programFolder,
                          std::unique_ptr<ISettingsStore> settingsStore)
     : store(UserStore(std::move(settingsStore))), lang(programFolder),
       fate(TextFiles(programFolder, lang), &LanguageString), params(LoadedParams(*store, lang)),
-      face(programFolder) {}
+      face(programFolder), programFolder(programFolder) {}
 
 CAppGlobals::~CAppGlobals() {
     SaveSettings();
@@ -48,6 +51,38 @@ CAppGlobals::~CAppGlobals() {
 
 bool CAppGlobals::SaveSettings() {
     return params.Save(*store, &lang);
+}
+
+QString CAppGlobals::SaveSettingsReport() {
+    if (SaveSettings())
+        return {};
+    QString where = QStringLiteral("the settings store");
+    if (auto* qt = dynamic_cast<CQtSettingsStore*>(store.get()))
+        where = qt->Settings().fileName();
+    return QStringLiteral("The settings could not be saved to %1; the changes of this session "
+                          "are lost when the program ends.")
+        .arg(where);
+}
+
+QStringList CAppGlobals::UnreadableTextFiles() const {
+    const FateTextFiles files = TextFiles(programFolder, lang);
+    const struct {
+        std::filesystem::path path;
+        const char* what;
+    } needed[] = {{DataPath(programFolder, "Text", files.traitsFile), "trait texts"},
+                  {DataPath(programFolder, "PType", files.typesFile), "personality type pages"}};
+    QStringList messages;
+    for (const auto& file : needed) {
+        std::ifstream in(file.path, std::ios::binary);
+        char byte = 0;
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(file.path, ec) && in && in.read(&byte, 1))
+            continue;
+        messages << QStringLiteral("The %1 file %2 is missing or cannot be read: the "
+                                   "interpretation texts show \"???\".")
+                        .arg(QLatin1String(file.what), QString::fromStdString(file.path.string()));
+    }
+    return messages;
 }
 
 } // namespace mienlore

@@ -6,6 +6,9 @@
 #include "shell/Params.h"
 #include "shell/SettingsStore.h"
 
+#include <QString>
+#include <QStringList>
+
 #include <filesystem>
 #include <memory>
 
@@ -28,6 +31,12 @@ struct CAppGlobals {
 
     // Writes the settings to the store; false when they could not be kept.
     bool SaveSettings();
+    // Saves the settings; an empty string when that worked, else a message
+    // naming the settings file.
+    QString SaveSettingsReport();
+    // Messages for the analysis text files (the trait texts and the type
+    // pages) that cannot be read: without them every text shows "???".
+    QStringList UnreadableTextFiles() const;
 
     std::unique_ptr<ISettingsStore> store;
     CLang lang;
@@ -39,6 +48,7 @@ struct CAppGlobals {
     CFateFrame fate; // the analysis of the current face
     CParams params;
     CFaceFrame face; // the current face
+    std::filesystem::path programFolder;
 };
 
 } // namespace mienlore

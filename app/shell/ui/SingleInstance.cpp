@@ -4,11 +4,15 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
 
 #include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace mienlore {
 namespace {
@@ -17,15 +21,58 @@ namespace {
 // not one and is dropped without reading further.
 constexpr qsizetype kMaxRecordBytes = 4096;
 
-QString LockPath(const QString& name) {
-    return QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock"));
+// The answer to a record: "OK" or "ERR" and the reason, then a NUL.
+const QByteArray kTaken = QByteArrayLiteral("OK");
+const QByteArray kRefused = QByteArrayLiteral("ERR");
+
+// True when the path is a folder owned by this user that nobody else may
+// enter, list or write.
+bool IsPrivateFolder(const QString& path) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+
+QString SocketPath(const QString& userName) {
+    const QString folder = CSingleInstance::PrivateRuntimeFolder();
+    if (folder.isEmpty())
+        return {};
+    return QDir(folder).filePath(QString::fromStdString(InstanceName(userName.toStdString())));
+}
+
+} // namespace
+
+QString CSingleInstance::PrivateRuntimeFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && IsPrivateFolder(runtime))
+        return QDir::cleanPath(runtime);
+
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (cache.isEmpty() || !QDir::isAbsolutePath(cache))
+        cache = QDir::home().filePath(QStringLiteral(".cache"));
+    const QString folder = QDir(cache).filePath(QStringLiteral("mienlore-run"));
+    if (!QDir().mkpath(folder))
+        return {};
+    // A folder that is ours but too open is narrowed; one of another user is
+    // never used.
+    struct stat st {};
+    const QByteArray native = QFile::encodeName(folder);
+    if (::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
+        ::chmod(native.constData(), 0700);
+    return IsPrivateFolder(folder) ? folder : QString();
+}
+
+namespace {
+
+QString LockPath(const QString& socketPath) {
+    return socketPath.isEmpty() ? QString() : socketPath + QStringLiteral(".lock");
 }
 
 } // namespace
 
 CSingleInstance::CSingleInstance(const QString& userName, QObject* parent)
-    : QObject(parent), m_name(QString::fromStdString(InstanceName(userName.toStdString()))),
-      m_lock(LockPath(m_name)) {
+    : QObject(parent), m_name(SocketPath(userName)), m_lock(LockPath(m_name)) {
     // A lock left by a copy that crashed is taken over.
     m_lock.setStaleLockTime(0);
 }
@@ -47,6 +94,11 @@ QString CSingleInstance::CurrentUserName() {
 }
 
 bool CSingleInstance::Claim() {
+    if (m_name.isEmpty()) {
+        std::fprintf(stderr, "mienlore: no private runtime folder (XDG_RUNTIME_DIR or "
+                             "~/.cache/mienlore-run); this copy runs on its own\n");
+        return true;
+    }
     if (!m_lock.tryLock(0))
         return false;
     // The lock is ours: any socket file left under the name is stale.
@@ -84,37 +136,76 @@ void CSingleInstance::OnData(QLocalSocket* socket) {
         return; // wait for the rest
     }
     socket->setProperty("record", QByteArray());
-    socket->disconnectFromServer();
-    if (end < 0)
-        return; // too long to be a record
+    if (end < 0) {
+        Answer(socket, QStringLiteral("the record is too long to be a face hand-over"));
+        return;
+    }
     const std::optional<std::string> text = ParseHandOverRecord(
         std::string_view(record.constData(), static_cast<std::size_t>(end + 1)));
-    if (text)
-        emit faceHandedOver(QString::fromStdString(*text));
+    if (!text) {
+        Answer(socket, QStringLiteral("the record is not a face hand-over of %1 to %2 characters")
+                           .arg(11)
+                           .arg(kMaxHandOverChars));
+        return;
+    }
+    const QString face = QString::fromStdString(*text);
+    const QString refusal = m_handler ? m_handler(face) : QString();
+    if (refusal.isEmpty())
+        emit faceHandedOver(face);
+    Answer(socket, refusal);
 }
 
-bool CSingleInstance::Send(const QString& text, int timeoutMs) const {
+void CSingleInstance::Answer(QLocalSocket* socket, const QString& refusal) {
+    QByteArray answer = refusal.isEmpty() ? kTaken : kRefused + ' ' + refusal.toUtf8();
+    answer += '\0';
+    socket->write(answer);
+    socket->flush();
+    // Bytes still pending are written before the connection closes.
+    socket->disconnectFromServer();
+}
+
+CSingleInstance::SendResult CSingleInstance::Send(const QString& text, int timeoutMs) const {
+    SendResult result;
+    if (m_name.isEmpty())
+        return result;
     const std::string record = MakeHandOverRecord(text.toStdString());
     QLocalSocket socket;
     const QDeadlineTimer deadline(timeoutMs);
+    auto remaining = [&] {
+        return static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1));
+    };
     // The running copy may still be starting: try until it listens.
     for (;;) {
         socket.connectToServer(m_name);
-        if (socket.waitForConnected(
-                static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1))))
+        if (socket.waitForConnected(remaining()))
             break;
         if (deadline.hasExpired())
-            return false;
+            return result;
         QThread::msleep(50);
     }
     socket.write(record.data(), static_cast<qint64>(record.size()));
-    if (!socket.waitForBytesWritten(
-            static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1))))
-        return false;
+    if (!socket.waitForBytesWritten(remaining()))
+        return result;
+    // The answer: "OK" or "ERR reason", ended by a NUL or by the closing.
+    QByteArray answer;
+    while (!answer.contains('\0') && answer.size() <= kMaxRecordBytes) {
+        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(remaining()))
+            break;
+        answer += socket.readAll();
+        if (deadline.hasExpired())
+            break;
+    }
+    answer += socket.readAll();
     socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
-    return true;
+    answer.truncate(answer.indexOf('\0') < 0 ? answer.size() : answer.indexOf('\0'));
+    if (answer.startsWith(kRefused)) {
+        result.status = SendResult::Refused;
+        result.message = QString::fromUtf8(answer.mid(kRefused.size()).trimmed());
+    } else {
+        // "OK", or a copy that does not answer: the record was delivered.
+        result.status = SendResult::Taken;
+    }
+    return result;
 }
 
 } // namespace mienlore

@@ -2,38 +2,52 @@
 
 namespace mienlore {
 
+QString StartUsage() {
+    return QStringLiteral("usage: mienlore [--screenshot FILE] [--quit-after MS] [--time-keys N] "
+                          "[--face-out FILE] [--] [FACECODE]");
+}
+
 StartOptions ParseStartOptions(const QStringList& arguments) {
     StartOptions opts;
+    auto fail = [&opts](const QString& message) {
+        opts.error = message + QLatin1Char('\n') + StartUsage();
+        return opts;
+    };
+    bool operandsOnly = false;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
-        if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after") ||
-            arg == QLatin1String("--time-keys") || arg == QLatin1String("--face-out")) {
-            if (i + 1 >= arguments.size()) {
-                opts.error = QStringLiteral("%1 needs a value").arg(arg);
-                return opts;
-            }
-            const QString value = arguments[++i];
-            if (arg == QLatin1String("--screenshot")) {
-                opts.screenshotPath = value;
-            } else if (arg == QLatin1String("--time-keys")) {
-                bool ok = false;
-                opts.timeKeys = value.toInt(&ok);
-                if (!ok || opts.timeKeys < 1) {
-                    opts.error = QStringLiteral("--time-keys needs a number of key presses");
-                    return opts;
-                }
-            } else if (arg == QLatin1String("--face-out")) {
-                opts.faceOutPath = value;
-            } else {
-                bool ok = false;
-                opts.quitAfterMs = value.toInt(&ok);
-                if (!ok || opts.quitAfterMs < 0) {
-                    opts.error = QStringLiteral("--quit-after needs a number of milliseconds");
-                    return opts;
-                }
-            }
-        } else if (opts.faceCode.isEmpty()) {
+        const bool isOption = !operandsOnly && arg.size() > 1 && arg.startsWith(QLatin1Char('-'));
+        if (!isOption) {
+            if (!opts.faceCode.isEmpty())
+                return fail(QStringLiteral("only one face code may be given (also got \"%1\")")
+                                .arg(arg.left(40)));
             opts.faceCode = arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            operandsOnly = true;
+            continue;
+        }
+        if (arg != QLatin1String("--screenshot") && arg != QLatin1String("--quit-after") &&
+            arg != QLatin1String("--time-keys") && arg != QLatin1String("--face-out"))
+            return fail(QStringLiteral("unknown option %1").arg(arg));
+        if (i + 1 >= arguments.size())
+            return fail(QStringLiteral("%1 needs a value").arg(arg));
+        const QString value = arguments[++i];
+        if (arg == QLatin1String("--screenshot")) {
+            opts.screenshotPath = value;
+        } else if (arg == QLatin1String("--time-keys")) {
+            bool ok = false;
+            opts.timeKeys = value.toInt(&ok);
+            if (!ok || opts.timeKeys < 1)
+                return fail(QStringLiteral("--time-keys needs a number of key presses"));
+        } else if (arg == QLatin1String("--face-out")) {
+            opts.faceOutPath = value;
+        } else {
+            bool ok = false;
+            opts.quitAfterMs = value.toInt(&ok);
+            if (!ok || opts.quitAfterMs < 0)
+                return fail(QStringLiteral("--quit-after needs a number of milliseconds"));
         }
     }
     return opts;

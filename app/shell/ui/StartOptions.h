@@ -7,7 +7,7 @@ namespace mienlore {
 
 // The program's own command-line options besides the optional face code.
 struct StartOptions {
-    QString faceCode;       // the first plain argument, if any
+    QString faceCode;       // the one plain argument, if any
     QString screenshotPath; // --screenshot FILE: save a PNG of the main window once shown
     int quitAfterMs = -1;   // --quit-after MS: end the program after that time
     int timeKeys = 0;       // --time-keys N: press N face keys, report the redraw times, end
@@ -15,6 +15,11 @@ struct StartOptions {
     QString error;          // a message when the command line could not be read
 };
 
+// Options may stand before or after the face code; "--" ends the options. An
+// unknown option or a second face code is an error (with the usage line).
 StartOptions ParseStartOptions(const QStringList& arguments);
+
+// The one-line summary of the command line.
+QString StartUsage();
 
 } // namespace mienlore

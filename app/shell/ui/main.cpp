@@ -1,14 +1,17 @@
-#include "files/ui/PeopList.h"
 #include "base/AtomicFile.h"
+#include "files/ui/PeopList.h"
 #include "shell/HandOver.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/SingleInstance.h"
 #include "shell/ui/StartOptions.h"
+#include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -48,9 +51,18 @@ void TimeKeys(CMainFrame& frame, int count) {
 
 // Applies a face text from outside (command line or a later start) to the
 // current face; with --face-out the face's code is then written to a file.
-bool ApplyOutsideFace(CMainFrame& frame, const QString& text, const QString& faceOut) {
-    if (!frame.View()->ApplyFaceText(text))
-        return false;
+// Returns an empty string when the face was taken, else why it was not (also
+// shown in the status bar and on standard error).
+QString ApplyOutsideFace(CMainFrame& frame, const QString& text, const QString& faceOut,
+                         const QString& from) {
+    if (!frame.View()->ApplyFaceText(text)) {
+        const QString why =
+            QStringLiteral("the face code %1 is not a valid face code (%2)")
+                .arg(text.left(40) + (text.size() > 40 ? QStringLiteral("...") : QString()), from);
+        std::fprintf(stderr, "mienlore: %s\n", qPrintable(why));
+        frame.statusBar()->showMessage(QStringLiteral("Not applied: ") + why, 15000);
+        return why;
+    }
     if (!faceOut.isEmpty()) {
         std::string error;
         if (!WriteFileAtomically(faceOut.toStdString(), frame.View()->Face().Encode() + "\n",
@@ -58,7 +70,7 @@ bool ApplyOutsideFace(CMainFrame& frame, const QString& text, const QString& fac
             std::fprintf(stderr, "mienlore: cannot write %s: %s\n", qPrintable(faceOut),
                          error.c_str());
     }
-    return true;
+    return {};
 }
 
 } // namespace
@@ -81,13 +93,25 @@ int main(int argc, char* argv[]) {
     // ends before it reads or writes any settings.
     CSingleInstance instance;
     if (!instance.Claim()) {
-        if (opts.faceCode.size() > static_cast<qsizetype>(kMaxHandOverChars))
+        if (opts.faceCode.isEmpty())
+            return 0;
+        if (opts.faceCode.size() > static_cast<qsizetype>(kMaxHandOverChars)) {
             std::fprintf(stderr,
                          "mienlore: a face text of more than %zu characters is not "
                          "handed over\n",
                          kMaxHandOverChars);
-        else if (opts.faceCode.size() > 1 && !instance.Send(opts.faceCode))
+            return 1;
+        }
+        const CSingleInstance::SendResult sent = instance.Send(opts.faceCode);
+        if (sent.status == CSingleInstance::SendResult::NotDelivered) {
             std::fprintf(stderr, "mienlore: the running copy did not answer\n");
+            return 1;
+        }
+        if (sent.status == CSingleInstance::SendResult::Refused) {
+            std::fprintf(stderr, "mienlore: the running copy refused the face: %s\n",
+                         qPrintable(sent.message));
+            return 1;
+        }
         return 0;
     }
 
@@ -98,15 +122,18 @@ int main(int argc, char* argv[]) {
     if (auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar()))
         facesList->LoadDefaultList();
     if (!opts.faceCode.isEmpty())
-        ApplyOutsideFace(frame, opts.faceCode, opts.faceOutPath);
-    QObject::connect(&instance, &CSingleInstance::faceHandedOver, &frame,
-                     [&frame, &opts](const QString& text) {
-                         ApplyOutsideFace(frame, text, opts.faceOutPath);
-                         if (frame.isMinimized())
-                             frame.showNormal();
-                         frame.raise();
-                         frame.activateWindow();
-                     });
+        ApplyOutsideFace(frame, opts.faceCode, opts.faceOutPath,
+                         QStringLiteral("given on the command line"));
+    instance.SetHandler([&frame, &opts](const QString& text) {
+        const QString refusal = ApplyOutsideFace(frame, text, opts.faceOutPath,
+                                                 QStringLiteral("handed over by a "
+                                                                "later start"));
+        if (frame.isMinimized())
+            frame.showNormal();
+        frame.raise();
+        frame.activateWindow();
+        return refusal;
+    });
 
     if (!opts.screenshotPath.isEmpty()) {
         // Let the window lay itself out and paint before it is grabbed.
@@ -124,5 +151,21 @@ int main(int argc, char* argv[]) {
     if (opts.quitAfterMs >= 0)
         QTimer::singleShot(opts.quitAfterMs, &app, &QApplication::closeAllWindows);
 
-    return app.exec();
+    // Data the analysis needs: without it every text shows "???".
+    const QStringList missing = globals.UnreadableTextFiles();
+    if (!missing.isEmpty()) {
+        for (const QString& message : missing)
+            std::fprintf(stderr, "mienlore: %s\n", qPrintable(message));
+        QTimer::singleShot(0, &frame, [&frame, missing] {
+            QMessageBox::warning(&frame, frame.windowTitle(), missing.join(QLatin1Char('\n')));
+        });
+    }
+
+    const int exitCode = app.exec();
+    const QString notSaved = globals.SaveSettingsReport();
+    if (!notSaved.isEmpty()) {
+        std::fprintf(stderr, "mienlore: %s\n", qPrintable(notSaved));
+        QMessageBox::warning(nullptr, UiString(128), notSaved);
+    }
+    return exitCode;
 }

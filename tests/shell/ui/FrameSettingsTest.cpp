@@ -89,3 +89,23 @@ TEST(ToolbarIcons, EveryButtonHasASharpDoubleSizePicture) {
     }
     EXPECT_TRUE(CommandIcon(2100).isNull());
 }
+
+TEST(FrameSettings, AFailedSaveAndMissingTextFilesAreToldWithTheFileName) {
+    test::TempDir dir;
+    test::WriteFileBytes(dir / "file", "x"); // a file where a folder is needed
+    const QString blocked = QString::fromStdString((dir / "file" / "s.ini").string());
+    CAppGlobals globals(MIENLORE_PROGRAM_FOLDER, std::make_unique<CQtSettingsStore>(blocked));
+    const QString message = globals.SaveSettingsReport();
+    EXPECT_TRUE(message.contains(blocked)) << message.toStdString();
+    EXPECT_TRUE(globals.UnreadableTextFiles().isEmpty());
+
+    CAppGlobals fine(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+    EXPECT_TRUE(fine.SaveSettingsReport().isEmpty());
+
+    // A program folder without the analysis texts.
+    CAppGlobals bare(dir.Path(), StoreIn(dir));
+    const QStringList missing = bare.UnreadableTextFiles();
+    ASSERT_EQ(missing.size(), 2);
+    EXPECT_TRUE(missing[0].contains(QStringLiteral("traits.ini")));
+    EXPECT_TRUE(missing[1].contains(QStringLiteral("typepages.ini")));
+}

@@ -37,6 +37,27 @@ TEST(StartOptions, ReadsFaceCodeAndOwnOptions) {
     EXPECT_FALSE(ParseStartOptions({"mienlore", "--quit-after", "soon"}).error.isEmpty());
 }
 
+TEST(StartOptions, UnknownOptionsAndExtraOperandsAreErrorsNotFaceCodes) {
+    for (const QStringList& args :
+         {QStringList{"mienlore", "--help-me"}, QStringList{"mienlore", "-x", "lo0101040030"},
+          QStringList{"mienlore", "lo0101040030", "--verbose"},
+          QStringList{"mienlore", "lo0101040030", "lo0202"}}) {
+        const auto o = ParseStartOptions(args);
+        EXPECT_TRUE(o.error.contains(QStringLiteral("usage: mienlore")))
+            << args.join(' ').toStdString();
+        EXPECT_TRUE(o.faceCode.isEmpty() || o.faceCode == QStringLiteral("lo0101040030"));
+    }
+    EXPECT_TRUE(
+        ParseStartOptions({"mienlore", "--bogus"}).error.contains("unknown option --bogus"));
+    // Options after the face code work; "--" makes the rest face text.
+    auto o = ParseStartOptions({"mienlore", "lo0101040030", "--quit-after", "5"});
+    EXPECT_TRUE(o.error.isEmpty());
+    EXPECT_EQ(o.quitAfterMs, 5);
+    o = ParseStartOptions({"mienlore", "--", "-odd"});
+    EXPECT_TRUE(o.error.isEmpty());
+    EXPECT_EQ(o.faceCode, QStringLiteral("-odd"));
+}
+
 TEST(WebPaneLoader, FindsTheModuleInTheProgramFolder) {
     CWebPaneLoader loader(QStringLiteral(MIENLORE_PROGRAM_FOLDER));
     EXPECT_NE(loader.Pane(), nullptr) << loader.ErrorString().toStdString();

@@ -20,6 +20,15 @@ using namespace mienlore;
 
 namespace {
 
+// The private runtime folder the copies of one test share.
+QString RuntimeDir(const test::TempDir& home) {
+    const auto dir = home / "run";
+    std::filesystem::create_directories(dir);
+    std::filesystem::permissions(dir, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::replace);
+    return QString::fromStdString(dir.string());
+}
+
 class Program {
 public:
     explicit Program(const test::TempDir& home, const QString& user) {
@@ -29,6 +38,7 @@ public:
         env.insert(QStringLiteral("HOME"), QString::fromStdString(home.Path().string()));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"),
                    QString::fromStdString((home / "config").string()));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), RuntimeDir(home));
         m_process.setProcessEnvironment(env);
         m_process.setProgram(QString::fromStdString((test::ProgramFolder() / "mienlore").string()));
     }
@@ -49,8 +59,9 @@ private:
     QProcess m_process;
 };
 
-bool WaitUntilListening(const QString& user, int ms) {
-    const QString name = QString::fromStdString(InstanceName(user.toStdString()));
+bool WaitUntilListening(const test::TempDir& home, const QString& user, int ms) {
+    const QString name =
+        QDir(RuntimeDir(home)).filePath(QString::fromStdString(InstanceName(user.toStdString())));
     QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired()) {
         QLocalSocket probe;
@@ -81,7 +92,7 @@ TEST(SecondStart, HandsItsFaceToTheRunningCopyAndEnds) {
     Program first(home, user);
     first.Start({QStringLiteral("--face-out"), QString::fromStdString(faceOut.string()),
                  QStringLiteral("--quit-after"), QStringLiteral("60000")});
-    ASSERT_TRUE(WaitUntilListening(user, 30000)) << "the first copy never listened";
+    ASSERT_TRUE(WaitUntilListening(home, user, 30000)) << "the first copy never listened";
 
     // Without a face text the later start ends at once and changes nothing.
     Program bare(home, user);
@@ -111,10 +122,38 @@ TEST(SecondStart, HandsItsFaceToTheRunningCopyAndEnds) {
     EXPECT_EQ(shown, expected.Encode());
     EXPECT_EQ(first.Process().state(), QProcess::Running);
 
-    // The first copy is stopped hard; its lock file and socket are cleared.
+    // A text that is no face code is refused: the later start says why and
+    // ends with an error; the running copy keeps its face.
+    Program bad(home, user);
+    bad.Start({QStringLiteral("lo01nonsense-that-is-no-face")});
+    ASSERT_TRUE(bad.Process().waitForFinished(10000));
+    EXPECT_EQ(bad.Process().exitCode(), 1);
+    EXPECT_TRUE(bad.Process().readAllStandardError().contains("refused the face"));
+    EXPECT_EQ(ReadFirstLine(faceOut), expected.Encode());
+
+    // Nothing of the hand-over lies in the shared temporary folder.
+    const QString name = QString::fromStdString(InstanceName(user.toStdString()));
+    EXPECT_FALSE(QFile::exists(QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock"))));
+    EXPECT_FALSE(QFile::exists(QDir(QDir::tempPath()).filePath(name)));
+    EXPECT_TRUE(QFile::exists(QDir(RuntimeDir(home)).filePath(name + QStringLiteral(".lock"))));
+
     first.Process().kill();
     first.Process().waitForFinished(5000);
-    const QString name = QString::fromStdString(InstanceName(user.toStdString()));
-    QLocalServer::removeServer(name);
-    QFile::remove(QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock")));
+}
+
+TEST(SecondStart, AnUnknownOptionOrABadFaceCodeIsToldOnStandardError) {
+    test::TempDir home;
+    const QString user = QStringLiteral("t") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+    Program unknown(home, user);
+    unknown.Start({QStringLiteral("--colour"), QStringLiteral("red")});
+    ASSERT_TRUE(unknown.Process().waitForFinished(10000));
+    EXPECT_EQ(unknown.Process().exitCode(), 2);
+    const QByteArray err = unknown.Process().readAllStandardError();
+    EXPECT_TRUE(err.contains("unknown option --colour")) << err.toStdString();
+    EXPECT_TRUE(err.contains("usage: mienlore")) << err.toStdString();
+
+    Program bad(home, user);
+    bad.Start({QStringLiteral("nonsense"), QStringLiteral("--quit-after"), QStringLiteral("1500")});
+    ASSERT_TRUE(bad.Process().waitForFinished(30000));
+    EXPECT_TRUE(bad.Process().readAllStandardError().contains("not a valid face code"));
 }

@@ -1,0 +1,144 @@
+// mienlore-cli run as a user or a script would: the argument rules every
+// command follows, the limits of render, and editing face lists with add and
+// del.
+#include "files/LineFile.h"
+#include "imaging/Devib.h"
+#include "imaging/PngFile.h"
+#include "model/FaceFrame.h"
+#include "support/TestSupport.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <sys/wait.h>
+
+using namespace mienlore;
+using mienlore::test::ReadFileBytes;
+using mienlore::test::TempDir;
+using mienlore::test::WriteFileBytes;
+using ::testing::HasSubstr;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+Result Cli(const std::vector<std::string>& args) {
+    static TempDir scratch;
+    std::string command = Quoted((test::ProgramFolder() / "mienlore-cli").string());
+    for (const std::string& a : args)
+        command += " " + Quoted(a);
+    command += " >" + Quoted((scratch / "out").string()) + " 2>" +
+               Quoted((scratch / "err").string()) + " </dev/null";
+    const int raw = std::system(command.c_str());
+    Result r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = ReadFileBytes(scratch / "out");
+    r.err = ReadFileBytes(scratch / "err");
+    return r;
+}
+
+std::string Code(int eyes) {
+    CFaceFrame face(test::ProgramFolder());
+    face.Slot(FaceSlot::Eyes).SetShape(eyes);
+    return face.Encode();
+}
+
+std::vector<std::string> CommandNames() {
+    std::vector<std::string> names;
+    std::istringstream help(Cli({"--help"}).out);
+    std::string line;
+    while (std::getline(help, line))
+        if (line.size() > 2 && line[0] == ' ' && line[1] == ' ' && line[2] >= 'a' && line[2] <= 'z')
+            names.push_back(line.substr(2, line.find(' ', 2) - 2));
+    return names;
+}
+
+} // namespace
+
+TEST(CliArguments, EveryCommandRefusesAnUnknownOptionWithItsUsageLine) {
+    const std::vector<std::string> names = CommandNames();
+    ASSERT_GE(names.size(), 5u);
+    for (const std::string& name : names) {
+        // Alone, and after an operand: never taken as a face code or a file.
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{name, "--no-such-option"},
+              std::vector<std::string>{name, "x", "--no-such-option", "y"}}) {
+            const Result r = Cli(args);
+            EXPECT_EQ(r.status, 2) << name << ": " << r.err;
+            EXPECT_THAT(r.err, HasSubstr("--no-such-option")) << name;
+            EXPECT_THAT(r.err, HasSubstr("usage: mienlore-cli " + name)) << name;
+        }
+    }
+}
+
+TEST(CliArguments, OptionsMayFollowTheOperands) {
+    TempDir dir;
+    const Result female = Cli({"analyse", Code(2), "--female"});
+    EXPECT_EQ(female.status, 0) << female.err;
+    EXPECT_EQ(std::count(female.out.begin(), female.out.end(), '\n'), 1); // one face analysed
+    const Result render = Cli({"render", "new", "-o", (dir / "f.png").string(), "--size", "60x50"});
+    EXPECT_EQ(render.status, 0) << render.err;
+    EXPECT_TRUE(std::filesystem::exists(dir / "f.png"));
+    // "--" ends the options.
+    EXPECT_EQ(Cli({"list", "-missing.phy"}).status, 2);
+    EXPECT_EQ(Cli({"list", "--", "-missing.phy"}).status, 1);
+}
+
+TEST(CliLimits, RenderRefusesPicturesBeyondTheLimitBeforeDrawing) {
+    TempDir dir;
+    const Result r =
+        Cli({"render", "--sheet", "400", "--size", "4000x4000", "-o", (dir / "s.png").string()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr("million pixels"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "s.png"));
+    EXPECT_EQ(
+        Cli({"render", "--size", "4000x4000", "new", "-o", (dir / "one.bmp").string()}).status, 0);
+}
+
+TEST(CliListEdit, AddAndDelKeepWhatIsNotAFaceAndRefuseFilesThatAreNotLists) {
+    TempDir dir;
+    const auto list = dir / "l.phy";
+    // A missing list is created.
+    Result r = Cli({"add", list.string(), "--name", "Anna", Code(1)});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "0\n");
+    EXPECT_EQ(ReadFileBytes(list), Code(1) + "Anna\r\n");
+
+    WriteFileBytes(list, ReadFileBytes(list) + "# a note\r\n");
+    r = Cli({"add", list.string(), Code(2), "--name", "Bob; Jr."});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "2\n");
+    EXPECT_EQ(ReadFileBytes(list), Code(1) + "Anna\r\n# a note\r\n" + Code(2) + "Bob; Jr.\r\n");
+
+    EXPECT_EQ(Cli({"del", list.string(), "1"}).status, 1); // the note is not a face
+    r = Cli({"del", list.string(), "0"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFileBytes(list), "# a note\r\n" + Code(2) + "Bob; Jr.\r\n");
+    EXPECT_EQ(Cli({"del", list.string(), "7"}).status, 1);
+    EXPECT_EQ(Cli({"del", list.string(), "first"}).status, 2);
+    EXPECT_EQ(Cli({"add", list.string(), "nonsense"}).status, 1);
+
+    // A picture is not a list: refused, and left as it was.
+    CDevib picture;
+    ASSERT_TRUE(picture.Create(8, 8));
+    std::string png;
+    ASSERT_TRUE(EncodePng(picture, png));
+    WriteFileBytes(dir / "p.phy", png);
+    r = Cli({"add", (dir / "p.phy").string(), Code(3)});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr("not a face list"));
+    EXPECT_EQ(ReadFileBytes(dir / "p.phy"), png);
+}
