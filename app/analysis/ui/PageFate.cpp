@@ -248,6 +248,14 @@ void CPageFate::SetColourSource(std::function<FateColours()> source) {
     update();
 }
 
+void CPageFate::RefreshColours() {
+    ApplyLabelColours();
+    for (auto& [id, bar] : m_bars)
+        bar->update();
+    m_temper->update();
+    update();
+}
+
 void CPageFate::ApplyLabelColours() {
     const FateColours c = m_colours();
     for (QLabel* l : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {

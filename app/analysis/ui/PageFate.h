@@ -62,6 +62,9 @@ public:
     // Where the colours come from (asked at every paint).
     void SetColourSource(std::function<FateColours()> source);
     FateColours Colours() const { return m_colours(); }
+    // Repaints the labels, every bar and the diagram in the current colours
+    // (after the colours or the style changed).
+    void RefreshColours();
 
 signals:
     // The "Men" button: switch the analysis between man and woman.

@@ -137,7 +137,8 @@ CPageFace::CPageFace(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
     m_cent->setToolTip(UiString(2050));
     m_scro->setToolTip(QStringLiteral("Next variant"));
     m_run->setToolTip(StatusText(1900));
-    m_run->setEnabled(false);
+    m_undo->setToolTip(QStringLiteral("Undo (Ctrl+Z)"));
+    m_redo->setToolTip(QStringLiteral("Redo (Ctrl+Shift+Z)"));
 
     m_variants = new QComboBox(this);
     TagControl(m_variants, 1047);

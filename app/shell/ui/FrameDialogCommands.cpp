@@ -55,7 +55,7 @@ void RunOptions(CMainFrame& frame, CAppGlobals& globals) {
         view->UpdateCycle();
     });
     QObject::connect(&props, &CProps::fateSettingsApplied, view, [view] {
-        view->FatePage()->update();
+        view->FatePage()->RefreshColours();
         view->update();
     });
     QObject::connect(&props, &CProps::saveFailed, &frame, [&frame](const QString& message) {
@@ -98,7 +98,7 @@ void InstallDialogCommands(CMainFrame& frame, CAppGlobals& globals) {
 
     if (facesList) {
         frame.SetCommand(kFileOpen, {[facesList] { facesList->ReadList(); }, {}});
-        for (int id : {kSaveList, kSaveListAlias})
+        for (int id : {kSaveList, kSaveListAlias, kFileSave, kFileSaveAsButton})
             frame.SetCommand(id, {[facesList] { facesList->SaveListAs(); }, {}});
         frame.SetCommand(kListAdd, {[facesList] { facesList->AddEntry(); }, {}});
         frame.SetCommand(kListDelete, {[facesList] { facesList->DeleteEntry(); }, {}});

@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/FrameDialogCommands.h"
 
+#include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
@@ -19,11 +20,17 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProxyStyle>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace mienlore {
 namespace {
@@ -68,10 +75,19 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
     connect(m_view, &CView::commandRequested, this, [this](int id) { OnCommand(id); });
     connect(m_view, &CView::hint, this,
             [this](const QString& text) { statusBar()->showMessage(text, 4000); });
+    connect(m_view, &CView::steadyHint, this, [this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
+    });
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
     qApp->installEventFilter(this);
+    // Tool tips show whether or not the window has the focus (the "Tooltips"
+    // option turns them off in eventFilter).
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     // Every bar and panel starts hidden and is toggled once into view; the
     // toolbar is toggled back out: the menu, the status bar and all three
@@ -216,6 +232,13 @@ void CMainFrame::InstallHandlers() {
 
     SetCommand(kAppExit, {[this] { QTimer::singleShot(0, this, &QWidget::close); }, {}});
     SetCommand(kClear, {[face] { face->ClearFace(); }, {}});
+    SetCommand(kFileNew, {[this, view] {
+                              const CFaceFrame fresh(m_globals.face.ProgramFolder());
+                              view->ApplyFaceText(QString::fromStdString(fresh.Encode()));
+                          },
+                          {}});
+    SetCommand(kNextPane, {[this] { FocusPanel(+1); }, {}});
+    SetCommand(kPrevPane, {[this] { FocusPanel(-1); }, {}});
     SetCommand(kUndo,
                {[view] { view->StepHistory(-1); }, [view] { return view->History().CanUndo(); }});
     SetCommand(kRedo,
@@ -225,7 +248,7 @@ void CMainFrame::InstallHandlers() {
         SetCommand(slot, {[face, slot] { face->SelectSlot(slot); }, {}});
     SetCommand(kSmooth, {[view] { view->ToggleSmoothing(); }, {}});
     SetCommand(kMenWomen, {[view] { view->ToggleMale(); }, {}});
-    SetCommand(kRandomize, {[face] { face->EndSelection(); }, {}});
+    SetCommand(kRandomize, {[view] { view->ToggleRandomSteps(); }, {}});
     SetCommand(kHideItem, {[face] { face->HideItem(); }, hasSlot});
     SetCommand(kNextVariant, {[face] { face->NextVariant(); }, hasSlot});
     SetCommand(kDefaultPlacement, {[face] { face->DefaultPlace(); }, hasSlot});
@@ -234,16 +257,57 @@ void CMainFrame::InstallHandlers() {
     for (int id : {kToggleInterpretation, kToggleGallery, kToggleStatusBar, kToggleFacesList,
                    kToggleToolbar})
         SetCommand(id, {[this, id] { TogglePanel(id); }, {}});
-    SetCommand(kWebSite, {[] {
-                              if (!QDesktopServices::openUrl(QUrl(kHomePage)))
-                                  QApplication::beep();
-                          },
-                          {}});
-    SetCommand(kSupport, {[] {
-                              if (!QDesktopServices::openUrl(QUrl(kSupportMail)))
-                                  QApplication::beep();
-                          },
-                          {}});
+    SetCommand(kWebSite, {[this] { OpenAddress(kHomePage); }, {}});
+    SetCommand(kSupport, {[this] { OpenAddress(kSupportMail); }, {}});
+}
+
+void CMainFrame::FocusPanel(int step) {
+    // The view's visible panels in reading order, each with the first
+    // control in it that takes the focus.
+    std::vector<std::pair<QWidget*, QWidget*>> panels;
+    for (QWidget* panel : m_view->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!panel->isVisible())
+            continue;
+        QWidget* target = nullptr;
+        QList<QWidget*> candidates{panel};
+        candidates += panel->findChildren<QWidget*>();
+        for (QWidget* w : candidates) {
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+                target = w;
+                break;
+            }
+        }
+        if (target)
+            panels.emplace_back(panel, target);
+    }
+    if (panels.empty())
+        return;
+    std::sort(panels.begin(), panels.end(), [](const auto& a, const auto& b) {
+        const QPoint pa = a.first->pos(), pb = b.first->pos();
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    const int count = static_cast<int>(panels.size());
+    int current = -1;
+    for (int i = 0; i < count; ++i)
+        if (QApplication::focusWidget() &&
+            panels[i].first->isAncestorOf(QApplication::focusWidget()))
+            current = i;
+    if (current < 0 && QApplication::focusWidget()) {
+        for (int i = 0; i < count; ++i)
+            if (panels[i].first == QApplication::focusWidget())
+                current = i;
+    }
+    const int next = current < 0 ? (step > 0 ? 0 : count - 1) : (current + step + count) % count;
+    panels[next].second->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void CMainFrame::OpenAddress(const QString& address) {
+    if (QDesktopServices::openUrl(QUrl(address)))
+        return;
+    const QString message =
+        QStringLiteral("No web browser or mail program could open %1.").arg(address);
+    std::fprintf(stderr, "mienlore: %s\n", qPrintable(message));
+    QMessageBox::warning(this, windowTitle(), message);
 }
 
 bool CMainFrame::IsCommandEnabled(int id) const {
@@ -286,6 +350,11 @@ void CMainFrame::ScheduleIdle() {
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::ToolTip:
+        if (m_globals.params.face.tooltips == 0 && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == this)
+            return true;
+        break;
     case QEvent::MouseButtonRelease:
     case QEvent::KeyRelease:
     case QEvent::Wheel:
@@ -357,7 +426,11 @@ QSize CMainFrame::FrameSizeFor(QSize client) const {
 void CMainFrame::FitToPanels() {
     const QSize client =
         m_view->FittingSize(m_facesListShown, m_interpretationShown, m_galleryShown);
-    resize(FrameSizeFor(client));
+    // The fitting size is also the smallest: a smaller window would cut
+    // panels off.
+    const QSize fitting = FrameSizeFor(client);
+    setMinimumSize(fitting);
+    resize(fitting);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

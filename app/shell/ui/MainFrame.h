@@ -67,6 +67,10 @@ private:
     void CreateToolbars();
     void InstallHandlers();
     void TogglePanel(int id);
+    // F6 / Shift+F6: the focus goes to the next / previous visible panel.
+    void FocusPanel(int step);
+    // Opens a web or mail address; an address no program opens is reported.
+    void OpenAddress(const QString& address);
     void FitToPanels();
     void ScheduleIdle();
 

@@ -122,6 +122,10 @@ std::vector<AcceleratorDef> MakeAccelerators() {
         {QKeySequence(ctrl | Qt::Key_V), kPasteBitmap},
         {QKeySequence(ctrl | pad | Qt::Key_Plus), kListAdd},
         {QKeySequence(ctrl | pad | Qt::Key_Minus), kListDelete},
+        // Keys desktop users expect, where no key above is taken.
+        {QKeySequence(ctrl | Qt::Key_Z), kUndo},
+        {QKeySequence(ctrl | Qt::ShiftModifier | Qt::Key_Z), kRedo},
+        {QKeySequence(ctrl | Qt::Key_Q), kAppExit},
     };
 }
 

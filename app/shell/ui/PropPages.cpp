@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -222,6 +223,7 @@ CPagePropFate::CPagePropFate(CParams& params, CLang& lang, QWidget* parent)
     connect(m_default, &QPushButton::clicked, this, [this] {
         for (Row& row : m_rows)
             row.button->SetAutomatic();
+        (CFateParams{}.style == kStyleWhite ? m_white : m_black)->setChecked(true);
         emit changed();
     });
 
@@ -277,6 +279,12 @@ CPagePropMisc::CPagePropMisc(CLang& lang, QWidget* parent) : CPropPage(173, lang
     for (int i = 0; current < 0 && i < static_cast<int>(m_entries.size()); ++i)
         if (m_entries[i].name == lang.Current().name)
             current = i;
+    // No language file chosen (or one that is gone): the texts are the
+    // built-in English ones.
+    for (int i = 0; current < 0 && i < static_cast<int>(m_entries.size()); ++i)
+        if (QString::fromStdString(m_entries[i].name)
+                .compare(QStringLiteral("English"), Qt::CaseInsensitive) == 0)
+            current = i;
     for (const LangEntry& e : m_entries)
         m_languages->addItem(QString::fromStdString(e.name));
     m_languages->setCurrentIndex(current);
@@ -310,7 +318,14 @@ void CPagePropMisc::SelectChosen() {
         return;
     // A failed copy over the active language file leaves the texts as they
     // were; the chosen file is still remembered and copied at the next start.
-    m_lang.SelectLanguage(chosen);
+    const WriteResult copied = m_lang.SelectLanguage(chosen);
+    if (!copied) {
+        QMessageBox::warning(this, window()->windowTitle(),
+                             QStringLiteral("The language file %1 could not be copied to %2: %3")
+                                 .arg(QString::fromStdString(chosen.string()),
+                                      QString::fromStdString(m_lang.FilePath().string()),
+                                      QString::fromStdString(copied.error)));
+    }
     m_changedLanguage = true;
     Retranslate();
     emit languageChanged();

@@ -97,6 +97,10 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     });
     m_pageFace->setGeometry(PlaceholderRect(kFacePage));
     connect(m_pageFace, &CPageFace::faceChanged, this, &CView::UpdateCycle);
+    connect(m_pageFace->FaceWindow(), &CFaceWnd::pictureUnreadable, this,
+            [this](const QString& path) {
+                emit hint(QStringLiteral("The feature picture %1 cannot be read.").arg(path));
+            });
     connect(m_pageFace, &CPageFace::undoRequested, this, [this] { StepHistory(-1); });
     connect(m_pageFace, &CPageFace::redoRequested, this, [this] { StepHistory(+1); });
     connect(m_pageFace, &CPageFace::commandRequested, this, &CView::commandRequested);
@@ -311,7 +315,24 @@ void CView::timerEvent(QTimerEvent* event) {
     if (!FaceHasCurrentSlot()) {
         RandomStep();
         UpdateCycle();
+    } else if (m_randomHintShown) {
+        m_randomHintShown = false;
+        emit steadyHint({});
     }
+}
+
+void CView::ToggleRandomSteps() {
+    if (RandomStepsRunning()) {
+        m_pageFace->SelectSlot(m_slotBeforeRandom > 0 ? m_slotBeforeRandom : cmd::kSlotForehead);
+        m_randomHintShown = false;
+        emit steadyHint({});
+        return;
+    }
+    m_slotBeforeRandom = m_pageFace->SelectedSlot();
+    m_pageFace->EndSelection();
+    m_randomHintShown = true;
+    emit steadyHint(QStringLiteral("Random steps: press Esc or Ctrl+R, or click the face, to "
+                                   "stop them"));
 }
 
 bool CView::ForwardsKeysFrom(QObject* watched) const {
@@ -335,6 +356,10 @@ bool CView::ForwardsKeysFrom(QObject* watched) const {
 bool CView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && ForwardsKeysFrom(watched)) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && RandomStepsRunning()) {
+            ToggleRandomSteps();
+            return true;
+        }
         QElapsedTimer clock;
         clock.start();
         const bool handled = m_pageFace->OnKey(key->key(), key->modifiers());

@@ -100,12 +100,19 @@ public:
     CFateFrame& Fate() { return m_fate; }
     // The smoothing switch: smoothing 0 becomes 3 ("30%"), any other 0.
     void ToggleSmoothing();
+    // Randomize: ends the slot selection, so that random steps change the
+    // face; while they run, the same command (or Esc) stops them by selecting
+    // the slot that was selected before.
+    void ToggleRandomSteps();
+    bool RandomStepsRunning() const { return !FaceHasCurrentSlot(); }
 
 signals:
     // A frame command started from a page (page bar, face page).
     void commandRequested(int id);
     // A hint for the status bar.
     void hint(const QString& text);
+    // A hint that stays in the status bar until replaced; empty clears it.
+    void steadyHint(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -128,6 +135,8 @@ private:
     int m_changes = 0;
     bool m_modalOpen = false;
     bool m_keyTiming = false;
+    bool m_randomHintShown = false;
+    int m_slotBeforeRandom = 0;
     std::vector<qint64> m_keyTimes;
     QBasicTimer m_timer;
 

@@ -144,3 +144,27 @@ TEST(FateHist, PaintsTheBarOnlyOnTheValuesSide) {
     EXPECT_TRUE(lineAt(30));
     EXPECT_FALSE(lineAt(80));
 }
+
+TEST(PageFate, AChangedStyleRepaintsEveryLabelAndBarAtOnce) {
+    DialogUnits du(QApplication::font());
+    CPageFate page(du);
+    CFateParams params; // the "White" style: light yellow text becomes dark blue
+    page.SetColourSource([&params] { return MakeFateColours(params); });
+    page.resize(400, 600);
+    page.SetTraitValue(2580, 40);
+    QLabel* label = page.Label(2580 + 2);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 127));
+    const QImage before = page.Bar(2580)->grab().toImage();
+
+    params.style = kStyleBlack;
+    params.lineColour = Rgb(0, 255, 0);
+    page.RefreshColours();
+    for (int id : {2580 + 2, 2580 + 4, 2700}) {
+        ASSERT_NE(page.Label(id), nullptr) << id;
+        EXPECT_EQ(page.Label(id)->palette().color(QPalette::WindowText), QColor(255, 255, 128))
+            << id;
+    }
+    // The bar whose value did not change is drawn in the new colours too.
+    EXPECT_NE(page.Bar(2580)->grab().toImage(), before);
+}

@@ -58,7 +58,12 @@ struct PageFixture : ::testing::Test {
 TEST_F(PageFixture, EditingButtonsWaitForASelectedSlot) {
     for (int id : {2042, 2041, 2050, 2370, 2372})
         EXPECT_FALSE(page.Button(id)->isEnabled()) << id;
-    EXPECT_FALSE(page.Button(1900)->isEnabled()); // photo-robot not available
+    // "Run" opens the photo-robot: it asks the frame for the command.
+    EXPECT_TRUE(page.Button(1900)->isEnabled());
+    QList<int> asked;
+    QObject::connect(&page, &CPageFace::commandRequested, [&](int id) { asked << id; });
+    page.Button(1900)->click();
+    EXPECT_EQ(asked, QList<int>{1900});
     page.SelectSlot(2100);
     for (int id : {2042, 2041, 2050})
         EXPECT_TRUE(page.Button(id)->isEnabled()) << id;

@@ -130,6 +130,7 @@ TEST(Props, DefaultButtonsResetColoursAndCombosButNotCheckBoxes) {
     s.params.face.faceColour = Rgb(255, 255, 255);
     s.params.face.showInfo = 0;
     s.params.fate.minColour = Rgb(9, 9, 9);
+    s.params.fate.style = kStyleBlack;
     s.Open();
     CPagePropFace* face = s.props->FacePage();
     EXPECT_EQ(face->InfoColourButton()->CurrentColour(), Rgb(1, 2, 3));
@@ -145,6 +146,19 @@ TEST(Props, DefaultButtonsResetColoursAndCombosButNotCheckBoxes) {
     EXPECT_EQ(s.params.face.faceColour, Rgb(255, 255, 240));
     EXPECT_EQ(s.params.face.showInfo, 0);
     EXPECT_EQ(s.params.fate.minColour, Rgb(255, 0, 0));
+    EXPECT_EQ(s.params.fate.style, CFateParams{}.style); // the style is a default too
+}
+
+TEST(Props, WithoutAChosenLanguageTheBoxShowsTheBuiltInEnglish) {
+    TempDir folder;
+    std::filesystem::create_directories(folder / "Lang");
+    WriteFileBytes(folder / "Lang" / "a_german.lng", "[Main]\nlang=Deutsch\n");
+    WriteFileBytes(folder / "Lang" / "b_english.lng", "[Main]\nlang=English\n");
+    CLang lang(folder.Path());
+    CParams params;
+    CQtSettingsStore store(QString::fromStdString((folder / "s.ini").string()));
+    CProps props(params, lang, store);
+    EXPECT_EQ(props.MiscPage()->LanguageBox()->currentText(), QStringLiteral("English"));
 }
 
 TEST(Props, ChoosingALanguageRetranslatesTheMiscPageAtOnce) {
