@@ -28,6 +28,12 @@ std::string_view Unquote(std::string_view v) {
 
 bool CProfileFile::Load(const std::filesystem::path& path) {
     m_sections.clear();
+    // Only a regular file of sensible size: a folder makes the stream throw,
+    // and a device or a pipe may never end.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) ||
+        std::filesystem::file_size(path, ec) > kMaxProfileBytes || ec)
+        return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,8 +22,12 @@ public:
     CProfileFile() = default;
     explicit CProfileFile(const std::filesystem::path& path) { Load(path); }
 
+    // Largest profile file read (language files are a few hundred KiB).
+    static constexpr std::uintmax_t kMaxProfileBytes = 16u * 1024 * 1024;
+
     // Replaces the content by the file's; false (and an empty profile) when
-    // the file cannot be read.
+    // the file cannot be read, is not a regular file or is larger than
+    // kMaxProfileBytes.
     bool Load(const std::filesystem::path& path);
     void LoadFromText(std::string_view bytes);
 

@@ -49,7 +49,7 @@ LineReadResult SplitLines(std::string_view bytes) {
 
 LineReadResult ReadLines(const std::filesystem::path& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    if (!std::filesystem::is_regular_file(path, ec)) // a folder, a device, a pipe
         return {};
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (!ec && size > kMaxLineFileBytes) {

@@ -229,10 +229,12 @@ bool DecodeBmp(std::string_view d, CDevib& bitmap, std::string* error) {
 
 bool ReadBmp(const std::filesystem::path& path, CDevib& bitmap, std::string* error) {
     bitmap.Release();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return Fail(error, "The picture file \"" + path.string() + "\" is not a file.");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return Fail(error, "The picture file \"" + path.string() + "\" cannot be opened.");
-    std::error_code ec;
     if (const auto size = std::filesystem::file_size(path, ec); !ec && size > kMaxBmpFileBytes)
         return Fail(error, "The picture file \"" + path.string() + "\" is too large (" +
                                std::to_string(size / (1024 * 1024)) +

@@ -101,6 +101,10 @@ WriteResult CLang::SelectLanguage(const std::filesystem::path& path) {
         return WriteResult{true, {}};
     m_current = ReadEntry(path);
 
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) ||
+        std::filesystem::file_size(path, ec) > CProfileFile::kMaxProfileBytes || ec)
+        return WriteResult{false, "cannot read " + path.string()};
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return WriteResult{false, "cannot read " + path.string()};

@@ -82,3 +82,11 @@ TEST(ProfileFile, LoadsFromDiskWithLfOnlyAndNoFinalLineBreak) {
     EXPECT_EQ(f.GetInt("S", "first", 0), 1);
     EXPECT_EQ(f.GetInt("S", "last", 0), 2);
 }
+
+TEST(ProfileFile, AFolderOrADeviceIsNoProfileAndNothingThrows) {
+    mienlore::test::TempDir dir;
+    CProfileFile p;
+    EXPECT_FALSE(p.Load(dir.Path()));  // a folder: reading it would throw
+    EXPECT_FALSE(p.Load("/dev/zero")); // a device never ends
+    EXPECT_EQ(p.GetString("Main", "lang", "none", 64), "none");
+}

@@ -6,13 +6,16 @@
 #include "shell/ui/QtSettingsStore.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace mienlore;
@@ -193,4 +196,23 @@ TEST(Props, ChoosingALanguageRetranslatesTheMiscPageAtOnce) {
     for (QLabel* l : misc->findChildren<QLabel*>())
         texts << l->text();
     EXPECT_TRUE(texts.contains(QStringLiteral("Language:")));
+}
+
+TEST(Props, ALanguageThatCannotBeCopiedIsToldWithBothFiles) {
+    Sheet s;
+    // "lang.lng" is taken by a folder: the copy cannot replace it.
+    std::filesystem::remove(s.folder / "lang.lng");
+    std::filesystem::create_directories(s.folder / "lang.lng" / "x");
+    QString told;
+    QTimer::singleShot(0, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->text();
+            box->close();
+        }
+    });
+    QComboBox* box = s.props->MiscPage()->LanguageBox();
+    box->setCurrentIndex(1);
+    box->activated(1);
+    EXPECT_TRUE(told.contains(QStringLiteral("b_german.lng"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("lang.lng"))) << told.toStdString();
 }
