@@ -335,6 +335,11 @@ void CMainFrame::IdleUpdate() {
     m_idlePending = false;
     for (auto& [id, action] : m_actions)
         action->setEnabled(IsCommandEnabled(id));
+    // The view's buttons that run frame commands (the page bar's Print, Web
+    // and Prop) look enabled only when their command does something.
+    for (QWidget* w : m_view->findChildren<QWidget*>())
+        if (const QVariant command = w->property("frameCommand"); command.isValid())
+            w->setEnabled(IsCommandEnabled(command.toInt()));
     if (QAction* a = Action(kFilePrintPreview))
         a->setChecked(m_previewOn);
     if (QAction* a = Action(m_view->ActivePage()))
