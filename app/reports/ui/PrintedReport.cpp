@@ -172,7 +172,12 @@ bool DrawPrintedReport(QPainter& p, const QRect& page, const PrintedReportConten
 
     // 7. Footer block at the right.
     p.setFont(smallFont);
-    const int footerX = l.outer.right - smallFm.horizontalAdvance(c.footer[2]) - u;
+    // Aligned on the web address, the longest line; a longer line (a
+    // translation) moves the block left rather than out of the frame.
+    int footerWidth = 0;
+    for (const QString& line : c.footer)
+        footerWidth = std::max(footerWidth, smallFm.horizontalAdvance(line));
+    const int footerX = l.outer.right - footerWidth - u;
     for (int i = 0; i < 3; ++i)
         p.drawText(QPoint(footerX, l.footer.top + (i + 1) * l.smallFont + smallFm.ascent()),
                    c.footer[i]);

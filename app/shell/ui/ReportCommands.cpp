@@ -83,16 +83,12 @@ bool GatherPrintedReport(CView& view, const CParams& params, PrintedReportConten
     CFateFrame& fate = view.Fate();
     CPageFate* page = view.FatePage();
 
-    // The face as the window shows it, smoothed, without the caption.
+    // The face as it is saved: window size, neither caption nor smoothing
+    // (the window's soft smoothing turns to blur when scaled up to paper).
     const QSize size = view.FacePage()->FaceWindow()->size().expandedTo(QSize(32, 32));
-    FaceLook look;
-    look.faceColor = params.face.faceColour;
-    look.fillColor = params.face.fillColour;
-    look.smoothing = params.face.filter;
-    look.showInfo = false;
     const CFaceCompositor compositor(MakeFacePictureLoader(face.ProgramFolder()));
     CDevib canvas;
-    compositor.Render(canvas, size.width(), size.height(), face, look);
+    RenderFaceImage(compositor, face, SavedLook(params), 1, size.width(), size.height(), canvas);
     c.face = ToQImage(canvas);
 
     c.name = view.NameBox() ? view.NameBox()->currentText() : QString();
