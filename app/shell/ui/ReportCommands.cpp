@@ -73,6 +73,7 @@ FaceLook SavedLook(const CParams& params) {
 }
 
 const QString kJobTitle = QStringLiteral("Mienlore Report");
+constexpr int kReportResolution = 300;
 
 } // namespace
 
@@ -134,6 +135,9 @@ CReportCommands::CReportCommands(CMainFrame& frame, CAppGlobals& globals)
     setObjectName(QStringLiteral("reportCommands"));
     m_printer->setDocName(kJobTitle);
     m_printer->setCreator(QStringLiteral("Mienlore"));
+    // The page's pixel lines and 4-pixel hatching are made for about 300
+    // dots per inch: finer, they fade to grey; coarser, they turn heavy.
+    m_printer->setResolution(kReportResolution);
 }
 
 CReportCommands::~CReportCommands() = default;
@@ -345,7 +349,7 @@ bool CReportCommands::ExportPdfTo(const QString& path, QString* error) {
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(m_printer->pageLayout());
-        writer.setResolution(300);
+        writer.setResolution(kReportResolution);
         writer.setTitle(kJobTitle);
         writer.setCreator(QStringLiteral("Mienlore"));
         PrintedReportContent content;

@@ -148,6 +148,14 @@ TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
     frame.IdleUpdate();
     EXPECT_TRUE(frame.Action(57609)->isChecked());
     EXPECT_EQ(reports->Preview()->pageCount(), 1);
+    // Saved for looking at: build/tests/preview-*.png.
+    for (const auto& [name, size] :
+         {std::pair{"a4", QPageSize::A4}, std::pair{"letter", QPageSize::Letter}}) {
+        reports->Printer().setPageSize(QPageSize(size));
+        reports->Preview()->updatePreview();
+        QApplication::processEvents();
+        frame.grab().save(QStringLiteral("preview-%1.png").arg(QLatin1String(name)));
+    }
 
     ASSERT_TRUE(frame.OnCommand(57609));
     QApplication::processEvents();
