@@ -138,7 +138,9 @@ TEST_F(ReportFixture, SaveAsWebPageOpensThePageOnlyAfterTheReportIsWritten) {
 
 TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
     frame.show();
+    frame.activateWindow();
     QApplication::processEvents();
+    frame.OnCommand(2130); // the eyes: Z changes their shape
     ASSERT_TRUE(frame.OnCommand(57609));
     QApplication::processEvents();
     EXPECT_TRUE(frame.IsPreviewOn());
@@ -157,6 +159,12 @@ TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
         frame.grab().save(QStringLiteral("preview-%1.png").arg(QLatin1String(name)));
     }
 
+    // Face keys do not edit the hidden face.
+    const std::string before = globals.face.Encode();
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
+    QTest::keyClick(target, Qt::Key_Z);
+    EXPECT_EQ(globals.face.Encode(), before);
+
     ASSERT_TRUE(frame.OnCommand(57609));
     QApplication::processEvents();
     EXPECT_FALSE(frame.IsPreviewOn());
@@ -165,6 +173,9 @@ TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
     EXPECT_FALSE(frame.Toolbar(130)->isVisible());
     frame.IdleUpdate();
     EXPECT_FALSE(frame.Action(57609)->isChecked());
+    target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
+    QTest::keyClick(target, Qt::Key_Z);
+    EXPECT_NE(globals.face.Encode(), before);
 }
 
 TEST_F(ReportFixture, ExportAsPdfWritesOnePageAndReportsAFolderThatIsMissing) {
