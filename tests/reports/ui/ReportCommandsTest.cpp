@@ -10,11 +10,15 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QJSEngine>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <gmock/gmock.h>
@@ -213,4 +217,70 @@ TEST_F(ReportFixture, GathersTheReportFromTheViewAndTheAnalysis) {
 
     frame.OnCommand(2010);
     EXPECT_FALSE(GatherPrintedReport(*frame.View(), globals.params, c));
+}
+
+namespace {
+
+// Runs check on the first visible dialog of type T once it is open, then
+// closes it with done.
+template <typename T> void OnDialog(std::function<void(T*)> check, std::function<void(T*)> done) {
+    QTimer::singleShot(200, [check, done] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<T*>(w); dialog && dialog->isVisible()) {
+                check(dialog);
+                done(dialog);
+                return;
+            }
+        ADD_FAILURE() << "no dialog opened";
+    });
+}
+
+} // namespace
+
+TEST_F(ReportFixture, SaveFaceImageDialogStartsAtFaceBmpInTheReportFolder) {
+    const std::filesystem::path chosen = dir / "chosen.jpg";
+    OnDialog<QFileDialog>(
+        [this](QFileDialog* d) {
+            EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+            EXPECT_EQ(d->defaultSuffix(), QStringLiteral("bmp"));
+            EXPECT_EQ(d->nameFilters().size(), 4);
+            EXPECT_TRUE(d->nameFilters().contains(QStringLiteral("Windows Bitmap (*.bmp)")));
+            EXPECT_TRUE(d->nameFilters().contains(QStringLiteral("JPG Files (*.jpg)")));
+            EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
+            ASSERT_FALSE(d->selectedFiles().isEmpty());
+            EXPECT_EQ(std::filesystem::path(d->selectedFiles().first().toStdString()),
+                      reports->DefaultFaceImagePath());
+            EXPECT_TRUE(frame.View()->IsModalOpen());
+        },
+        [&chosen](QFileDialog* d) {
+            // As a user types a path into the name box.
+            auto* edit = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!edit) {
+                ADD_FAILURE() << "no file name box";
+                d->reject();
+                return;
+            }
+            edit->setText(QString::fromStdString(chosen.string()));
+            QMetaObject::invokeMethod(d, "accept");
+        });
+    ASSERT_TRUE(frame.OnCommand(32602));
+    EXPECT_FALSE(frame.View()->IsModalOpen());
+    EXPECT_EQ(test::ReadFileBytes(chosen).substr(0, 2), "\xFF\xD8");
+    EXPECT_EQ(BmpSize(test::ReadFileBytes(dir / "chosenSmall.bmp")), std::make_pair(38, 38));
+}
+
+TEST_F(ReportFixture, ThePrintDialogMarksTheViewModalAndCancelChangesNothing) {
+    bool seen = false;
+    OnDialog<QPrintDialog>(
+        [this, &seen](QPrintDialog* d) {
+            seen = true;
+            EXPECT_TRUE(frame.View()->IsModalOpen());
+            EXPECT_FALSE(d->testOption(QAbstractPrintDialog::PrintSelection));
+            EXPECT_EQ(d->maxPage(), 1);
+        },
+        [](QPrintDialog* d) { d->reject(); });
+    ASSERT_TRUE(frame.OnCommand(57607));
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(frame.View()->IsModalOpen());
+    EXPECT_TRUE(messages.isEmpty());
 }
