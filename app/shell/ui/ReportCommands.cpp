@@ -15,6 +15,7 @@
 #include "model/ui/PageFace.h"
 #include "reports/WebReport.h"
 #include "reports/ui/PrintedReport.h"
+#include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/MainFrame.h"
@@ -99,8 +100,9 @@ bool GatherPrintedReport(CView& view, const CParams& params, PrintedReportConten
         if (!w.empty())
             c.summaryWords << QString::fromStdString(w).trimmed();
     c.title = UiString(3000);
-    c.footer = {QStringLiteral("Mienlore"), QStringLiteral("ORVANTA Lab, face reading software"),
-                QStringLiteral("https://orvanta-lab.example/mienlore/")};
+    c.footer = {QString::fromLatin1(kProgramName),
+                QStringLiteral("%1, face reading software").arg(QLatin1String(kMakerName)),
+                QString::fromLatin1(kHomePageUrl)};
 
     const auto label = [page](int id) {
         if (page)
