@@ -317,7 +317,10 @@ void CReportCommands::TogglePreview() {
     m_preview->setObjectName(QStringLiteral("printPreview"));
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* printer) { PrintTo(*printer); });
+    // The view stays the frame's child (taking it out of the layout leaves it
+    // without a parent), hidden until the preview ends.
     m_frame.takeCentralWidget();
+    m_view->setParent(&m_frame);
     m_view->hide();
     m_frame.setCentralWidget(m_preview);
     m_preview->fitInView();

@@ -15,6 +15,7 @@
 #include <QJSEngine>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -150,6 +151,7 @@ TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
     EXPECT_TRUE(frame.IsPreviewOn());
     ASSERT_NE(reports->Preview(), nullptr);
     EXPECT_EQ(frame.centralWidget(), reports->Preview());
+    EXPECT_EQ(frame.View()->parent(), &frame); // still owned by the frame
     EXPECT_TRUE(frame.Toolbar(130)->isVisible());
     frame.IdleUpdate();
     EXPECT_TRUE(frame.Action(57609)->isChecked());
@@ -283,4 +285,19 @@ TEST_F(ReportFixture, ThePrintDialogMarksTheViewModalAndCancelChangesNothing) {
     EXPECT_TRUE(seen);
     EXPECT_FALSE(frame.View()->IsModalOpen());
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST(ReportPreview, AFrameClosedDuringThePreviewTakesItsViewWithIt) {
+    test::TempDir dir;
+    CAppGlobals globals{
+        MIENLORE_PROGRAM_FOLDER,
+        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
+    QPointer<CView> view;
+    {
+        CMainFrame frame(globals);
+        view = frame.View();
+        ASSERT_TRUE(frame.OnCommand(57609));
+        ASSERT_TRUE(frame.IsPreviewOn());
+    }
+    EXPECT_TRUE(view.isNull());
 }
