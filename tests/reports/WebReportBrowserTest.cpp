@@ -76,11 +76,12 @@ TEST(ReportPageInChromium, ShowsTheNameTheProfessionAndTheFifteenValues) {
     ASSERT_TRUE(WriteWebReport(dir.Path(), job).ok);
     std::filesystem::copy_file(ProgramFolder() / "htmlreport" / kReportPage, dir / kReportPage);
 
-    const std::string command = chromium +
-                                " --headless --no-sandbox --disable-gpu --no-first-run "
-                                "--user-data-dir=" +
-                                (dir / "profile").string() + " --dump-dom 'file://" +
-                                (dir / kReportPage).string() + "' 2>/dev/null";
+    const auto dump = [&chromium, &dir](const std::filesystem::path& page) {
+        return chromium + " --headless --no-sandbox --disable-gpu --no-first-run --user-data-dir=" +
+               (dir / "profile").string() + " --dump-dom 'file://" + page.string() +
+               "' 2>/dev/null";
+    };
+    const std::string command = dump(dir / kReportPage);
     const std::string dom = RunCommand(command);
     ASSERT_THAT(dom, testing::HasSubstr("</html>")) << "no page from: " << command;
 
@@ -98,6 +99,11 @@ TEST(ReportPageInChromium, ShowsTheNameTheProfessionAndTheFifteenValues) {
         const std::regex cell("id=\"v_f" + key + "\">" + std::to_string(value) + "( %)?<");
         EXPECT_TRUE(std::regex_search(dom, cell)) << key << " = " << value;
     }
+
+    // The page alone, before any report was written, says so.
+    std::filesystem::create_directories(dir / "alone");
+    std::filesystem::copy_file(dir / kReportPage, dir / "alone" / kReportPage);
+    EXPECT_THAT(RunCommand(dump(dir / "alone" / kReportPage)), testing::HasSubstr("No report yet"));
 }
 
 } // namespace
