@@ -22,6 +22,7 @@
 #include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
@@ -421,9 +422,15 @@ CReportCommands* InstallReportCommands(CMainFrame& frame, CAppGlobals& globals) 
     frame.SetCommand(kFilePageSetup, {[reports] { reports->PageSetup(); }, {}});
     frame.SetCommand(kExportPdf, {[reports] { reports->ExportPdf(); }, {}});
     if (auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar())) {
-        facesList->SetImageAvailable(true);
         QObject::connect(facesList, &CPeopList::imageRequested, &frame,
                          [&frame] { frame.OnCommand(kSaveFaceImage); });
+        // The button is available exactly when the command is.
+        if (QAction* action = frame.Action(kSaveFaceImage)) {
+            QObject::connect(action, &QAction::changed, facesList, [facesList, action] {
+                facesList->SetImageAvailable(action->isEnabled());
+            });
+            facesList->SetImageAvailable(action->isEnabled());
+        }
     }
     return reports;
 }

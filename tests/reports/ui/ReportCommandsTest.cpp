@@ -105,6 +105,10 @@ TEST_F(ReportFixture, ExportCommandsAndTheImgButtonAreAvailableWithACurrentSlot)
     frame.IdleUpdate();
     for (int id : {57607, 57609, 32600, 32602, 32604})
         EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
+    EXPECT_FALSE(list->Button(CPeopList::kImgId)->isEnabled());
+    frame.OnCommand(2130);
+    frame.IdleUpdate();
+    EXPECT_TRUE(list->Button(CPeopList::kImgId)->isEnabled());
 }
 
 TEST_F(ReportFixture, AHostileNameRoundTripsThroughAJavaScriptEngineUnchanged) {
