@@ -19,6 +19,7 @@
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/MainFrame.h"
+#include "shell/ui/PageDesc.h"
 #include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
 
@@ -40,6 +41,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 
 namespace mienlore {
@@ -421,6 +423,20 @@ CReportCommands* InstallReportCommands(CMainFrame& frame, CAppGlobals& globals) 
     frame.SetCommand(kFilePrintPreview, {[reports] { reports->TogglePreview(); }, {}});
     frame.SetCommand(kFilePageSetup, {[reports] { reports->PageSetup(); }, {}});
     frame.SetCommand(kExportPdf, {[reports] { reports->ExportPdf(); }, {}});
+    // The page bar's "Print" and "Web" buttons are available exactly when
+    // their commands are.
+    const auto follow = [&frame](QWidget* button, int id) {
+        QAction* action = frame.Action(id);
+        if (!button || !action)
+            return;
+        QObject::connect(action, &QAction::changed, button,
+                         [button, action] { button->setEnabled(action->isEnabled()); });
+        button->setEnabled(action->isEnabled());
+    };
+    if (CPageDesc* bar = frame.View()->PageBar()) {
+        follow(bar->Button(kPageBarPrint), kFilePrint);
+        follow(bar->Button(kPageBarWeb), kSaveWebPage);
+    }
     if (auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar())) {
         QObject::connect(facesList, &CPeopList::imageRequested, &frame,
                          [&frame] { frame.OnCommand(kSaveFaceImage); });

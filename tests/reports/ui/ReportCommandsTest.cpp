@@ -5,6 +5,7 @@
 #include "model/ui/PageFace.h"
 #include "reports/WebReport.h"
 #include "reports/ui/PrintedReport.h"
+#include "shell/ui/PageDesc.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
 
@@ -106,9 +107,13 @@ TEST_F(ReportFixture, ExportCommandsAndTheImgButtonAreAvailableWithACurrentSlot)
     for (int id : {57607, 57609, 32600, 32602, 32604})
         EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
     EXPECT_FALSE(list->Button(CPeopList::kImgId)->isEnabled());
+    EXPECT_FALSE(frame.View()->PageBar()->Button(2351)->isEnabled()); // "Print"
+    EXPECT_FALSE(frame.View()->PageBar()->Button(2352)->isEnabled()); // "Web"
     frame.OnCommand(2130);
     frame.IdleUpdate();
     EXPECT_TRUE(list->Button(CPeopList::kImgId)->isEnabled());
+    EXPECT_TRUE(frame.View()->PageBar()->Button(2351)->isEnabled());
+    EXPECT_TRUE(frame.View()->PageBar()->Button(2352)->isEnabled());
 }
 
 TEST_F(ReportFixture, AHostileNameRoundTripsThroughAJavaScriptEngineUnchanged) {
