@@ -141,7 +141,7 @@ bool DrawPrintedReport(QPainter& p, const QRect& page, const PrintedReportConten
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
 
-    // 1. The outer frame on white.
+    // The outer frame on white.
     p.setPen(QPen(kBlue, 1));
     p.setBrush(Qt::white);
     p.drawRect(QRect(l.outer.left, l.outer.top, l.outer.Width() - 1, l.outer.Height() - 1));
@@ -154,7 +154,7 @@ bool DrawPrintedReport(QPainter& p, const QRect& page, const PrintedReportConten
     const QFontMetrics smallFm(smallFont, p.device());
     const int u = mediumFm.horizontalAdvance(QStringLiteral("00"));
 
-    // 2.-5. Body band, face picture, right and bottom areas.
+    // Body band, face picture, right and bottom areas.
     Frame(p, l.body, 2);
     if (!c.face.isNull())
         p.drawImage(ToQRect(l.face), c.face);
@@ -163,14 +163,14 @@ bool DrawPrintedReport(QPainter& p, const QRect& page, const PrintedReportConten
     Frame(p, l.bottom, 2);
 
     p.setPen(kBlue);
-    // 6. Title, centred on the band.
+    // Title, centred on the band.
     p.setFont(titleFont);
     const QFontMetrics titleFm(titleFont, p.device());
     const int titleTop = l.title.top + l.title.Height() / 2 - l.titleFont / 2;
     p.drawText(QRect(l.title.left, titleTop, l.title.Width(), titleFm.height()),
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, c.title);
 
-    // 7. Footer block at the right.
+    // Footer block at the right.
     p.setFont(smallFont);
     // Aligned on the web address, the longest line; a longer line (a
     // translation) moves the block left rather than out of the frame.
@@ -182,7 +182,7 @@ bool DrawPrintedReport(QPainter& p, const QRect& page, const PrintedReportConten
         p.drawText(QPoint(footerX, l.footer.top + (i + 1) * l.smallFont + smallFm.ascent()),
                    c.footer[i]);
 
-    // 8. The name, clipped to the right area.
+    // The name, clipped to the right area.
     p.setFont(mediumFont);
     const bool named = !c.name.isEmpty();
     if (named) {
@@ -193,9 +193,10 @@ bool DrawPrintedReport(QPainter& p, const QRect& page, const PrintedReportConten
         p.restore();
     }
 
-    // 9. The summary words, one under the other.
+    // The summary words, one under the other.
     const ImageRect words = l.SummaryRect(u, named);
-    const int step = mediumFm.boundingRect(QLatin1Char('0')).height() * 5 / 2;
+    // The height of a text is its line height (ascent plus descent).
+    const int step = mediumFm.height() * 5 / 2;
     int y = words.top;
     p.save();
     p.setClipRect(ToQRect(words));
@@ -207,7 +208,7 @@ bool DrawPrintedReport(QPainter& p, const QRect& page, const PrintedReportConten
     }
     p.restore();
 
-    // 10. Bars in the upper and lower thirds, the diagram in the middle.
+    // Bars in the upper and lower thirds, the diagram in the middle.
     p.setFont(smallFont);
     const ImageRect upper = l.ChartThird(0);
     const ImageRect middle = l.ChartThird(1);
@@ -220,12 +221,11 @@ bool DrawPrintedReport(QPainter& p, const QRect& page, const PrintedReportConten
     DrawTemper(p, middle, c, smallFm);
     DrawBars(p, lower, c.lowerBars, smallFm);
 
-    // 11. Confidence in the footer band.
+    // Confidence in the footer band.
     p.setPen(kBlue);
     p.setFont(smallFont);
-    const QRect zero = smallFm.boundingRect(QLatin1Char('0'));
     p.drawText(QPoint(l.footer.left + smallFm.horizontalAdvance(QLatin1Char('0')),
-                      l.footer.top + zero.height() + smallFm.ascent()),
+                      l.footer.top + smallFm.height() + smallFm.ascent()),
                QStringLiteral("%1  %2 %").arg(c.confidenceLabel).arg(c.confidence));
     p.restore();
     return true;
