@@ -3,10 +3,12 @@
 
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
+#include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MenuTable.h"
+#include "shell/ui/ReportCommands.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
@@ -50,12 +52,12 @@ public:
     }
 };
 
-const QString kHomePage = QStringLiteral("https://orvanta-lab.example/mienlore/");
+const QString kHomePage = QString::fromLatin1(kHomePageUrl);
 const QString kSupportMail = QStringLiteral("mailto:support@orvanta-lab.example?subject=Mienlore");
 
 // Commands that need a current feature slot on the face page.
-constexpr int kNeedSlot[] = {kFilePrint, kFilePrintPreview, kSaveListAlias, kSaveWebPage,
-                             kSaveFaceImage};
+constexpr int kNeedSlot[] = {kFilePrint,   kFilePrintPreview, kSaveListAlias,
+                             kSaveWebPage, kSaveFaceImage,    kExportPdf};
 
 } // namespace
 
@@ -84,6 +86,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
+    InstallReportCommands(*this, m_globals);
     qApp->installEventFilter(this);
     // Tool tips show whether or not the window has the focus (the "Tooltips"
     // option turns them off in eventFilter).
@@ -335,11 +338,6 @@ void CMainFrame::IdleUpdate() {
     m_idlePending = false;
     for (auto& [id, action] : m_actions)
         action->setEnabled(IsCommandEnabled(id));
-    // The view's buttons that run frame commands (the page bar's Print, Web
-    // and Prop) look enabled only when their command does something.
-    for (QWidget* w : m_view->findChildren<QWidget*>())
-        if (const QVariant command = w->property("frameCommand"); command.isValid())
-            w->setEnabled(IsCommandEnabled(command.toInt()));
     if (QAction* a = Action(kFilePrintPreview))
         a->setChecked(m_previewOn);
     if (QAction* a = Action(m_view->ActivePage()))

@@ -39,8 +39,6 @@ CPageDesc::CPageDesc(const DialogUnits& du, QWidget* parent) : QWidget(parent) {
         auto* b = new QToolButton(this);
         b->setObjectName(QStringLiteral("ctl%1").arg(def.id));
         b->setProperty("ctrlId", def.id);
-        if (!def.page)
-            b->setProperty("frameCommand", def.command); // enabled as the command is
         b->setText(QString::fromLatin1(def.text));
         b->setIcon(CommandIcon(def.command));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

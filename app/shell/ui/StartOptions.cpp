@@ -4,7 +4,7 @@ namespace mienlore {
 
 QString StartUsage() {
     return QStringLiteral("usage: mienlore [--screenshot FILE] [--quit-after MS] [--time-keys N] "
-                          "[--face-out FILE] [--] [FACECODE]");
+                          "[--face-out FILE] [--export-pdf FILE] [--] [FACECODE]");
 }
 
 StartOptions ParseStartOptions(const QStringList& arguments) {
@@ -29,7 +29,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
             continue;
         }
         if (arg != QLatin1String("--screenshot") && arg != QLatin1String("--quit-after") &&
-            arg != QLatin1String("--time-keys") && arg != QLatin1String("--face-out"))
+            arg != QLatin1String("--time-keys") && arg != QLatin1String("--face-out") &&
+            arg != QLatin1String("--export-pdf"))
             return fail(QStringLiteral("unknown option %1").arg(arg));
         if (i + 1 >= arguments.size())
             return fail(QStringLiteral("%1 needs a value").arg(arg));
@@ -43,6 +44,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                 return fail(QStringLiteral("--time-keys needs a number of key presses"));
         } else if (arg == QLatin1String("--face-out")) {
             opts.faceOutPath = value;
+        } else if (arg == QLatin1String("--export-pdf")) {
+            opts.exportPdfPath = value;
         } else {
             bool ok = false;
             opts.quitAfterMs = value.toInt(&ok);

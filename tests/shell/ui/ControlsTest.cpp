@@ -156,19 +156,3 @@ TEST_F(Controls, TheWindowCannotBeMadeSmallerThanItsPanels) {
     EXPECT_NE(frame.minimumSize(), fitted);
     EXPECT_EQ(frame.minimumSize(), frame.size());
 }
-
-TEST_F(Controls, PageBarButtonsAreEnabledOnlyWhenTheirCommandDoesSomething) {
-    auto* print = View().findChild<QToolButton*>(QStringLiteral("ctl%1").arg(kPageBarPrint));
-    auto* props = View().findChild<QToolButton*>(QStringLiteral("ctl%1").arg(kPageBarProps));
-    ASSERT_NE(print, nullptr);
-    ASSERT_NE(props, nullptr);
-    frame.IdleUpdate();
-    EXPECT_EQ(print->isEnabled(), frame.IsCommandEnabled(kFilePrint));
-    EXPECT_TRUE(props->isEnabled());
-    frame.SetCommand(kFilePrint, {[] {}, [] { return false; }});
-    frame.IdleUpdate();
-    EXPECT_FALSE(print->isEnabled());
-    frame.SetCommand(kFilePrint, {[] {}, {}});
-    frame.IdleUpdate();
-    EXPECT_TRUE(print->isEnabled());
-}
