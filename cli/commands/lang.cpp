@@ -2,6 +2,7 @@
 // folder, the current one marked with "*"; with a file name, makes that
 // language the current one, as the options dialog does.
 #include "shell/Lang.h"
+#include "CliArgs.h"
 #include "CliCommand.h"
 #include "base/ProgramFolder.h"
 
@@ -12,11 +13,16 @@
 namespace mienlore::cli {
 namespace {
 
-int Run(const std::vector<std::string>& args) {
-    if (args.size() > 1 || (args.size() == 1 && !args[0].empty() && args[0][0] == '-')) {
-        std::fprintf(stderr, "usage: mienlore-cli lang [FILE]\n");
+int Run(const std::vector<std::string>& given) {
+    const CliArgs parsed = ParseCliArgs(given, {}, {});
+    if (!parsed.error.empty() || parsed.operands.size() > 1) {
+        // main prints the usage line after a usage error.
+        std::fprintf(stderr, "mienlore-cli lang: %s\n",
+                     parsed.error.empty() ? "takes at most one language file name"
+                                          : parsed.error.c_str());
         return 2;
     }
+    const std::vector<std::string>& args = parsed.operands;
     CLang lang(ExecutableFolder());
     std::vector<LangEntry> list;
     lang.ListLanguages(list);
