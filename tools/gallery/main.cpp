@@ -26,8 +26,13 @@ namespace {
 
 constexpr unsigned kSeed = 1831;
 constexpr int kDefaultCount = 420;
-constexpr int kWidth = 120;
-constexpr int kHeight = 150;
+// Portraits are composed at the face window's size, trimmed of the window's
+// edge columns and scaled to 3/5.
+constexpr int kRenderWidth = 260;
+constexpr int kRenderHeight = 300;
+constexpr int kTrimWidth = 248;
+constexpr int kPortraitWidth = kTrimWidth * 3 / 5;
+constexpr int kPortraitHeight = kRenderHeight * 3 / 5;
 // Every tenth portrait has no description; every seventieth face file has no
 // portrait.
 constexpr int kUndescribedEvery = 10;
@@ -80,9 +85,16 @@ void RandomFace(CFaceFrame& face, CCrtRandom& random, bool male) {
 bool Render(const CFaceCompositor& compositor, CFaceFrame& face, CDevib& image) {
     FaceLook look;
     look.showInfo = false;
-    look.smoothing = 2;
-    compositor.Render(image, kWidth, kHeight, face, look);
-    return !image.IsEmpty();
+    look.smoothing = 1;
+    CDevib full;
+    compositor.Render(full, kRenderWidth, kRenderHeight, face, look);
+    if (full.IsEmpty())
+        return false;
+    full.CropCentered(ImageRect{0, 0, kTrimWidth, kRenderHeight}, 0xFFFFFFFFu);
+    if (!image.Create(kPortraitWidth, kPortraitHeight))
+        return false;
+    CDevib::Resample(image, full);
+    return true;
 }
 
 int Fail(const std::string& message) {
@@ -144,7 +156,8 @@ int main(int argc, char* argv[]) {
             if (!WriteJpeg(image, paths.picture, kJpegSubsampledColour, 85, &error))
                 return Fail(error);
         }
-        const WriteResult written = WriteGalleryEntry(paths.description, paths.faceFile, face, name);
+        const WriteResult written =
+            WriteGalleryEntry(paths.description, paths.faceFile, face, name);
         if (!written)
             return Fail(written.error);
         if (portrait && n % kUndescribedEvery == kUndescribedEvery - 1)
