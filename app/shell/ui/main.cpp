@@ -1,5 +1,5 @@
-#include "files/ui/PeopList.h"
 #include "base/AtomicFile.h"
+#include "files/ui/PeopList.h"
 #include "shell/HandOver.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/MainFrame.h"
@@ -94,6 +94,10 @@ int main(int argc, char* argv[]) {
     CAppGlobals globals;
     CMainFrame frame(globals);
     frame.show();
+    // The shipped gallery is read once, before the user starts working.
+    globals.gallery.LoadShippedGallery();
+    if (CPageGall* gallery = frame.View()->GalleryPage())
+        gallery->GalleryLoaded();
 
     if (auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar()))
         facesList->LoadDefaultList();
