@@ -1,5 +1,6 @@
 #include "gallery/ui/PageGall.h"
 #include "files/StoredFace.h"
+#include "files/ui/InputNameDlg.h"
 #include "gallery/GallCollection.h"
 #include "gallery/ui/FindInGListDlg.h"
 #include "gallery/ui/PictListBox.h"
@@ -7,6 +8,7 @@
 #include "shell/ui/StaticLink.h"
 #include "support/TestSupport.h"
 
+#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -321,4 +324,25 @@ TEST(StaticLink, OpensItsAddressAndKeepsTextWhenUnchanged) {
     EXPECT_EQ(opened, QStringList{"https://example.org/a"});
     link.SetOpener([](const QUrl&) { return false; });
     EXPECT_FALSE(link.Open());
+}
+
+TEST_F(GalleryPanel, AddAsksForTheNameStartingFromTheTitle) {
+    page->ShowPosition(PositionOf("posters-Old-Town.jpg"));
+    page->ShowFolder(GallFolder::My);
+    page->SetNameAsker({}); // the real name dialog
+    bool seen = false;
+    QTimer::singleShot(50, [&seen] {
+        auto* dlg = qobject_cast<CInputNameDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        seen = true;
+        EXPECT_EQ(dlg->Name(), "Old Town");
+        EXPECT_TRUE(dlg->SaveImageBox()->isVisible());
+        EXPECT_FALSE(dlg->SaveImageBox()->isChecked());
+        Screenshot(dlg, "add-to-my-gallery");
+        dlg->reject();
+    });
+    page->Add();
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(std::filesystem::exists(MyGalleryFolder(dir.Path()) / "Old Town.phy"));
+    EXPECT_TRUE(page->Strip(GallFolder::My)->Entries().empty());
 }
