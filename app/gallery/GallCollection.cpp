@@ -45,14 +45,14 @@ std::filesystem::path MyGalleryFolder(const std::filesystem::path& programFolder
 }
 
 CGallery::CGallery(std::filesystem::path programFolder)
-    : m_programFolder(std::move(programFolder)) {}
+    : m_programFolder(std::make_shared<const std::filesystem::path>(std::move(programFolder))) {}
 
 std::size_t CGallery::LoadShippedGallery() {
-    return LoadFolder(GallFolder::Gallery, ShippedGalleryFolder(m_programFolder));
+    return LoadFolder(GallFolder::Gallery, ShippedGalleryFolder(*m_programFolder));
 }
 
 std::size_t CGallery::LoadMyGallery() {
-    return LoadFolder(GallFolder::My, MyGalleryFolder(m_programFolder));
+    return LoadFolder(GallFolder::My, MyGalleryFolder(*m_programFolder));
 }
 
 const std::vector<CGallItem>& CGallery::Displayed(GallFolder which) const {
@@ -69,16 +69,17 @@ const std::filesystem::path& CGallery::Folder(GallFolder which) const {
 
 std::size_t CGallery::LoadFolder(GallFolder which, const std::filesystem::path& folder) {
     const bool shipped = which == GallFolder::Gallery;
-    std::vector<CGallItem>& displayed = m_displayed[static_cast<int>(which)];
-    m_folders[static_cast<int>(which)] = folder;
+    const int w = static_cast<int>(which);
+    std::vector<CGallItem>& displayed = m_displayed[w];
+    m_folders[w] = folder;
     displayed.clear();
-    m_described[static_cast<int>(which)] = 0;
+    m_described[w] = 0;
     if (shipped) {
         m_galleryFaces.clear();
         m_faceFiles.clear();
     }
 
-    const std::vector<std::filesystem::path> entries = ListFolder(folder);
+    std::vector<std::filesystem::path> entries = ListFolder(folder);
     // The listing tells which descriptions exist, without asking the file
     // system once more for each portrait.
     std::unordered_set<std::string> names;
@@ -87,37 +88,39 @@ std::size_t CGallery::LoadFolder(GallFolder which, const std::filesystem::path& 
         names.insert(entry.filename().string());
 
     std::vector<CGallItem> portraits;
-    // Face file path -> its entry in the gallery face files, so that the
-    // Gallery faces reuse what was read.
+    portraits.reserve(entries.size());
+    // Face file name -> its entry in the gallery face files, so that the
+    // Gallery faces take what was read.
     std::unordered_map<std::string, std::size_t> faceFileAt;
-    CFaceFrame scratch(m_programFolder);
-    for (const std::filesystem::path& entry : entries) {
+    CFaceFrame scratch(*m_programFolder);
+    for (std::filesystem::path& entry : entries) {
         if (IsGalleryImageFile(entry)) {
-            portraits.emplace_back(entry);
+            portraits.emplace_back(std::move(entry));
         } else if (shipped && HasExtension(entry, ".fac")) {
-            std::filesystem::path picture = entry;
+            std::optional<StoredFace> stored = ReadGalleryFaceFile(entry, scratch);
+            faceFileAt.emplace(entry.stem().string(), m_faceFiles.size());
+            std::filesystem::path picture = std::move(entry);
             picture.replace_extension(".jpg");
-            std::string code;
-            std::string name;
-            const std::optional<StoredFace> stored = ReadGalleryFaceFile(entry, scratch);
-            if (stored) {
-                code = stored->line;
-                name = stored->name;
-            }
-            faceFileAt.emplace(entry.string(), m_faceFiles.size());
-            m_faceFiles.emplace_back(picture, m_programFolder, code, name);
+            if (stored)
+                m_faceFiles.emplace_back(std::move(picture), m_programFolder,
+                                         std::move(stored->line), std::move(stored->name));
+            else
+                m_faceFiles.emplace_back(std::move(picture), m_programFolder, std::string(),
+                                         std::string());
         }
     }
 
-    const auto described = [&names](const CGallItem& item) {
-        return names.count(item.DescriptionPath().filename().string()) != 0;
-    };
-    for (CGallItem& item : portraits) {
-        if (!described(item))
+    std::vector<char> described(portraits.size());
+    for (std::size_t i = 0; i < portraits.size(); ++i)
+        described[i] = names.count(portraits[i].PicturePath().stem().string() + ".phy") != 0;
+    displayed.reserve(portraits.size());
+    for (std::size_t i = 0; i < portraits.size(); ++i) {
+        if (!described[i])
             continue;
+        CGallItem& item = portraits[i];
         item.index = static_cast<int>(displayed.size());
         if (shipped) {
-            const auto found = faceFileAt.find(item.FaceFilePath().string());
+            const auto found = faceFileAt.find(item.PicturePath().stem().string());
             if (found == faceFileAt.end()) {
                 m_galleryFaces.emplace_back(item.PicturePath(), m_programFolder, std::string(),
                                             std::string());
@@ -128,14 +131,14 @@ std::size_t CGallery::LoadFolder(GallFolder which, const std::filesystem::path& 
             }
             m_galleryFaces.back().index = item.index;
         }
-        displayed.push_back(item);
+        displayed.push_back(std::move(item));
     }
-    m_described[static_cast<int>(which)] = displayed.size();
-    for (CGallItem& item : portraits) {
-        if (described(item))
+    m_described[w] = displayed.size();
+    for (std::size_t i = 0; i < portraits.size(); ++i) {
+        if (described[i])
             continue;
-        item.index = static_cast<int>(displayed.size());
-        displayed.push_back(item);
+        portraits[i].index = static_cast<int>(displayed.size());
+        displayed.push_back(std::move(portraits[i]));
     }
     return displayed.size();
 }

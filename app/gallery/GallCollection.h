@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 namespace mienlore {
@@ -55,10 +56,10 @@ public:
     // out.
     std::vector<StoredFace> GalleryFaceFileLines() const;
 
-    const std::filesystem::path& ProgramFolder() const { return m_programFolder; }
+    const std::filesystem::path& ProgramFolder() const { return *m_programFolder; }
 
 private:
-    std::filesystem::path m_programFolder;
+    std::shared_ptr<const std::filesystem::path> m_programFolder;
     std::vector<CGallItem> m_displayed[2];
     std::filesystem::path m_folders[2];
     std::size_t m_described[2] = {0, 0};

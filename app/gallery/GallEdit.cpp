@@ -90,14 +90,14 @@ WriteResult RemoveGalleryEntry(const std::filesystem::path& folder, const CGallI
         !SameFolder(picture.parent_path(), folder))
         return Failed("The portrait " + picture.string() + " is not in " + folder.string() + ".");
     std::string errors;
-    for (const std::filesystem::path* path :
-         {&picture, &item.FaceFilePath(), &item.DescriptionPath()}) {
+    for (const std::filesystem::path& path :
+         {picture, item.FaceFilePath(), item.DescriptionPath()}) {
         std::error_code ec;
-        std::filesystem::remove(*path, ec);
+        std::filesystem::remove(path, ec);
         if (ec && ec != std::errc::no_such_file_or_directory) {
             if (!errors.empty())
                 errors += "\n";
-            errors += "Cannot delete " + path->string() + ": " + ec.message();
+            errors += "Cannot delete " + path.string() + ": " + ec.message();
         }
     }
     if (!errors.empty())

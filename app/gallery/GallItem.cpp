@@ -44,44 +44,55 @@ constexpr GallLink kHeading = {"Select in Gallery", "https://orvanta-lab.example
 
 } // namespace
 
-CGallItem::CGallItem(std::filesystem::path picturePath)
-    : m_picture(std::move(picturePath)), m_description(WithExtension(m_picture, ".phy")),
-      m_faceFile(WithExtension(m_picture, ".fac")) {}
+CGallItem::CGallItem(std::filesystem::path picturePath) : m_picture(std::move(picturePath)) {}
+
+std::filesystem::path CGallItem::DescriptionPath() const {
+    return WithExtension(m_picture, ".phy");
+}
+
+std::filesystem::path CGallItem::FaceFilePath() const {
+    return WithExtension(m_picture, ".fac");
+}
 
 bool CGallItem::HasDescription() const {
-    return FileExists(m_description);
+    return FileExists(DescriptionPath());
 }
 
 bool CGallItem::ReadDescription(CFaceFrame& scratch, std::string& code, std::string& name) const {
     if (!HasDescription())
         return false;
-    return ReadStored(ReadGalleryDescription(m_description, scratch), code, name);
+    return ReadStored(ReadGalleryDescription(DescriptionPath(), scratch), code, name);
 }
 
-CGallFace::CGallFace(std::filesystem::path picturePath, const std::filesystem::path& programFolder)
-    : CGallItem(std::move(picturePath)), m_face(programFolder) {
+CGallFace::CGallFace(std::filesystem::path picturePath,
+                     std::shared_ptr<const std::filesystem::path> programFolder)
+    : CGallItem(std::move(picturePath)), m_programFolder(std::move(programFolder)) {
+    CFaceFrame scratch(*m_programFolder);
     std::string code;
     std::string name;
-    CFaceFrame scratch = m_face;
-    if (ReadFaceFile(scratch, code, name))
-        Take(code, name);
-}
-
-CGallFace::CGallFace(std::filesystem::path picturePath, const std::filesystem::path& programFolder,
-                     const std::string& code, const std::string& name)
-    : CGallItem(std::move(picturePath)), m_face(programFolder) {
-    if (!code.empty())
-        Take(code, name);
-}
-
-void CGallFace::Take(const std::string& code, const std::string& name) {
-    std::string text = code;
-    if (m_face.DecodeAndStrip(text)) {
-        m_name = name;
-        m_line = code;
-    } else {
-        m_face = CFaceFrame(m_face.ProgramFolder());
+    if (ReadFaceFile(scratch, code, name)) {
+        m_line = std::move(code);
+        m_name = std::move(name);
     }
+}
+
+CGallFace::CGallFace(std::filesystem::path picturePath,
+                     std::shared_ptr<const std::filesystem::path> programFolder, std::string line,
+                     std::string name)
+    : CGallItem(std::move(picturePath)), m_name(std::move(name)), m_line(std::move(line)),
+      m_programFolder(std::move(programFolder)) {}
+
+const CFaceFrame& CGallFace::Face() const {
+    if (!m_face) {
+        auto face = std::make_shared<CFaceFrame>(*m_programFolder);
+        std::string text = m_line;
+        // The line was checked when it was read; should it not decode after
+        // all, the face keeps the initial values rather than half a face.
+        if (!text.empty() && !face->DecodeAndStrip(text))
+            *face = CFaceFrame(*m_programFolder);
+        m_face = std::move(face);
+    }
+    return *m_face;
 }
 
 bool CGallFace::HasFaceFile() const {

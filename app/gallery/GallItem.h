@@ -3,6 +3,7 @@
 #include "model/FaceFrame.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,8 @@ public:
     virtual ~CGallItem() = default;
     CGallItem(const CGallItem&) = default;
     CGallItem& operator=(const CGallItem&) = default;
-    CGallItem(CGallItem&&) = default;
-    CGallItem& operator=(CGallItem&&) = default;
+    CGallItem(CGallItem&&) noexcept = default;
+    CGallItem& operator=(CGallItem&&) noexcept = default;
 
     // The first line of the description, checked against scratch (which is
     // not changed): the whole line goes to code, the text after its first
@@ -29,28 +30,33 @@ public:
     virtual bool HasDescription() const;
 
     const std::filesystem::path& PicturePath() const { return m_picture; }
-    const std::filesystem::path& DescriptionPath() const { return m_description; }
-    const std::filesystem::path& FaceFilePath() const { return m_faceFile; }
+    // The picture path with its extension replaced by ".phy" / ".fac" (empty
+    // when the picture path is).
+    std::filesystem::path DescriptionPath() const;
+    std::filesystem::path FaceFilePath() const;
 
     // Position in the displayed list; -1 while not set.
     int index = -1;
 
 private:
     std::filesystem::path m_picture;
-    std::filesystem::path m_description;
-    std::filesystem::path m_faceFile;
 };
 
-// A portrait together with the face of its gallery face file.
+// A portrait together with the face of its gallery face file. The face is
+// decoded when it is first asked for (a folder of thousands of portraits is
+// read without decoding them all); copies share it. Not for concurrent use.
 class CGallFace : public CGallItem {
 public:
-    // The face starts with the initial values and the name empty; when the
-    // face file beside picturePath reads as a face, its code is applied to
-    // the face and its name kept.
-    CGallFace(std::filesystem::path picturePath, const std::filesystem::path& programFolder);
-    // As above with the face file already read (code empty: it did not read).
-    CGallFace(std::filesystem::path picturePath, const std::filesystem::path& programFolder,
-              const std::string& code, const std::string& name);
+    // Reads the face file beside picturePath: when it reads as a face, its
+    // code and name are kept; otherwise the face keeps the initial values and
+    // the name stays empty. Faces are decoded with the pictures of
+    // programFolder.
+    CGallFace(std::filesystem::path picturePath,
+              std::shared_ptr<const std::filesystem::path> programFolder);
+    // As above with the face file already read (line empty: it did not read).
+    CGallFace(std::filesystem::path picturePath,
+              std::shared_ptr<const std::filesystem::path> programFolder, std::string line,
+              std::string name);
 
     // The first line of the face file with "|" read as ";", checked against
     // scratch: the line goes to code, its name to name.
@@ -59,17 +65,18 @@ public:
     virtual bool HasFaceFile() const;
 
     const std::string& Name() const { return m_name; }
-    const CFaceFrame& Face() const { return m_face; }
     // The stored line of the face file as read ("|" read as ";"); empty when
     // it did not read.
     const std::string& Line() const { return m_line; }
+    // The face: the line decoded with decode-and-strip, or the initial values
+    // when there is no line.
+    const CFaceFrame& Face() const;
 
 private:
-    void Take(const std::string& code, const std::string& name);
-
     std::string m_name;
     std::string m_line;
-    CFaceFrame m_face;
+    std::shared_ptr<const std::filesystem::path> m_programFolder;
+    mutable std::shared_ptr<const CFaceFrame> m_face;
 };
 
 // True for the picture files of a gallery: ".jpg", ".jpeg", ".gif" and

@@ -34,6 +34,10 @@ std::vector<std::string> FileNames(const std::vector<CGallItem>& items) {
     return out;
 }
 
+std::shared_ptr<const std::filesystem::path> Folder() {
+    return std::make_shared<const std::filesystem::path>(mienlore::test::ProgramFolder());
+}
+
 CDevib Portrait() {
     CDevib image;
     image.Create(16, 20);
@@ -104,12 +108,12 @@ TEST(GallItem, DescriptionThatDoesNotReadCountsAsUndescribedWhenRead) {
 TEST(GallFace, FaceAndNameComeFromTheFaceFile) {
     TempDir dir;
     WriteFileBytes(dir / "a.fac", ToFacLine(Line(6, "Bo;Li")) + "\r\n");
-    const CGallFace face(dir / "a.jpg", mienlore::test::ProgramFolder());
+    const CGallFace face(dir / "a.jpg", Folder());
     EXPECT_TRUE(face.HasFaceFile());
     EXPECT_EQ(face.Name(), "Bo;Li");
     EXPECT_EQ(face.Face().Slot(FaceSlot::Nose).GetShape(), 6);
 
-    const CGallFace none(dir / "b.jpg", mienlore::test::ProgramFolder());
+    const CGallFace none(dir / "b.jpg", Folder());
     EXPECT_FALSE(none.HasFaceFile());
     EXPECT_EQ(none.Name(), "");
     EXPECT_EQ(none.Face().Encode(), CFaceFrame(mienlore::test::ProgramFolder()).Encode());
