@@ -160,7 +160,7 @@ int main(int argc, char* argv[]) {
             WriteGalleryEntry(paths.description, paths.faceFile, face, name);
         if (!written)
             return Fail(written.error);
-        if (portrait && n % kUndescribedEvery == kUndescribedEvery - 1)
+        if (!portrait || n % kUndescribedEvery == kUndescribedEvery - 1)
             std::filesystem::remove(paths.description, ec);
     }
 

@@ -140,6 +140,7 @@ void CPageGall::Build() {
     middle->addLayout(edit);
     layout->addLayout(middle, 1);
 
+    m_addTip = m_buttons[kAddId]->toolTip();
     connect(m_buttons[kPrevId], &QToolButton::clicked, this, &CPageGall::Prev);
     connect(m_buttons[kNextId], &QToolButton::clicked, this, &CPageGall::Next);
     connect(m_buttons[kAddId], &QToolButton::clicked, this, &CPageGall::Add);
@@ -194,9 +195,9 @@ void CPageGall::ShowFolder(GallFolder which) {
     Strip(GallFolder::My)->setVisible(which == GallFolder::My);
     Strip(GallFolder::Gallery)->setVisible(which == GallFolder::Gallery);
     m_buttons[kDelId]->setEnabled(which == GallFolder::My);
-    m_buttons[kAddId]->setToolTip(which == GallFolder::My
-                                      ? QStringLiteral("Add to Gallery")
-                                      : QStringLiteral("Describe the portrait with the face"));
+    // "Add" describes the chosen portrait of the shipped Gallery.
+    m_buttons[kAddId]->setToolTip(
+        which == GallFolder::My ? m_addTip : QStringLiteral("Describe the portrait with the face"));
     SyncScrollBar();
 }
 

@@ -127,6 +127,7 @@ private:
     const CLang* m_lang;
     GallFolder m_folder = GallFolder::Gallery;
     QString m_title;
+    QString m_addTip;
 
     QRadioButton* m_radios[2] = {nullptr, nullptr};
     CPictListBox* m_strips[2] = {nullptr, nullptr};
