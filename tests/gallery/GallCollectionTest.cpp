@@ -269,3 +269,21 @@ TEST(GallEdit, RemoveDeletesExactlyTheThreeFiles) {
     EXPECT_FALSE(RemoveGalleryEntry(folder, CGallItem(folder / "Ann.txt")).ok);
     EXPECT_TRUE(std::filesystem::exists(folder / "Ann.txt"));
 }
+
+TEST(GallCollection, MyGalleryOfAReadOnlyProgramFolderLivesWithTheUser) {
+    TempDir program;
+    TempDir user;
+    mienlore::test::ScopedEnv xdg("XDG_DATA_HOME", user.Path().c_str());
+    std::filesystem::create_directories(program / "Gallery");
+    EXPECT_EQ(MyGalleryFolder(program.Path()), program / "MyGallery");
+    mienlore::test::ReadOnlyFolder readOnly(program.Path());
+    const std::filesystem::path my = MyGalleryFolder(program.Path());
+    EXPECT_EQ(my, user / "Mienlore" / "MyGallery");
+    EXPECT_EQ(ShippedGalleryFolder(program.Path()), program / "Gallery");
+
+    ASSERT_TRUE(AddGalleryEntry(my, "Ann", FaceWithNose(2), Portrait()).ok);
+    CGallery gallery(program.Path());
+    EXPECT_EQ(gallery.LoadMyGallery(), 1u);
+    EXPECT_EQ(gallery.Folder(GallFolder::My), my);
+    EXPECT_FALSE(std::filesystem::exists(program / "MyGallery"));
+}

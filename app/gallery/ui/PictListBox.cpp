@@ -1,8 +1,12 @@
 #include "gallery/ui/PictListBox.h"
 
+#include "gallery/GallItem.h"
+
+#include <QHelpEvent>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <qdrawutil.h>
 
@@ -254,6 +258,23 @@ namespace mienlore {
 
 void CPictListBox::showEvent(QShowEvent*) {
     RequestThumbnails();
+}
+
+bool CPictListBox::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    // The portrait's title, as the panel shows it once the portrait is chosen.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int cell = CellAt(help->pos());
+    const int position = m_strip.First() + cell;
+    if (position < static_cast<int>(m_entries.size())) {
+        const std::string path = m_entries[static_cast<std::size_t>(position)].path.toStdString();
+        QToolTip::showText(help->globalPos(), QString::fromStdString(GalleryTitle(path).title),
+                           this, CellRect(cell));
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
 }
 
 } // namespace mienlore
