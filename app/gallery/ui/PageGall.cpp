@@ -308,6 +308,11 @@ void CPageGall::AddToMyGallery() {
         Report(QStringLiteral("\"%1\" could not be saved in My Gallery: %2")
                    .arg(name, QString::fromStdString(written.error)));
     ReloadMyGallery();
+    // The new portrait comes into view.
+    const std::filesystem::path added = GalleryEntryPaths(folder, stored).picture;
+    for (const CGallItem& item : m_gallery.Displayed(GallFolder::My))
+        if (item.PicturePath().filename() == added.filename())
+            ScrollTo(item.index);
 }
 
 void CPageGall::Describe() {
@@ -343,7 +348,9 @@ void CPageGall::Delete() {
     if (!removed)
         Report(QStringLiteral("The portrait could not be removed: %1")
                    .arg(QString::fromStdString(removed.error)));
+    const int first = Strip(GallFolder::My)->Strip().First();
     ReloadMyGallery();
+    ScrollTo(first);
 }
 
 void CPageGall::ShowGalleryList() {

@@ -228,6 +228,11 @@ TEST_F(GalleryPanel, RemoveAsksAndDeletesTheThreeFiles) {
     names = {"Cy"};
     page->Add();
     ASSERT_EQ(page->Strip(GallFolder::My)->Entries().size(), 2u);
+    // The portrait added last is in view.
+    const auto& mine = gallery.Displayed(GallFolder::My);
+    const int cy = mine[0].PicturePath().filename() == "Cy.jpg" ? 0 : 1;
+    EXPECT_EQ(page->Strip(GallFolder::My)->Strip().First(), cy);
+    page->ScrollTo(0);
 
     page->Delete(); // nothing selected yet
     EXPECT_TRUE(questions.empty());
