@@ -212,7 +212,11 @@ void CPictListBox::paintEvent(QPaintEvent*) {
             const QFontMetrics fm(mark);
             QRect box(0, 0, fm.horizontalAdvance(text), fm.height());
             box.moveBottomRight(inner.bottomRight());
-            p.fillRect(box, QColor(255, 255, 255, 200));
+            // A light halo keeps the mark readable over dark hair or a beard
+            // without hiding the face.
+            p.setPen(QColor(255, 255, 255));
+            for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+                p.drawText(box.translated(d), Qt::AlignCenter, text);
             p.setPen(QColor(160, 0, 0));
             p.drawText(box, Qt::AlignCenter, text);
         }

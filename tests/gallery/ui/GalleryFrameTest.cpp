@@ -65,3 +65,21 @@ TEST_F(GalleryFrame, GalleryListShowsFaceTraitsAndAppliesTheChosenPortrait) {
         dlg->grab().save(QString::fromUtf8(folder) + "/gallery-list-shipped.png");
     }
 }
+
+TEST_F(GalleryFrame, UndescribedPortraitsComeLastWithTheirMark) {
+    const std::size_t count = globals.gallery.Displayed(GallFolder::Gallery).size();
+    const std::size_t described = globals.gallery.DescribedCount(GallFolder::Gallery);
+    // About one in ten of the shipped portraits waits for a description.
+    EXPECT_GT(count - described, count / 20);
+    EXPECT_LT(count - described, count / 5);
+    CPictListBox* strip = page->ShownStrip();
+    EXPECT_TRUE(strip->Entries()[described - 1].described);
+    EXPECT_FALSE(strip->Entries()[described].described);
+    if (const char* folder = std::getenv("MIENLORE_SCREENSHOTS")) {
+        page->ScrollTo(static_cast<int>(described) - 3);
+        const int first = strip->Strip().First();
+        QTRY_VERIFY_WITH_TIMEOUT(strip->HasThumbnail(first) && strip->HasThumbnail(first + 8),
+                                 5000);
+        page->grab().save(QString::fromUtf8(folder) + "/gallery-strip-undescribed.png");
+    }
+}
