@@ -246,6 +246,13 @@ TEST(GallEdit, DescribeWritesOnlyTheDescription) {
     ASSERT_TRUE(DescribeGalleryItem(item, FaceWithNose(3), "Old Town").ok);
     EXPECT_EQ(ReadFileBytes(dir / "posters-Old-Town.phy"), Line(3, "Old Town") + "\r\n");
     EXPECT_EQ(ReadFileBytes(dir / "posters-Old-Town.fac"), "kept\r\n");
+
+    // A description that cannot be written is reported, not passed over.
+    std::filesystem::create_directory(dir / "Blocked.phy");
+    const WriteResult blocked =
+        DescribeGalleryItem(CGallItem(dir / "Blocked.jpg"), FaceWithNose(3), "Blocked");
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_NE(blocked.error, "");
 }
 
 TEST(GallEdit, RemoveDeletesExactlyTheThreeFiles) {
