@@ -153,3 +153,16 @@ std::vector<StoredFace> CGallery::GalleryFaceFileLines() const {
 }
 
 } // namespace mienlore
+
+namespace mienlore {
+
+std::vector<std::filesystem::path> CGallery::GalleryFaceFilePictures() const {
+    std::vector<std::filesystem::path> out;
+    out.reserve(m_faceFiles.size());
+    for (const CGallFace& face : m_faceFiles)
+        if (!face.Line().empty())
+            out.push_back(face.PicturePath());
+    return out;
+}
+
+} // namespace mienlore

@@ -186,6 +186,12 @@ TEST(GallCollection, ShippedFolderFillsFacesAndFaceFiles) {
     EXPECT_EQ(names, (std::set<std::string>{"Ann Lee", "Lonely"}));
     for (const CGallFace& f : gallery.GalleryFaceFiles())
         EXPECT_EQ(f.PicturePath().extension(), ".jpg");
+    // The portraits of the stored faces, entry for entry.
+    const std::vector<std::filesystem::path> pictures = gallery.GalleryFaceFilePictures();
+    ASSERT_EQ(pictures.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(pictures[i].filename(),
+                  lines[i].name == "Lonely" ? "lonely.jpg" : "drawme-Ann-Lee.jpg");
 
     // Reading a missing folder empties everything.
     EXPECT_EQ(gallery.LoadFolder(GallFolder::Gallery, dir / "missing"), 0u);
