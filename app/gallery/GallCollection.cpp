@@ -152,10 +152,6 @@ std::vector<StoredFace> CGallery::GalleryFaceFileLines() const {
     return out;
 }
 
-} // namespace mienlore
-
-namespace mienlore {
-
 std::vector<std::filesystem::path> CGallery::GalleryFaceFilePictures() const {
     std::vector<std::filesystem::path> out;
     out.reserve(m_faceFiles.size());
