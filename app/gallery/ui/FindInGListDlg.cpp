@@ -39,7 +39,7 @@ CFindInGListDlg::CFindInGListDlg(const CLang* lang, QWidget* parent) : QDialog(p
     layout->addLayout(row);
 
     connect(m_find, &QPushButton::clicked, this, [this] { Find(); });
-    connect(m_search, &QLineEdit::returnPressed, this, [this] { Find(); });
+    // Enter in the search field presses the find button, the dialog's default.
     connect(m_list, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { Choose(m_list->row(item)); });
     connect(m_list, &QListWidget::itemClicked, this,

@@ -285,6 +285,12 @@ TEST_F(GalleryPanel, GalleryListFindsByNameIgnoringCase) {
     EXPECT_EQ(page->ShownStrip()->Strip().First(), PositionOf("posters-Old-Town.jpg"));
     EXPECT_EQ(page->ShownStrip()->Strip().SelectedCell(), 0);
     EXPECT_EQ(dlg->List()->currentItem()->text(), "Old Town");
+    // Enter in the search field finds too.
+    dlg->SearchField()->setText("lee");
+    dlg->SearchField()->setFocus();
+    QTest::keyClick(dlg->SearchField(), Qt::Key_Return);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(page->Title(), "Ann Lee");
     dlg->SearchField()->setText("nobody");
     EXPECT_FALSE(dlg->Find());
     Screenshot(dlg, "gallery-list");
