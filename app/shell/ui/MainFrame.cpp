@@ -6,6 +6,7 @@
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MenuTable.h"
+#include "shell/ui/PhotoCommands.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
+    InstallPhotoCommands(*this);
     qApp->installEventFilter(this);
 
     // Every bar and panel starts hidden and is toggled once into view; the
