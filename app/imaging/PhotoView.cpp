@@ -21,6 +21,14 @@ void GreyColumn(CDevib& surface, int x, int top, int bottom, int g) {
         surface.SetPixel(x, h - 1 - y, word);
 }
 
+// The bitmap engine turns a picture clockwise on the screen for positive
+// degrees (its rows run bottom-up); the view's rotation counts
+// counter-clockwise, so that "Rotate Left" (which adds) turns the picture
+// to the left.
+double EngineDegrees(int rotation) {
+    return -rotation;
+}
+
 } // namespace
 
 ImageRect RenderPicture(CDevib& surface, const ImageRect& rect, const CDevib& picture, bool fit) {
@@ -176,7 +184,7 @@ void CPhotoView::ApplyEffects(CDevib& image, bool withKey) const {
     if (effects.blackWhite)
         image.ToBlackWhite(0);
     if (m_rotation != 0)
-        image.Rotate(m_rotation, true);
+        image.Rotate(EngineDegrees(m_rotation), true);
     // Edges are shown dark on light: one inversion serves both switches.
     if (effects.invert || effects.edge)
         image.Invert();
@@ -230,7 +238,7 @@ void CPhotoView::DrawPhoto(CDevib& surface, const ImageRect& rect, bool sketch) 
     if (sketch) {
         view.EdgeMax(0);
         if (m_rotation != 0)
-            view.Rotate(m_rotation, true);
+            view.Rotate(EngineDegrees(m_rotation), true);
         view.Invert();
     } else {
         ApplyEffects(view, true);

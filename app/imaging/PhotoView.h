@@ -33,7 +33,8 @@ constexpr int kZoomMaxVideo = 100; // while live video runs
 // The pan sliders' ranges (pixels either way).
 constexpr int kPanXLimit = 100;
 constexpr int kPanYLimit = 150;
-// Degrees per press of "Rotate Left" (added) and "Rotate Right" (taken off).
+// Degrees per press of "Rotate Left" (added) and "Rotate Right" (taken off);
+// the rotation counts counter-clockwise on the screen.
 constexpr int kRotateStep = 2;
 // The screen resolution that turns a physical picture size into pixels.
 constexpr int kPhotoDpi = 96;

@@ -264,6 +264,27 @@ TEST_F(PhotoDraw, EffectsOfTheSixButtons) {
     EXPECT_EQ(unkeyed.GetPixel(1, 1), MakePixel(1, 2, 3));
 }
 
+TEST_F(PhotoDraw, RotateLeftTurnsThePictureToTheLeft) {
+    CDevib img = FilledImage(100, 100, kWhiteWord);
+    for (int y = 0; y < 100; ++y)
+        img.SetPixel(50, y, kBlack);
+    CPhotoView v;
+    for (int i = 0; i < 5; ++i)
+        v.RotateLeft();
+    EXPECT_EQ(v.Rotation(), 10);
+    v.ApplyEffects(img, false);
+    auto darkest = [&img](int y) {
+        int best = 0;
+        for (int x = 1; x < 100; ++x)
+            if (LumaAt(img, x, y) < LumaAt(img, best, y))
+                best = x;
+        return best;
+    };
+    // Counter-clockwise: the top of the line leans left, its foot right.
+    EXPECT_LT(darkest(10), 45);
+    EXPECT_GT(darkest(90), 55);
+}
+
 TEST_F(PhotoDraw, SketchUnderTheFaceIsInvertedEdgesRotated) {
     CPhotoView v;
     LoadImage(v, HalfBlack(100, 100));

@@ -370,6 +370,7 @@ void CPagePict::Command(int id) {
     case 2390:
         m_view.backgroundFace = !m_view.backgroundFace;
         m_view.SetReloadFlag(true);
+        SyncControls();
         m_pictWnd->Refresh();
         emit faceRenderRequested();
         return;
