@@ -493,6 +493,12 @@ void CPagePict::resizeEvent(QResizeEvent*) {
     m_panX->resize(m_pictWnd->width(), m_panX->height());
 }
 
+bool CPagePict::SavePhotoView(const QString& path, std::string* error) {
+    const QSize size = m_pictWnd->size().expandedTo(QSize(1, 1));
+    return mienlore::SavePhotoView(m_view, path.toStdString(), size.width(), size.height(),
+                                   ToColorRef(PageBackground(this)), error);
+}
+
 void CPagePict::showEvent(QShowEvent*) {
     // Whether a camera exists is asked once, when the page is first seen.
     if (!m_probed) {

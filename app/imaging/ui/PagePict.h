@@ -82,6 +82,10 @@ public:
     // The captions of the face and the view again.
     void Refresh();
 
+    // Writes the photo view at the picture window's size (".jpg" as JPEG, any
+    // other name as BMP); false with a message in *error.
+    bool SavePhotoView(const QString& path, std::string* error = nullptr);
+
     // Draws the photograph as the sketch under the face.
     void DrawUnderFace(CDevib& canvas, const ImageRect& rect);
     bool BackgroundFace() const { return m_view.backgroundFace; }
