@@ -104,6 +104,12 @@ bool DecodePng(std::string_view bytes, CDevib& bitmap, std::string* error) {
     return true;
 }
 
+// giflib's text for an error code; it has none for some codes.
+std::string GifText(int code) {
+    const char* text = GifErrorString(code);
+    return text ? text : "damaged data";
+}
+
 struct GifReader {
     std::string_view bytes;
     std::size_t pos = 0;
@@ -123,13 +129,18 @@ bool DecodeGif(std::string_view bytes, CDevib& bitmap, std::string* error) {
     int code = 0;
     GifFileType* gif = DGifOpen(&reader, ReadGifBytes, &code);
     if (!gif) {
-        SetError(error, std::string("The GIF picture cannot be read: ") + GifErrorString(code));
+        SetError(error, "The GIF picture cannot be read: " + GifText(code));
         return false;
     }
-    bool ok = DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0;
-    if (!ok)
-        SetError(error,
-                 std::string("The GIF picture cannot be decoded: ") + GifErrorString(gif->Error));
+    // The screen size is known before any pixel is read: refuse huge ones
+    // before the reader reserves memory for them.
+    bool ok = SizeAllowed(gif->SWidth, gif->SHeight);
+    if (!ok) {
+        SetError(error, "The GIF picture has no usable size.");
+    } else if (DGifSlurp(gif) != GIF_OK || gif->ImageCount <= 0) {
+        SetError(error, "The GIF picture cannot be decoded: " + GifText(gif->Error));
+        ok = false;
+    }
     if (ok &&
         (!SizeAllowed(gif->SWidth, gif->SHeight) || !bitmap.Create(gif->SWidth, gif->SHeight))) {
         SetError(error, "The GIF picture has no usable size.");

@@ -72,8 +72,15 @@ int Run(const std::vector<std::string>& args) {
     if (output.empty())
         return Fail("no output file (-o FILE)");
     std::string error;
-    if (!view.Load(input, &error))
+    if (!view.Load(input, &error)) {
+        std::string ext = input.extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (ext == ".wmf" || ext == ".emf")
+            error += " (the console tool reads BMP, GIF, JPEG and PNG; the program also reads "
+                     "Windows metafiles)";
         return Fail(input.string() + ": " + error);
+    }
     std::string ext = output.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <thread>
 
 namespace mienlore {
@@ -431,6 +432,38 @@ TEST(PhotoDecode, RasterFormatsByTheirSignature) {
         EXPECT_FALSE(error.empty());
         EXPECT_TRUE(p.bitmap.IsEmpty());
     }
+}
+
+TEST(PhotoDecode, DamagedFilesAreRefusedWithoutHarm) {
+    // Every cut and a scattering of flipped bytes of real files: the decoder
+    // answers yes or no and never reads outside the data.
+    const std::string gif = test::ReadFileBytes(test::ProgramFolder() / "SAMPLES" / "face.gif");
+    std::string png, jpeg;
+    const CDevib image = test::RandomImage(31, 17, 9);
+    ASSERT_TRUE(EncodePng(image, png));
+    ASSERT_TRUE(EncodeJpeg(image, 1, 75, jpeg));
+    DecodedPicture p;
+    std::mt19937 gen(4);
+    const std::string* files[] = {&gif, &png, &jpeg};
+    for (const std::string* file : files) {
+        ASSERT_GT(file->size(), 100u);
+        for (std::size_t cut = 0; cut < file->size(); cut += 1 + file->size() / 97)
+            DecodeRasterPicture(std::string_view(*file).substr(0, cut), p, nullptr);
+        for (int round = 0; round < 60; ++round) {
+            std::string damaged = *file;
+            for (int k = 0; k < 8; ++k)
+                damaged[gen() % damaged.size()] = static_cast<char>(gen());
+            if (DecodeRasterPicture(damaged, p, nullptr)) {
+                EXPECT_FALSE(p.bitmap.IsEmpty());
+            }
+        }
+    }
+    // A GIF that claims a screen of 65535 x 65535 pixels.
+    std::string huge = gif;
+    huge[6] = huge[7] = huge[8] = huge[9] = '\xFF';
+    std::string error;
+    EXPECT_FALSE(DecodeRasterPicture(huge, p, &error));
+    EXPECT_NE(error.find("size"), std::string::npos);
 }
 
 TEST(PhotoDecode, ShippedSamplePhotograph) {
