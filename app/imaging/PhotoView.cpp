@@ -87,6 +87,14 @@ bool CPhotoView::Load(const std::filesystem::path& path, std::string* error) {
     return true;
 }
 
+void CPhotoView::Adopt(DecodedPicture picture) {
+    m_picture = std::move(picture);
+    m_path.clear();
+    m_stamp = {};
+    m_fileSize = 0;
+    m_rendered.Release();
+}
+
 bool CPhotoView::RefreshIfChanged() {
     if (m_path.empty())
         return false;

@@ -56,6 +56,9 @@ public:
     // Reads and decodes the file. On failure the previous picture and path
     // stay and false is returned with a message in *error.
     bool Load(const std::filesystem::path& path, std::string* error = nullptr);
+    // Takes a picture decoded elsewhere (no file behind it: nothing to
+    // reload).
+    void Adopt(DecodedPicture picture);
     // Decodes the file again when it changed on disk since it was decoded
     // (the decoded copy is reused otherwise). A file that can no longer be
     // read keeps the copy. Returns true when the picture was replaced.

@@ -393,6 +393,20 @@ TEST(PhotoLoad, FailedLoadKeepsThePreviousPicture) {
     EXPECT_EQ(s.GetPixel(0, 0), 7u);
 }
 
+TEST(PhotoLoad, AdoptedPictureHasNoFileToReload) {
+    CPhotoView v;
+    DecodedPicture p;
+    p.bitmap = FilledImage(10, 10, kBlack);
+    v.Adopt(std::move(p));
+    EXPECT_TRUE(v.HasPicture());
+    EXPECT_TRUE(v.Path().empty());
+    EXPECT_FALSE(v.RefreshIfChanged());
+    CDevib s = FilledImage(20, 20, kWhiteWord);
+    v.DrawPhoto(s, ImageRect{0, 0, 20, 20}, false);
+    EXPECT_EQ(s.GetPixel(10, 10), kBlack);
+    EXPECT_EQ(v.DecodeCount(), 0);
+}
+
 TEST(PhotoDecode, RasterFormatsByTheirSignature) {
     CDevib image = test::RandomImage(13, 7, 3);
     for (int k = 0; k < image.Count(); ++k)
