@@ -371,3 +371,21 @@ TEST(PictureReaders, EmfAtItsPhysicalSize) {
     EXPECT_GT(RedOf(centre), 200);
     EXPECT_LT(GreenOf(centre), 60);
 }
+
+TEST_F(PageFixture, ShippedVideoModuleAnswersTheProbe) {
+    // The program's own module: its entry points are found; this machine has
+    // no camera, so "Video" stays hidden (a camera would show it).
+    const QString module = QStringLiteral(MIENLORE_PROGRAM_FOLDER "/vidgrab.so");
+    if (!QFile::exists(module))
+        GTEST_SKIP() << "no vidgrab.so (Qt Multimedia missing at build time)";
+    CVideoModule probe;
+    ASSERT_EQ(probe.Load(module), CVideoModule::Status::Loaded);
+    const int cameras = probe.capture(nullptr, 0, 1, 0);
+    EXPECT_GE(cameras, 0);
+    int size = 0;
+    EXPECT_EQ(probe.grab(nullptr, &size, nullptr), 0); // nothing captured
+    probe.Unload();
+    page->SetVideoModulePath(module);
+    page->ProbeVideo();
+    EXPECT_EQ(page->Button(2388)->isHidden(), cameras == 0);
+}
