@@ -170,10 +170,10 @@ CPagePict::CPagePict(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
         const int y = 217 + 8 * static_cast<int>(k);
         auto* label = new QLabel(UiString(id), this);
         SetControlId(label, id);
-        label->setGeometry(du.Rect(0, y, 52, 8));
+        label->setGeometry(du.Rect(0, y, 62, 8));
         auto* name = new QLabel(this);
         name->setObjectName(QStringLiteral("name%1").arg(id));
-        name->setGeometry(du.Rect(52, y, 142, 8));
+        name->setGeometry(du.Rect(62, y, 132, 8));
         m_captions[k] = label;
         m_captionNames[k] = name;
         ++k;
