@@ -505,6 +505,11 @@ void CPagePict::showEvent(QShowEvent*) {
         m_probed = true;
         QTimer::singleShot(0, this, &CPagePict::ProbeVideo);
     }
+    emit shownChanged(true);
+}
+
+void CPagePict::hideEvent(QHideEvent*) {
+    emit shownChanged(false);
 }
 
 void CPagePict::DrawUnderFace(CDevib& canvas, const ImageRect& rect) {

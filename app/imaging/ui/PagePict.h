@@ -114,6 +114,8 @@ signals:
     void faceRenderRequested();
     void showFaceRequested();
     void statusMessage(const QString& text);
+    // The page was shown or hidden.
+    void shownChanged(bool shown);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -121,6 +123,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QToolButton* MakeButton(int id, const QString& text, const QRect& rect, bool checkable);

@@ -74,8 +74,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
-    InstallPhotoCommands(*this);
-    InstallReportCommands(*this, m_globals);
+    InstallPhotoCommands(*this, InstallReportCommands(*this, m_globals));
     qApp->installEventFilter(this);
 
     // Every bar and panel starts hidden and is toggled once into view; the

@@ -3,6 +3,7 @@
 #include "imaging/ui/PagePict.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/MainFrame.h"
+#include "shell/ui/ReportCommands.h"
 #include "shell/ui/View.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ namespace mienlore {
 
 using namespace cmd;
 
-void InstallPhotoCommands(CMainFrame& frame) {
+void InstallPhotoCommands(CMainFrame& frame, CReportCommands* reports) {
     CView* view = frame.View();
     CPagePict* page = view->PhotoPage();
     frame.SetCommand(kOpenPicture, {[view, page] {
@@ -25,6 +26,18 @@ void InstallPhotoCommands(CMainFrame& frame) {
                                         view->SelectPage(kPagePict);
                                     },
                                     [page] { return page->ClipboardHasImage(); }});
+    if (!reports)
+        return;
+    const auto follow = [reports, page] {
+        if (page->isVisible() && page->View().HasPicture())
+            reports->SetPhotoWriter([page](const std::filesystem::path& path, std::string* error) {
+                return page->SavePhotoView(QString::fromStdString(path.string()), error);
+            });
+        else
+            reports->SetPhotoWriter({});
+    };
+    QObject::connect(page, &CPagePict::shownChanged, reports, follow);
+    follow();
 }
 
 } // namespace mienlore

@@ -3,6 +3,7 @@
 #include "imaging/ui/FaceWnd.h"
 #include "imaging/ui/PagePict.h"
 #include "model/ui/PageFace.h"
+#include "shell/ui/ReportCommands.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
 
@@ -67,4 +68,22 @@ TEST_F(PhotoInFrame, SavedPhotoViewHasTheWindowSize) {
         << error;
     const QImage saved(QString::fromStdString((out / "view.bmp").string()));
     EXPECT_EQ(saved.size(), page.PictureWindow()->size());
+}
+
+TEST_F(PhotoInFrame, WebReportTakesThePhotoViewWhileThePageIsShown) {
+    auto* reports = frame.findChild<CReportCommands*>();
+    ASSERT_NE(reports, nullptr);
+    reports->SetMessageReporter([](const QString&) {});
+    test::TempDir out;
+    const auto picture = [&out] {
+        return QImage(QString::fromStdString((out / "face0.jpg").string())).size();
+    };
+    ASSERT_TRUE(reports->WriteWebReportTo(out.Path()).ok);
+    EXPECT_EQ(picture(), view.FacePage()->FaceWindow()->size());
+    view.SelectPage(2362);
+    ASSERT_TRUE(reports->WriteWebReportTo(out.Path()).ok);
+    EXPECT_EQ(picture(), page.PictureWindow()->size());
+    view.SelectPage(2360);
+    ASSERT_TRUE(reports->WriteWebReportTo(out.Path()).ok);
+    EXPECT_EQ(picture(), view.FacePage()->FaceWindow()->size());
 }
