@@ -382,7 +382,7 @@ void CPageGall::ShowGalleryList() {
 }
 
 bool CPageGall::AskName(QString& name, bool& saveImage) {
-    const bool photo = static_cast<bool>(m_host.photoPicture);
+    const bool photo = m_host.photoPicture && m_host.hasPhoto && m_host.hasPhoto();
     if (m_askName)
         return m_askName(name, saveImage, photo);
     CInputNameDlg dlg(m_lang, this, true);

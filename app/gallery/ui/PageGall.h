@@ -34,8 +34,9 @@ struct GallHost {
     std::function<void(const QString& path)> showPicture;
     // The face as drawn in the face window, for a portrait of My Gallery.
     std::function<bool(CDevib& picture)> facePicture;
-    // The photograph as shown (empty while there is none to save).
+    // The photograph as shown, and whether there is one to save.
     std::function<bool(CDevib& picture)> photoPicture;
+    std::function<bool()> hasPhoto;
     // Switches the view to its "Face Traits" page.
     std::function<void()> showFaceTraits;
 };

@@ -170,6 +170,12 @@ GallHost CView::GalleryHost() {
     host.facePicture = [this](CDevib& picture) {
         return FromQImage(m_pageFace->FaceWindow()->Cache(), picture);
     };
+    host.showPicture = [this](const QString& path) { m_pagePict->LoadPhoto(path, false); };
+    host.hasPhoto = [this] { return m_pagePict->View().HasPicture(); };
+    host.photoPicture = [this](CDevib& picture) {
+        return m_pagePict->View().HasPicture() &&
+               FromQImage(m_pagePict->PictureWindow()->Image(), picture);
+    };
     host.showFaceTraits = [this] { SelectPage(cmd::kPagePict); };
     return host;
 }

@@ -1,6 +1,7 @@
 #include "gallery/ui/FindInGListDlg.h"
 #include "gallery/ui/PageGall.h"
 #include "gallery/ui/PictListBox.h"
+#include "imaging/ui/PagePict.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
@@ -58,6 +59,11 @@ TEST_F(GalleryFrame, GalleryListShowsFaceTraitsAndAppliesTheChosenPortrait) {
     EXPECT_EQ(frame.View()->Face().Encode(), target.Face().Encode());
     EXPECT_EQ(page->TitleLabel()->text(), " " + QString::fromStdString(target.Name()));
     EXPECT_EQ(page->ShownStrip()->Strip().First(), target.index);
+    // The portrait is the photograph now.
+    auto* photo = qobject_cast<CPagePict*>(frame.View()->Page(cmd::kPagePict));
+    ASSERT_NE(photo, nullptr);
+    EXPECT_TRUE(photo->View().HasPicture());
+    EXPECT_EQ(photo->View().Picture().bitmap.Width(), 148);
 
     if (const char* folder = std::getenv("MIENLORE_SCREENSHOTS")) {
         QTRY_VERIFY_WITH_TIMEOUT(page->ShownStrip()->HasThumbnail(target.index), 5000);
