@@ -357,3 +357,24 @@ TEST_F(GalleryPanel, AddAsksForTheNameStartingFromTheTitle) {
     EXPECT_FALSE(std::filesystem::exists(MyGalleryFolder(dir.Path()) / "Old Town.phy"));
     EXPECT_TRUE(page->Strip(GallFolder::My)->Entries().empty());
 }
+
+TEST_F(GalleryPanel, SaveImageTakesThePhotographInsteadOfTheFace) {
+    GallHost host;
+    host.facePicture = [](CDevib& picture) { return picture.Create(30, 40); };
+    host.hasPhoto = [] { return true; };
+    host.photoPicture = [](CDevib& picture) { return picture.Create(64, 48); };
+    CPageGall withPhoto(gallery, face, host, nullptr);
+    bool offered = false;
+    withPhoto.SetNameAsker([&offered](QString& name, bool& saveImage, bool photoAvailable) {
+        offered = photoAvailable;
+        name = "Photo";
+        saveImage = true;
+        return true;
+    });
+    withPhoto.ShowFolder(GallFolder::My);
+    withPhoto.Add();
+    EXPECT_TRUE(offered);
+    const QImage saved(
+        QString::fromStdString((MyGalleryFolder(dir.Path()) / "Photo.jpg").string()));
+    EXPECT_EQ(saved.size(), QSize(64, 48));
+}
