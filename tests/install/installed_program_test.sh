@@ -51,8 +51,9 @@ portraits=$("$prefix/bin/mienlore-cli" gallery | grep -c '"position"' || true)
 current=$("$prefix/bin/mienlore-cli" lang | grep '^\*' || true)
 case "$current" in *Deutsch*) ;; *) fail "German is not current after a restart: $current" ;; esac
 
-# The program starts from the read-only tree and shows its window.
-"$prefix/bin/mienlore" --screenshot "$tmp/shot.png" --quit-after 4000 >/dev/null 2>"$tmp/err" ||
+# The program starts from the read-only tree and shows its window (a loaded
+# machine may take seconds to show it, hence the generous time).
+"$prefix/bin/mienlore" --screenshot "$tmp/shot.png" --quit-after 15000 >/dev/null 2>"$tmp/err" ||
   { cat "$tmp/err" >&2; fail "the installed program did not run"; }
 [ -s "$tmp/shot.png" ] || fail "no screenshot was written"
 
