@@ -42,8 +42,8 @@ CAppGlobals::LanguageStrings::~LanguageStrings() {
 CAppGlobals::CAppGlobals(const std::filesystem::path& programFolder,
                          std::unique_ptr<ISettingsStore> settingsStore)
     : store(UserStore(std::move(settingsStore))), lang(programFolder),
-      fate(TextFiles(programFolder, lang), &LanguageString), params(LoadedParams(*store, lang)),
-      face(programFolder), programFolder(programFolder) {}
+      fate(TextFiles(programFolder, lang), &LanguageString), gallery(programFolder),
+      params(LoadedParams(*store, lang)), face(programFolder), programFolder(programFolder) {}
 
 CAppGlobals::~CAppGlobals() {
     SaveSettings();

@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/FrameDialogCommands.h"
 
+#include "gallery/ui/PageGall.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
 #include "shell/Version.h"
@@ -8,6 +9,7 @@
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MenuTable.h"
+#include "shell/ui/PhotoCommands.h"
 #include "shell/ui/ReportCommands.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/UiStrings.h"
@@ -86,7 +88,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
-    InstallReportCommands(*this, m_globals);
+    InstallPhotoCommands(*this, InstallReportCommands(*this, m_globals));
     qApp->installEventFilter(this);
     // Tool tips show whether or not the window has the focus (the "Tooltips"
     // option turns them off in eventFilter).
@@ -260,6 +262,11 @@ void CMainFrame::InstallHandlers() {
     for (int id : {kToggleInterpretation, kToggleGallery, kToggleStatusBar, kToggleFacesList,
                    kToggleToolbar})
         SetCommand(id, {[this, id] { TogglePanel(id); }, {}});
+    if (CPageGall* gallery = view->GalleryPage()) {
+        SetCommand(kOpenGallery, {[gallery] { gallery->ShowGalleryList(); }, {}});
+        SetCommand(kGalleryList, {[gallery] { gallery->ShowGalleryList(); }, {}});
+        SetCommand(kSaveToGallery, {[gallery] { gallery->Add(); }, {}});
+    }
     SetCommand(kWebSite, {[this] { OpenAddress(kHomePage); }, {}});
     SetCommand(kSupport, {[this] { OpenAddress(kSupportMail); }, {}});
 }

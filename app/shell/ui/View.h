@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/CrtRandom.h"
+#include "gallery/ui/PageGall.h"
 #include "model/FaceHistory.h"
 #include "model/ui/ShapePictures.h"
 #include "shell/ui/DialogUnits.h"
@@ -25,6 +26,7 @@ class CParams;
 class CPageDesc;
 class CPageFace;
 class CPageFate;
+class CPagePict;
 
 // The frame's client: arranges the panels in the rectangles of its layout,
 // keeps the active right-hand page, and runs the update cycle after every
@@ -87,10 +89,12 @@ public:
     CFaceFrame& Face() { return m_face; }
     CPageFace* FacePage() const { return m_pageFace; }
     CPageFate* FatePage() const { return m_pageFate; }
+    CPagePict* PhotoPage() const { return m_pagePict; }
     CPageDesc* PageBar() const { return m_pageDesc; }
     QComboBox* NameBox() const { return m_nameBox; }
     QWidget* FacesListBar() const { return m_facesBar; }
-    QWidget* GalleryStrip() const { return m_gallery; }
+    QWidget* GalleryStrip() const;
+    CPageGall* GalleryPage() const { return m_gallery; }
 
     // Recomputes the analysis and shows it on the diagram page and as the
     // face picture's caption (without counting a change or recording it).
@@ -120,6 +124,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    GallHost GalleryHost();
     bool ForwardsKeysFrom(QObject* watched) const;
     void RecomputeAndRecord();
     void PlacePanels();
@@ -145,9 +150,10 @@ private:
     CPageDesc* m_pageDesc = nullptr;
     CPageFace* m_pageFace = nullptr;
     CPageFate* m_pageFate = nullptr;
+    CPagePict* m_pagePict = nullptr;
     std::array<QWidget*, 4> m_pages{}; // photo, diagram, text, type
     QFrame* m_searchBar = nullptr;
-    QFrame* m_gallery = nullptr;
+    CPageGall* m_gallery = nullptr;
 };
 
 } // namespace mienlore
