@@ -128,8 +128,8 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
     // and towards the nose.
     const bool heavy = e.kind == 3;
     const QPainterPath socket =
-        Ellipse(c + QPointF(-1.5, -2.5), e.halfWidth + 1.5, e.upper + e.crease + 2.5);
-    s.SoftTone(socket.intersected(inside), 184, 6);
+        Ellipse(c + QPointF(-1.5, -4), e.halfWidth + 1.5, e.upper + e.crease + 2);
+    s.SoftTone(socket.intersected(inside), 176, 6);
     s.SoftTone(Ellipse(inner + QPointF(-1.5, -2.5), 4, 4).intersected(inside), 180, 4);
 
     // The lid between the fold and the lash line, in shadow.
@@ -142,7 +142,7 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
     QPainterPath lid = fold;
     lid.connectPath(upper.toReversed());
     lid.closeSubpath();
-    s.SoftTone(R(lid), heavy ? 140 : 162, 1.6);
+    s.SoftTone(R(lid), heavy ? 130 : 150, 1.6);
     s.Stroke(R(fold), StrokeStyle{heavy ? 1.6 : 1.2, heavy ? 85 : 125, 0.3, 0.3, 0.05, false});
 
     // The white of the eye, shaded at the corners and under the lid.
@@ -156,7 +156,7 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
     const QPointF irisCentre = P(c + QPointF(-0.8, heavy ? 1.2 : 0.4));
     const double iris = e.iris * 1.15;
     const QPainterPath irisDisc = Ellipse(irisCentre, iris, iris);
-    s.Tone(irisDisc.intersected(opening), 62);
+    s.Tone(irisDisc.intersected(opening), 46);
     s.Hatch(irisDisc.intersected(opening), 65, 0.9, StrokeStyle{0.45, 170, 0.3, 0.3, 0.05, true});
     s.Stroke(irisDisc.intersected(opening), 1.1, 38);
     s.Tone(Ellipse(irisCentre, iris * 0.46, iris * 0.46).intersected(opening), 18);
@@ -169,7 +169,7 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
 
     // Lash line: a dark band, thickest towards the outer corner.
     const bool mature = variant >= 3;
-    s.Stroke(R(upper), StrokeStyle{3.3, 22, 0.45, 0.1, 0.03, false});
+    s.Stroke(R(upper), StrokeStyle{3.6, 20, 0.45, 0.1, 0.03, false});
     s.Stroke(R(lower), StrokeStyle{1.0, 120, 0.35, 0.3, 0.05, false});
     // Lashes at the outer half.
     for (int i = 0; i < (mature ? 6 : 4); ++i) {
@@ -272,8 +272,8 @@ QImage DrawBrows(const SlotArt& slot, int shape, int variant) {
     // The brow ridge's shadow below the brow.
     s.SoftTone(band.translated(0, 2.5).intersected(inside), 222, 5);
     // The hair as a dense mass, soft at its upper edge and its tail.
-    s.SoftTone(band, bushy ? 70 : 92, 1.0);
-    s.Tone(band.intersected(band.translated(0, 1.0)), bushy ? 82 : 104);
+    s.SoftTone(band, bushy ? 88 : 112, 1.0);
+    s.Tone(band.intersected(band.translated(0, 1.0)), bushy ? 100 : 124);
     // Hairs: near the nose they stand up, along the brow they lie towards the temple.
     const double area = b.length * (b.inner + b.tail) / 2;
     const int count = static_cast<int>(area * (bushy ? 1.6 : 1.2));
@@ -289,7 +289,7 @@ QImage DrawBrows(const SlotArt& slot, int shape, int variant) {
         QPointF hair = dir + QPointF(dir.y(), -dir.x()) * rise;
         hair /= std::hypot(hair.x(), hair.y());
         const double hl = s.Random().Uniform(2.2, 3.8);
-        const int grey = 30 + static_cast<int>(s.Random().Next() % 50);
+        const int grey = 30 + static_cast<int>(s.Random().Next() % 70);
         QPainterPath stroke;
         stroke.moveTo(root);
         stroke.quadTo(root + hair * hl * 0.5 + dir * 0.3, root + hair * hl);
