@@ -82,7 +82,7 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
     // Shading stays a few units inside the box so that it fades out before
     // the box's edge.
     QPainterPath inside;
-    inside.addRect(QRectF(BoxLeft(slot) + 3.5, slot.y + 3.5, slot.width - 7, slot.height - 7));
+    inside.addRect(QRectF(BoxLeft(slot) + 4, slot.y + 4, slot.width - 8, slot.height - 8));
 
     const QPointF inner(c.x() - e.halfWidth, c.y() + 0.6);
     const QPointF outer(c.x() + e.halfWidth, c.y() - e.lift);
@@ -128,9 +128,9 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
     // and towards the nose.
     const bool heavy = e.kind == 3;
     const QPainterPath socket =
-        Ellipse(c + QPointF(-1.5, -4), e.halfWidth + 1.5, e.upper + e.crease + 2);
-    s.SoftTone(socket.intersected(inside), 176, 6);
-    s.SoftTone(Ellipse(inner + QPointF(-1.5, -2.5), 4, 4).intersected(inside), 180, 4);
+        Ellipse(c + QPointF(-1.5, -3.5), e.halfWidth + 0.5, e.upper + e.crease + 1);
+    s.SoftTone(socket.intersected(inside), 166, 3.5);
+    s.SoftTone(Ellipse(inner + QPointF(-1, -2.5), 3.5, 3.5).intersected(inside), 170, 3);
 
     // The lid between the fold and the lash line, in shadow.
     const double d = e.crease;
@@ -513,7 +513,7 @@ QImage DrawLips(const SlotArt& slot, int shape, int variant) {
     // casts a shadow below itself.
     QPainterPath inside;
     inside.addRect(QRectF(BoxLeft(slot) + 3, slot.y + 3, slot.width - 6, slot.height - 6));
-    s.SoftTone(upperLip, 172, 1.2);
+    s.SoftTone(upperLip, 160, 1.2);
     s.Hatch(upperLip, 100, 1.2, StrokeStyle{0.5, 150, 0.3, 0.3, 0.04, true});
     s.SoftTone(lowerLip, 222, 1.2);
     QPainterPath lowerShade =
@@ -522,7 +522,7 @@ QImage DrawLips(const SlotArt& slot, int shape, int variant) {
     s.SoftTone(Ellipse(QPointF(130, bottom + 2.4), w * 0.45, 2.0).intersected(inside), 160, 2.2);
 
     s.Stroke(Smooth(upper), StrokeStyle{1.0, 110, 0.25, 0.25, 0.04, false});
-    s.Stroke(Smooth(mouth), StrokeStyle{3.0, 24, 0.3, 0.3, 0.04, false});
+    s.Stroke(Smooth(mouth), StrokeStyle{3.4, 22, 0.3, 0.3, 0.04, false});
     s.Stroke(Smooth(lower), StrokeStyle{0.9, 150, 0.4, 0.4, 0.04, false});
     // Mouth corners.
     for (int side = -1; side <= 1; side += 2) {
@@ -601,20 +601,20 @@ QImage DrawEars(const SlotArt& slot, int shape, int variant) {
                                       {e.middle - inset - 1, 30},
                                       {e.low - inset - 1.5, 46},
                                       {9.5, 57}});
-    s.Stroke(fold, StrokeStyle{0.9, kMid, 0.3, 0.35, 0.05, false});
     QPainterPath bowl =
         Smooth({{8, 30}, {e.middle - inset - 3, 33}, {e.low - inset - 3.5, 45}, {8.5, 52}});
     bowl.closeSubpath();
-    s.Hatch(bowl, 70, 1.4, StrokeStyle{0.55, 170, 0.3, 0.3, 0.04, true});
+    s.SoftTone(bowl, 150, 2.2);
+    s.Stroke(fold, StrokeStyle{1.3, 85, 0.3, 0.35, 0.05, false});
     // The tragus.
     s.Stroke(Smooth({{6.5, 40}, {9.5, 43}, {9.5, 48}, {7, 51}}),
-             StrokeStyle{0.9, kMid, 0.3, 0.3, 0, false});
+             StrokeStyle{1.3, 80, 0.3, 0.3, 0, false});
     // Shading inside the rim.
     QPainterPath rimBand =
         skin.subtracted(skin.translated(-2.2, 0)).subtracted(skin.translated(0, 2));
-    s.Hatch(rimBand, 30, 1.5, StrokeStyle{0.5, 195, 0.3, 0.3, 0.04, true});
+    s.SoftTone(rimBand, 190, 1.2);
 
-    s.Stroke(Smooth(rim), StrokeStyle{kLine * 1.1, kInk, 0.1, 0.12, 0.05, false});
+    s.Stroke(Smooth(rim), StrokeStyle{2.0, 40, 0.1, 0.12, 0.05, false});
     return s.Finish();
 }
 
