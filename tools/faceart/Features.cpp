@@ -142,7 +142,7 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
     QPainterPath lid = fold;
     lid.connectPath(upper.toReversed());
     lid.closeSubpath();
-    s.SoftTone(R(lid), heavy ? 130 : 150, 1.6);
+    s.SoftTone(R(lid), heavy ? 125 : 142, 1.6);
     s.Stroke(R(fold), StrokeStyle{heavy ? 1.6 : 1.2, heavy ? 85 : 125, 0.3, 0.3, 0.05, false});
 
     // The white of the eye, shaded at the corners and under the lid.
@@ -156,10 +156,10 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
     const QPointF irisCentre = P(c + QPointF(-0.8, heavy ? 1.2 : 0.4));
     const double iris = e.iris * 1.15;
     const QPainterPath irisDisc = Ellipse(irisCentre, iris, iris);
-    s.Tone(irisDisc.intersected(opening), 46);
+    s.Tone(irisDisc.intersected(opening), 40);
     s.Hatch(irisDisc.intersected(opening), 65, 0.9, StrokeStyle{0.45, 170, 0.3, 0.3, 0.05, true});
     s.Stroke(irisDisc.intersected(opening), 1.1, 38);
-    s.Tone(Ellipse(irisCentre, iris * 0.46, iris * 0.46).intersected(opening), 18);
+    s.Tone(Ellipse(irisCentre, iris * 0.5, iris * 0.5).intersected(opening), 14);
     // The lid's shadow on the top of the iris.
     s.Tone(irisDisc.intersected(opening).intersected(
                R(upper).translated(0, 2.2).united(R(upper).translated(0, 1.1))),
@@ -169,7 +169,7 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
 
     // Lash line: a dark band, thickest towards the outer corner.
     const bool mature = variant >= 3;
-    s.Stroke(R(upper), StrokeStyle{3.6, 20, 0.45, 0.1, 0.03, false});
+    s.Stroke(R(upper), StrokeStyle{3.9, 18, 0.45, 0.1, 0.03, false});
     s.Stroke(R(lower), StrokeStyle{1.0, 120, 0.35, 0.3, 0.05, false});
     // Lashes at the outer half.
     for (int i = 0; i < (mature ? 6 : 4); ++i) {
