@@ -284,7 +284,7 @@ QImage DrawCheeks(const SlotArt& slot, int shape, int variant) {
             const int grey = static_cast<int>(226 - 40 * c.hollow);
             for (int side = 0; side < 2; ++side) {
                 const QPainterPath half = (side == 0 ? hollow : MirrorX(hollow)).intersected(skin);
-                s.SoftTone(half, grey + 8, 4);
+                s.SoftTone(half, grey + 18, 5);
                 s.Hatch(half, side == 0 ? 62 : 118, 2.4 - 0.6 * c.hollow,
                         StrokeStyle{0.55, grey, 0.3, 0.3, 0.1, true});
             }
