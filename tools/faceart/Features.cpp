@@ -388,7 +388,7 @@ QImage DrawNose(const SlotArt& slot, int shape, int variant) {
                     ty + 3 + tipDrop);
     QPainterPath tipRight = MirrorX(tip).toReversed();
     tip.connectPath(tipRight);
-    s.SoftTone(Ellipse(QPointF(130, by + 1.5 + tipDrop * 0.5), n.tip + 3.5, 3.2), 150, 2.2);
+    s.SoftTone(Ellipse(QPointF(130, by + 1.5 + tipDrop * 0.5), n.tip + 3, 2.8), 172, 2.2);
     s.Stroke(tip, StrokeStyle{1.1, 105, 0.3, 0.3, 0.04, false});
 
     // Wings (alae): a C-curve that fades in from the side of the tip and is
@@ -519,7 +519,7 @@ QImage DrawLips(const SlotArt& slot, int shape, int variant) {
     QPainterPath lowerShade =
         lowerLip.intersected(Ellipse(QPointF(130, bottom), w * 0.75, l.lower * 0.5));
     s.SoftTone(lowerShade, 200, 1.5);
-    s.SoftTone(Ellipse(QPointF(130, bottom + 2.4), w * 0.45, 2.0).intersected(inside), 160, 2.2);
+    s.SoftTone(Ellipse(QPointF(130, bottom + 2.4), w * 0.45, 2.0).intersected(inside), 172, 2.2);
 
     s.Stroke(Smooth(upper), StrokeStyle{1.0, 110, 0.25, 0.25, 0.04, false});
     s.Stroke(Smooth(mouth), StrokeStyle{3.4, 22, 0.3, 0.3, 0.04, false});

@@ -151,7 +151,10 @@ void Sketch::SoftTone(const QPainterPath& area, int grey, double feather, bool l
         QRgb* row = reinterpret_cast<QRgb*>(shade.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const double c = std::clamp<double>(plane[static_cast<std::size_t>(y * w + x)], 0, 1);
-            const int v = static_cast<int>(std::lround(255 - c * (255 - grey)));
+            // The blur's far tail stays paper: pictures whose edges must be
+            // white keep them.
+            const double dark = c * (255 - grey);
+            const int v = dark < 1.5 ? 255 : static_cast<int>(std::lround(255 - dark));
             row[x] = qRgb(v, v, v);
         }
     }
