@@ -423,13 +423,13 @@ QImage DrawBeard(const SlotArt& slot, int shape, int variant) {
     const double below[4] = {3, 4.5, 6, 5};
     QPainterPath area;
     switch (shape) {
-    case 1: // goatee
-        area = Smooth(whole({{130, 214},
-                             {121, 215},
-                             {116, 222},
-                             {115.5, 234},
-                             {118, 244},
-                             {124, 250},
+    case 1: // goatee: a full, rounded tuft over the chin
+        area = Smooth(whole({{130, 213},
+                             {119, 214},
+                             {112, 221},
+                             {111, 233},
+                             {115, 244},
+                             {122, 250},
                              {130, 252}}),
                       true);
         break;
@@ -446,13 +446,13 @@ QImage DrawBeard(const SlotArt& slot, int shape, int variant) {
         area = o;
         break;
     }
-    case 5: // Van Dyke: pointed chin beard
-        area = Smooth(whole({{130, 213},
-                             {122, 214},
-                             {117, 221},
-                             {117, 234},
-                             {121, 246},
-                             {126, 254},
+    case 5: // Van Dyke: a narrow beard drawn to a point below the chin
+        area = Smooth(whole({{130, 216},
+                             {125, 217},
+                             {122.5, 225},
+                             {123, 238},
+                             {125.5, 249},
+                             {128.5, 256},
                              {130, 258}}),
                       true);
         break;
