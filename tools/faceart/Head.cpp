@@ -125,7 +125,7 @@ void DrawHairCap(Sketch& s, const Points& skull, const Points& hairline, bool si
         face = ClosedBelow(Arch(hairline), 170);
     }
     const QPainterPath hair = head.subtracted(face);
-    s.Tone(hair, 236);
+    s.SoftTone(hair, 224, 1.0);
     // Strands rising from the hairline over the top of the head.
     const QPainterPath skullArc = Smooth(skull);
     for (int side = 0; side < 2; ++side) {
@@ -145,7 +145,7 @@ void DrawHairCap(Sketch& s, const Points& skull, const Points& hairline, bool si
             QPainterPath st;
             st.moveTo(p);
             st.quadTo(mid, end);
-            const int grey = 110 + static_cast<int>(s.Random().Next() % 70);
+            const int grey = 95 + static_cast<int>(s.Random().Next() % 70);
             s.Stroke(st, StrokeStyle{0.55, grey, 0.05, 0.6, 0.12, true});
         }
     }
