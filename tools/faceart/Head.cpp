@@ -399,7 +399,7 @@ QImage DrawChin(const SlotArt& slot, int shape, int variant) {
     QPainterPath ball = Ellipse(QPointF(130, 241), c + 4, 5.5);
     QPainterPath bottom;
     bottom.addRect(QRectF(100, 241, 60, 10));
-    s.SoftTone(ball.intersected(bottom).intersected(skin), 222, 2.5);
+    s.SoftTone(ball.intersected(bottom).intersected(skin), 232, 2.5);
     s.Hatch(ball.intersected(bottom).intersected(skin), 20, 2.2,
             StrokeStyle{0.6, 215, 0.3, 0.3, 0.1, true});
     // The hollow under the lower lip.
