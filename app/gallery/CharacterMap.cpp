@@ -197,7 +197,10 @@ MapLayout MapLayout::For(int clientWidth, int clientHeight, int penWidth) {
     l.mapWidth = 3 * l.s * CSon::kWidth;
     l.mapHeight = 2 * l.h * CSon::kHeight;
     l.originX = l.left + (l.width - l.mapWidth) / 2;
-    l.originY = l.top + (l.height - l.mapHeight) / 2;
+    // Row lines run through the cells' middles and odd columns sit half a
+    // cell higher: the first row line lies one half-height below the map's
+    // top, so that the raised cells of row 0 stay inside the area.
+    l.originY = l.top + (l.height - l.mapHeight) / 2 + l.h;
     return l;
 }
 

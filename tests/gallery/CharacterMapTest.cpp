@@ -219,9 +219,10 @@ TEST(CharacterMap, LayoutThumbnailsAndHover) {
     EXPECT_EQ(l.mapWidth, 450);
     EXPECT_EQ(l.mapHeight, 280);
     EXPECT_EQ(l.originX, 3);
-    EXPECT_EQ(l.originY, 3 + (294 - 280) / 2);
-    // Odd columns sit half a cell higher.
-    EXPECT_EQ(l.Hexagon(1, 0), (std::array<int, 12>{18, 3, 23, -4, 33, -4, 38, 3, 33, 10, 23, 10}));
+    EXPECT_EQ(l.originY, 3 + (294 - 280) / 2 + 7);
+    // Odd columns sit half a cell higher; row 0 of them touches the map's top.
+    EXPECT_EQ(l.Hexagon(1, 0), (std::array<int, 12>{18, 10, 23, 3, 33, 3, 38, 10, 33, 17, 23, 17}));
+    EXPECT_EQ(l.Hexagon(0, 0)[3], 10);
     EXPECT_TRUE(MapLayout::For(80, 80).squares);
     EXPECT_EQ(MapLayout::For(80, 80).s, 1);
 

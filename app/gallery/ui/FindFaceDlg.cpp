@@ -192,6 +192,9 @@ TraitTargets CFindFaceDlg::ControlTargets() const {
 }
 
 void CFindFaceDlg::ChooseType(int selection) {
+    const int row = m_types->findData(selection);
+    if (row >= 0 && row != m_types->currentIndex())
+        m_types->setCurrentIndex(row);
     ShowTargets(PresetTargets(selection - 1));
 }
 

@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/FrameDialogCommands.h"
 
+#include "gallery/ui/PageCoefCommands.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
+    InstallSearchCommands(*this, m_globals);
     qApp->installEventFilter(this);
 
     // Every bar and panel starts hidden and is toggled once into view; the

@@ -3,6 +3,7 @@
 #include "analysis/FateFrame.h"
 #include "analysis/ui/PageFate.h"
 #include "files/ui/PeopList.h"
+#include "gallery/ui/PageCoef.h"
 #include "imaging/ui/FaceWnd.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
@@ -120,7 +121,8 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     for (QWidget* page : m_pages)
         page->hide();
 
-    m_searchBar = MakeEmptyPanel(this, QStringLiteral("searchBar"));
+    m_searchBar = new CPageCoef(m_units, this);
+    connect(m_searchBar, &CPageCoef::commandRequested, this, &CView::commandRequested);
     m_gallery = MakeEmptyPanel(this, QStringLiteral("galleryStrip"));
     PlacePanels();
 

@@ -23,6 +23,7 @@ class CFaceFrame;
 class CFateFrame;
 class CParams;
 class CPageDesc;
+class CPageCoef;
 class CPageFace;
 class CPageFate;
 
@@ -91,6 +92,7 @@ public:
     QComboBox* NameBox() const { return m_nameBox; }
     QWidget* FacesListBar() const { return m_facesBar; }
     QWidget* GalleryStrip() const { return m_gallery; }
+    CPageCoef* SearchBar() const { return m_searchBar; }
 
     // Recomputes the analysis and shows it on the diagram page and as the
     // face picture's caption (without counting a change or recording it).
@@ -137,7 +139,7 @@ private:
     CPageFace* m_pageFace = nullptr;
     CPageFate* m_pageFate = nullptr;
     std::array<QWidget*, 4> m_pages{}; // photo, diagram, text, type
-    QFrame* m_searchBar = nullptr;
+    CPageCoef* m_searchBar = nullptr;
     QFrame* m_gallery = nullptr;
 };
 

@@ -16,6 +16,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -43,8 +45,21 @@ std::filesystem::path TypesFile() {
     return test::ProgramFolder() / "PType" / "typepages.ini";
 }
 
-// The shipped gallery when there is one, else faces drawn with a seed.
-SohGallery SampleGallery(int count = 300) {
+// A portrait stand-in: a coloured card with the face's number.
+void WritePortrait(const std::filesystem::path& path, int n) {
+    QImage card(60, 72, QImage::Format_RGB32);
+    card.fill(QColor::fromHsv((n * 37) % 360, 120, 230));
+    QPainter p(&card);
+    p.setPen(Qt::black);
+    p.drawEllipse(QRect(12, 10, 36, 46));
+    p.drawText(card.rect(), Qt::AlignBottom | Qt::AlignHCenter, QString::number(n));
+    p.end();
+    card.save(QString::fromStdString(path.string()), "JPG");
+}
+
+// The shipped gallery when there is one, else faces drawn with a seed, with
+// portraits written to pictures.
+SohGallery SampleGallery(const std::filesystem::path& pictures, int count = 300) {
     SohGallery gallery;
     if (auto shipped = ReadFacFolder(test::ProgramFolder() / "Gallery", &gallery.pictures);
         shipped && !shipped->empty()) {
@@ -62,6 +77,9 @@ SohGallery SampleGallery(int count = 300) {
         }
         const std::string name = "Face " + std::to_string(n);
         gallery.faces.push_back({face.Encode(name), name});
+        gallery.pictures.push_back(pictures / ("face" + std::to_string(n) + ".jpg"));
+        if (n % 3 == 1)
+            WritePortrait(gallery.pictures.back(), n);
     }
     return gallery;
 }
@@ -205,7 +223,8 @@ TEST(PageCoef, ButtonsAndFactor) {
 }
 
 TEST(FindSohDlg, StartTicksThreeTraitsAndMarksTheFace) {
-    const SohGallery gallery = SampleGallery();
+    test::TempDir pictures;
+    const SohGallery gallery = SampleGallery(pictures.Path());
     IndicatorValues current{};
     current.fill(50);
     WindowPlacement placement;
