@@ -274,7 +274,9 @@ std::string HoverText(const CSon& map, int node, const std::function<std::string
     const double second = n.weightCount > 1 ? n.weights[1] : 0;
     for (int i = 0; i < n.weightCount && i < static_cast<int>(map.Dims().size()); ++i) {
         const unsigned id = WeightWordId(map.Dims()[i], n.weights[i], second);
-        const std::string piece = " " + (id != 0 && word ? word(id) : std::string());
+        std::string piece(1, ' ');
+        if (id != 0 && word)
+            piece += word(id);
         if (piece.size() > 3)
             text += piece;
     }
