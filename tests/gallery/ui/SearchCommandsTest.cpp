@@ -1,0 +1,69 @@
+#include "gallery/ui/FindFaceDlg.h"
+#include "gallery/ui/FindSohDlg.h"
+#include "gallery/ui/PageCoef.h"
+#include "model/ui/PageFace.h"
+#include "shell/ui/View.h"
+#include "support/FrameTestSupport.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+using namespace mienlore;
+
+namespace {
+
+// Runs action on the modal dialog of type T once it is open, then closes it.
+template <typename T> void WhenOpen(std::function<void(T&)> action) {
+    QTimer::singleShot(50, [action] {
+        auto* dlg = qobject_cast<T*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        action(*dlg);
+        dlg->reject();
+    });
+}
+
+struct SearchFrame : test::FrameTest {};
+
+} // namespace
+
+TEST_F(SearchFrame, FindFaceComposesTheCurrentFaceAndShowsTheFactorMeanwhile) {
+    frame.show();
+    QApplication::processEvents();
+    CView* view = frame.View();
+    const std::string before = globals.face.Encode();
+    const int changes = view->ChangeCounter();
+    bool factorShown = false;
+    bool searching = false;
+    WhenOpen<CFindFaceDlg>([&](CFindFaceDlg& dlg) {
+        searching = view->SearchBar()->IsSearching();
+        dlg.ChooseType(5); // INTJ
+        EXPECT_TRUE(dlg.Start());
+        factorShown = view->SearchBar()->FactorShown();
+    });
+    EXPECT_TRUE(frame.OnCommand(2024));
+    EXPECT_TRUE(searching);
+    EXPECT_TRUE(factorShown);
+    EXPECT_FALSE(view->SearchBar()->FactorShown());
+    EXPECT_FALSE(view->SearchBar()->IsSearching());
+    EXPECT_NE(globals.face.Encode(), before);
+    EXPECT_EQ(view->ChangeCounter(), changes + 1); // one change, kept for undo
+    for (int s = 0; s < kMainSlotCount; ++s)
+        EXPECT_FALSE(globals.face.Item(s).IsEmpty()) << s;
+    EXPECT_TRUE(globals.params.placements[kPlacementFindFace].valid);
+    CFindFaceDlg::StoredTargets().Reset();
+}
+
+TEST_F(SearchFrame, FindOnMapOpensTheMapDialog) {
+    frame.show();
+    QApplication::processEvents();
+    bool opened = false;
+    WhenOpen<CFindSohDlg>([&](CFindSohDlg& dlg) {
+        opened = true;
+        EXPECT_EQ(dlg.windowTitle(), "Persons with similar character");
+    });
+    EXPECT_TRUE(frame.OnCommand(2031));
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(globals.params.placements[kPlacementFindSoh].valid);
+}
