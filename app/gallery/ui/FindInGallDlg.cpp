@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTreeWidget>
@@ -46,6 +47,14 @@ void CFindInGallDlg::FitColumns() {
     m_list->setColumnWidth(0, 3 * u);
     m_list->setColumnWidth(1, 4 * u);
     m_list->setColumnWidth(2, u);
+}
+
+std::filesystem::path CFindInGallDlg::PortraitToShow(const std::filesystem::path& portrait,
+                                                     const std::filesystem::path& programFolder) {
+    QImageReader reader(QString::fromStdString(portrait.string()));
+    if (!portrait.empty() && reader.canRead())
+        return portrait;
+    return programFolder / "no-picture.jpg";
 }
 
 void CFindInGallDlg::SetRows(const std::vector<SimilarRow>& rows) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <filesystem>
 #include <vector>
 
 class QTreeWidget;
@@ -29,6 +30,11 @@ public:
     // Column widths from the list's width: 3u, 4u and u, u = (width - scroll
     // bar width - 3) / 8.
     void FitColumns();
+
+    // The picture to show for a chosen face: its portrait when that can be
+    // read as a picture, else "no-picture.jpg" of the program folder.
+    static std::filesystem::path PortraitToShow(const std::filesystem::path& portrait,
+                                                const std::filesystem::path& programFolder);
 
 signals:
     // A row was chosen: its face's index in the gallery face files.

@@ -199,6 +199,17 @@ TEST(FindInGallDlg, ColumnsRowsAndChoosing) {
     EXPECT_EQ(list->topLevelItemCount(), 2);
 }
 
+TEST(FindInGallDlg, AMissingPortraitShowsNoPicture) {
+    test::TempDir dir;
+    WritePortrait(dir / "anna.jpg", 1);
+    test::WriteFileBytes(dir / "broken.jpg", "not a picture");
+    EXPECT_EQ(CFindInGallDlg::PortraitToShow(dir / "anna.jpg", "/prog"), dir / "anna.jpg");
+    EXPECT_EQ(CFindInGallDlg::PortraitToShow(dir / "broken.jpg", "/prog"),
+              std::filesystem::path("/prog/no-picture.jpg"));
+    EXPECT_EQ(CFindInGallDlg::PortraitToShow(dir / "none.jpg", "/prog"),
+              std::filesystem::path("/prog/no-picture.jpg"));
+}
+
 TEST(PageCoef, ButtonsAndFactor) {
     QWidget host;
     const DialogUnits units(host.font());
