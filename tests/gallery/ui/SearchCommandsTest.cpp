@@ -1,6 +1,8 @@
+#include "analysis/FateFrame.h"
 #include "gallery/ui/FindFaceDlg.h"
 #include "gallery/ui/FindSohDlg.h"
 #include "gallery/ui/PageCoef.h"
+#include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
@@ -36,11 +38,16 @@ TEST_F(SearchFrame, FindFaceComposesTheCurrentFaceAndShowsTheFactorMeanwhile) {
     const int changes = view->ChangeCounter();
     bool factorShown = false;
     bool searching = false;
+    int factor = 0;
     WhenOpen<CFindFaceDlg>([&](CFindFaceDlg& dlg) {
         searching = view->SearchBar()->IsSearching();
-        dlg.ChooseType(5); // INTJ
+        dlg.ChooseType(5); // the fifth type, ENTJ
         EXPECT_TRUE(dlg.Start());
         factorShown = view->SearchBar()->FactorShown();
+        factor = view->SearchBar()->Factor();
+        const QString dir = qEnvironmentVariable("MIENLORE_SHOT_DIR");
+        if (!dir.isEmpty())
+            frame.grab().save(dir + "/main-after-find-face.png", "PNG");
     });
     EXPECT_TRUE(frame.OnCommand(2024));
     EXPECT_TRUE(searching);
@@ -48,6 +55,9 @@ TEST_F(SearchFrame, FindFaceComposesTheCurrentFaceAndShowsTheFactorMeanwhile) {
     EXPECT_FALSE(view->SearchBar()->FactorShown());
     EXPECT_FALSE(view->SearchBar()->IsSearching());
     EXPECT_NE(globals.face.Encode(), before);
+    // The factor shown was the match of the face the search left.
+    globals.fate.Recompute(true);
+    EXPECT_EQ(factor, MatchScore(globals.fate, PrepareTargets(PresetTargets(4))));
     EXPECT_EQ(view->ChangeCounter(), changes + 1); // one change, kept for undo
     for (int s = 0; s < kMainSlotCount; ++s)
         EXPECT_FALSE(globals.face.Item(s).IsEmpty()) << s;
