@@ -8,6 +8,14 @@
 
 namespace mienlore {
 
+// The gallery face files as the searches use them: per face its stored line
+// (empty when the file did not read) and name, in collection order, and the
+// portrait beside it.
+struct SearchGallery {
+    std::vector<StoredFace> faces;
+    std::vector<std::filesystem::path> pictures;
+};
+
 // Gallery face files read straight from disk, for the console tool and for
 // the searches while no gallery is loaded: each entry is the stored line
 // (with ";") and its name.

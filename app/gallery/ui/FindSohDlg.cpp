@@ -47,7 +47,7 @@ GalleryStatistics& CFindSohDlg::Statistics() {
     return stats;
 }
 
-CFindSohDlg::CFindSohDlg(const CLang* lang, const SohGallery& gallery,
+CFindSohDlg::CFindSohDlg(const CLang* lang, const SearchGallery& gallery,
                          std::function<IndicatorValues()> currentFace, WindowPlacement* placement,
                          QWidget* parent)
     : QDialog(parent), m_gallery(gallery), m_current(std::move(currentFace)),

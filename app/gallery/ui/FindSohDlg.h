@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gallery/CharacterMap.h"
+#include "gallery/SimilarSearchFaces.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -20,13 +21,6 @@ class CLang;
 class CSonDiagram;
 struct WindowPlacement;
 
-// The gallery as the character map sees it: per face its stored line and
-// name, and the picture shown as its thumbnail.
-struct SohGallery {
-    std::vector<StoredFace> faces;
-    std::vector<std::filesystem::path> pictures;
-};
-
 // "Persons with similar character": check boxes for the map's traits, the
 // map drawn by CSonDiagram, a progress bar, "Start", "Help" and "Close".
 // "Start" learns a character map over the gallery's faces and marks where
@@ -44,7 +38,7 @@ public:
 
     // currentFace gives the indicator values of the current face;
     // placement ("FindSoh_") is stored when the dialog closes.
-    CFindSohDlg(const CLang* lang, const SohGallery& gallery,
+    CFindSohDlg(const CLang* lang, const SearchGallery& gallery,
                 std::function<IndicatorValues()> currentFace, WindowPlacement* placement,
                 QWidget* parent = nullptr);
 
@@ -71,7 +65,7 @@ protected:
 private:
     QPixmap Thumbnail(int face);
 
-    const SohGallery& m_gallery;
+    const SearchGallery& m_gallery;
     std::function<IndicatorValues()> m_current;
     WindowPlacement* m_placement;
     std::vector<QCheckBox*> m_checks;

@@ -31,7 +31,7 @@ class GalleryFaces {
 public:
     explicit GalleryFaces(std::filesystem::path folder) : m_folder(std::move(folder)) {}
 
-    const SohGallery& Get() {
+    const SearchGallery& Get() {
         if (!m_loaded) {
             m_loaded = true;
             if (auto faces = ReadFacFolder(m_folder, &m_gallery.pictures))
@@ -44,7 +44,7 @@ public:
 
 private:
     std::filesystem::path m_folder;
-    SohGallery m_gallery;
+    SearchGallery m_gallery;
     bool m_loaded = false;
 };
 
@@ -109,7 +109,7 @@ void InstallSearchCommands(CMainFrame& frame, CAppGlobals& globals) {
     frame.SetCommand(kFindFaceAlias, {findFace, {}});
 
     const auto findInGallery = [&frame, &globals, gallery, found] {
-        const SohGallery& faces = gallery->Get();
+        const SearchGallery& faces = gallery->Get();
         if (faces.faces.empty()) {
             QApplication::beep();
             return;

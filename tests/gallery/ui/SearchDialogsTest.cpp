@@ -59,8 +59,8 @@ void WritePortrait(const std::filesystem::path& path, int n) {
 
 // The shipped gallery when there is one, else faces drawn with a seed, with
 // portraits written to pictures.
-SohGallery SampleGallery(const std::filesystem::path& pictures, int count = 300) {
-    SohGallery gallery;
+SearchGallery SampleGallery(const std::filesystem::path& pictures, int count = 300) {
+    SearchGallery gallery;
     if (auto shipped = ReadFacFolder(test::ProgramFolder() / "Gallery", &gallery.pictures);
         shipped && !shipped->empty()) {
         gallery.faces = std::move(*shipped);
@@ -235,7 +235,7 @@ TEST(PageCoef, ButtonsAndFactor) {
 
 TEST(FindSohDlg, StartTicksThreeTraitsAndMarksTheFace) {
     test::TempDir pictures;
-    const SohGallery gallery = SampleGallery(pictures.Path());
+    const SearchGallery gallery = SampleGallery(pictures.Path());
     IndicatorValues current{};
     current.fill(50);
     WindowPlacement placement;
