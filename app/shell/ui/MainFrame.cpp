@@ -3,10 +3,12 @@
 
 #include "gallery/ui/PageCoefCommands.h"
 #include "model/ui/PageFace.h"
+#include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MenuTable.h"
+#include "shell/ui/ReportCommands.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
@@ -44,12 +46,12 @@ public:
     }
 };
 
-const QString kHomePage = QStringLiteral("https://orvanta-lab.example/mienlore/");
+const QString kHomePage = QString::fromLatin1(kHomePageUrl);
 const QString kSupportMail = QStringLiteral("mailto:support@orvanta-lab.example?subject=Mienlore");
 
 // Commands that need a current feature slot on the face page.
-constexpr int kNeedSlot[] = {kFilePrint, kFilePrintPreview, kSaveListAlias, kSaveWebPage,
-                             kSaveFaceImage};
+constexpr int kNeedSlot[] = {kFilePrint,   kFilePrintPreview, kSaveListAlias,
+                             kSaveWebPage, kSaveFaceImage,    kExportPdf};
 
 } // namespace
 
@@ -73,6 +75,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
     InstallSearchCommands(*this, m_globals);
+    InstallReportCommands(*this, m_globals);
     qApp->installEventFilter(this);
 
     // Every bar and panel starts hidden and is toggled once into view; the
