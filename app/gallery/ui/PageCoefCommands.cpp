@@ -8,6 +8,7 @@
 #include "gallery/ui/FindSohDlg.h"
 #include "gallery/ui/PageCoef.h"
 #include "imaging/ui/FaceWnd.h"
+#include "imaging/ui/PagePict.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
@@ -124,6 +125,19 @@ void InstallSearchCommands(CMainFrame& frame, CAppGlobals& globals) {
             QObject::connect(dlg, &CFindInGallDlg::closed, &frame, [dlg, &globals] {
                 globals.params.placements[kPlacementFindGall] = CaptureWidgetPlacement(*dlg);
             });
+            // A chosen row shows that face's portrait as the photograph; the
+            // current face stays.
+            QObject::connect(
+                dlg, &CFindInGallDlg::faceChosen, &frame, [view, gallery, &globals](int index) {
+                    const SearchGallery& shown = gallery->Get();
+                    CPagePict* photo = view->PhotoPage();
+                    if (!photo || index < 0 || index >= static_cast<int>(shown.pictures.size()))
+                        return;
+                    const auto path = CFindInGallDlg::PortraitToShow(shown.pictures[index],
+                                                                     globals.face.ProgramFolder());
+                    photo->LoadPhoto(QString::fromStdString(path.string()), false);
+                    photo->PictureWindow()->update();
+                });
         }
         const CLang& lang = globals.lang;
         const CSimilarSearch search(faces.faces);
