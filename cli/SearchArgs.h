@@ -8,8 +8,10 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace mienlore::cli {
@@ -58,7 +60,14 @@ struct GallerySource {
                          command);
             return std::nullopt;
         }
-        auto faces = folder.empty() ? ReadFacList(list) : ReadFacFolder(folder);
+        std::optional<std::vector<StoredFace>> faces;
+        if (folder.empty()) {
+            faces = ReadFacList(list);
+        } else if (std::error_code ec; std::filesystem::is_directory(folder, ec)) {
+            CGallery gallery(ExecutableFolder());
+            gallery.LoadFolder(GallFolder::Gallery, folder);
+            faces = FaceFilesOf(gallery).faces;
+        }
         if (!faces)
             std::fprintf(stderr, "mienlore-cli %s: cannot read %s\n", command,
                          (folder.empty() ? list : folder).c_str());

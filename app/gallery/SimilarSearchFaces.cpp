@@ -2,10 +2,6 @@
 
 #include "files/LineFile.h"
 
-#include <algorithm>
-#include <cctype>
-#include <system_error>
-
 namespace mienlore {
 namespace {
 
@@ -16,14 +12,19 @@ StoredFace FromFac(const std::string& facLine) {
     return face;
 }
 
-bool IsFacFile(const std::filesystem::path& path) {
-    std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".fac";
-}
-
 } // namespace
+
+SearchGallery FaceFilesOf(const CGallery& gallery) {
+    SearchGallery result;
+    const std::vector<CGallFace>& files = gallery.GalleryFaceFiles();
+    result.faces.reserve(files.size());
+    result.pictures.reserve(files.size());
+    for (const CGallFace& face : files) {
+        result.faces.push_back({face.Line(), face.Name()});
+        result.pictures.push_back(face.PicturePath());
+    }
+    return result;
+}
 
 std::optional<std::vector<StoredFace>> ReadFacList(const std::filesystem::path& path) {
     const LineReadResult read = ReadLines(path);
@@ -33,27 +34,6 @@ std::optional<std::vector<StoredFace>> ReadFacList(const std::filesystem::path& 
     for (const std::string& line : read.lines)
         if (!line.empty())
             faces.push_back(FromFac(line));
-    return faces;
-}
-
-std::optional<std::vector<StoredFace>> ReadFacFolder(const std::filesystem::path& folder,
-                                                     std::vector<std::filesystem::path>* pictures) {
-    std::error_code ec;
-    std::filesystem::directory_iterator it(folder, ec);
-    if (ec)
-        return std::nullopt;
-    std::vector<StoredFace> faces;
-    for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        if (ec)
-            break;
-        std::error_code typeError;
-        if (it->is_directory(typeError) || !IsFacFile(it->path()))
-            continue;
-        const LineReadResult read = ReadLines(it->path());
-        faces.push_back(FromFac(read.lines.empty() ? std::string() : read.lines.front()));
-        if (pictures)
-            pictures->push_back(std::filesystem::path(it->path()).replace_extension(".jpg"));
-    }
     return faces;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/StoredFace.h"
+#include "gallery/GallCollection.h"
 
 #include <filesystem>
 #include <optional>
@@ -16,22 +17,13 @@ struct SearchGallery {
     std::vector<std::filesystem::path> pictures;
 };
 
-// Gallery face files read straight from disk, for the console tool and for
-// the searches while no gallery is loaded: each entry is the stored line
-// (with ";") and its name.
+// The gallery face files of a loaded gallery, in collection order; a file
+// that did not read as a face stays in its place with an empty line and
+// name (the searches take it as a new face).
+SearchGallery FaceFilesOf(const CGallery& gallery);
 
 // A text file of ".fac" lines ("code|name"), one face per non-empty line, in
 // file order; nothing when the file cannot be read.
 std::optional<std::vector<StoredFace>> ReadFacList(const std::filesystem::path& path);
-
-// The first line of every ".fac" file of a folder (the extension compared
-// without regard to case), in the order the file system lists them; nothing
-// when the folder cannot be read. An empty or unreadable file gives an entry
-// with an empty line, so that the positions stay those of the files. With
-// pictures, each entry's portrait path (the ".fac" path with ".jpg") is
-// appended there.
-std::optional<std::vector<StoredFace>>
-ReadFacFolder(const std::filesystem::path& folder,
-              std::vector<std::filesystem::path>* pictures = nullptr);
 
 } // namespace mienlore

@@ -207,13 +207,27 @@ TEST(SimilarSearchFaces, ReadsFacListsAndFolders) {
     EXPECT_EQ((*list)[1].name, "Bob");
     EXPECT_FALSE(ReadFacList(dir / "missing.txt"));
 
+    // A loaded gallery's face files keep their places, also one that does not
+    // read (it takes part as a new face without a name).
     std::filesystem::create_directory(dir / "g");
     test::WriteFileBytes(dir / "g" / "a.fac", fac + "\r\n");
-    test::WriteFileBytes(dir / "g" / "b.FAC", ToFacLine(me.Encode("Bob")));
-    test::WriteFileBytes(dir / "g" / "a.phy", me.Encode("Anna"));
-    std::filesystem::create_directory(dir / "g" / "c.fac");
-    const auto folder = ReadFacFolder(dir / "g");
-    ASSERT_TRUE(folder);
-    ASSERT_EQ(folder->size(), 2u);
-    EXPECT_FALSE(ReadFacFolder(dir / "none"));
+    test::WriteFileBytes(dir / "g" / "b.fac", "garbage|Nobody");
+    CGallery gallery(test::ProgramFolder());
+    gallery.LoadFolder(GallFolder::Gallery, dir / "g");
+    const SearchGallery files = FaceFilesOf(gallery);
+    ASSERT_EQ(files.faces.size(), 2u);
+    ASSERT_EQ(files.pictures.size(), 2u);
+    int named = 0;
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(files.pictures[i].extension(), ".jpg");
+        if (files.faces[i].name == "Anna") {
+            ++named;
+            EXPECT_EQ(files.faces[i].line, me.Encode("Anna"));
+        } else {
+            EXPECT_EQ(files.faces[i].line, "");
+            EXPECT_EQ(files.faces[i].name, "");
+        }
+    }
+    EXPECT_EQ(named, 1);
+    EXPECT_EQ(CSimilarSearch(files.faces).Search(me).size(), 2u);
 }

@@ -36,7 +36,7 @@ CFindInGallDlg::CFindInGallDlg(const CLang* lang, QWidget* parent) : QDialog(par
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_list);
-    resize(330, 150);
+    resize(400, 150);
     if (lang)
         TranslateDialog(*lang, this, kDialogId);
 }

@@ -26,27 +26,22 @@ namespace {
 
 using namespace cmd;
 
-// The gallery face files and their portraits, read once from the program
-// folder's gallery.
+// The gallery face files of the gallery of the run (the shipped Gallery,
+// read at start-up), with their portraits; Last() is what the last search
+// was made over.
 class GalleryFaces {
 public:
-    explicit GalleryFaces(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+    explicit GalleryFaces(const CGallery& gallery) : m_gallery(gallery) {}
 
     const SearchGallery& Get() {
-        if (!m_loaded) {
-            m_loaded = true;
-            if (auto faces = ReadFacFolder(m_folder, &m_gallery.pictures))
-                m_gallery.faces = std::move(*faces);
-            else
-                m_gallery.pictures.clear();
-        }
-        return m_gallery;
+        m_faces = FaceFilesOf(m_gallery);
+        return m_faces;
     }
+    const SearchGallery& Last() const { return m_faces; }
 
 private:
-    std::filesystem::path m_folder;
-    SearchGallery m_gallery;
-    bool m_loaded = false;
+    const CGallery& m_gallery;
+    SearchGallery m_faces;
 };
 
 // Keys go to the dialog, not to the face page, while it is open.
@@ -102,7 +97,7 @@ void RunFindFace(CMainFrame& frame, CAppGlobals& globals) {
 } // namespace
 
 void InstallSearchCommands(CMainFrame& frame, CAppGlobals& globals) {
-    auto gallery = std::make_shared<GalleryFaces>(globals.face.ProgramFolder() / "Gallery");
+    auto gallery = std::make_shared<GalleryFaces>(globals.gallery);
     auto found = std::make_shared<QPointer<CFindInGallDlg>>();
 
     const auto findFace = [&frame, &globals] { RunFindFace(frame, globals); };
@@ -129,7 +124,7 @@ void InstallSearchCommands(CMainFrame& frame, CAppGlobals& globals) {
             // current face stays.
             QObject::connect(
                 dlg, &CFindInGallDlg::faceChosen, &frame, [view, gallery, &globals](int index) {
-                    const SearchGallery& shown = gallery->Get();
+                    const SearchGallery& shown = gallery->Last();
                     CPagePict* photo = view->PhotoPage();
                     if (!photo || index < 0 || index >= static_cast<int>(shown.pictures.size()))
                         return;

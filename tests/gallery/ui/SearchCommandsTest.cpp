@@ -1,7 +1,10 @@
 #include "analysis/FateFrame.h"
 #include "gallery/ui/FindFaceDlg.h"
+#include "gallery/ui/FindInGallDlg.h"
 #include "gallery/ui/FindSohDlg.h"
 #include "gallery/ui/PageCoef.h"
+#include "imaging/PhotoView.h"
+#include "imaging/ui/PagePict.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/View.h"
@@ -11,6 +14,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace mienlore;
 
@@ -76,4 +80,47 @@ TEST_F(SearchFrame, FindOnMapOpensTheMapDialog) {
     EXPECT_TRUE(frame.OnCommand(2031));
     EXPECT_TRUE(opened);
     EXPECT_TRUE(globals.params.placements[kPlacementFindSoh].valid);
+}
+
+TEST_F(SearchFrame, FindInGalleryListsTheBestFacesAndShowsAChosenPortrait) {
+    globals.gallery.LoadShippedGallery();
+    const std::vector<CGallFace>& files = globals.gallery.GalleryFaceFiles();
+    ASSERT_FALSE(files.empty()) << "the shipped gallery";
+    frame.show();
+    QApplication::processEvents();
+    CView* view = frame.View();
+    // The current face becomes a gallery face with a portrait.
+    std::size_t chosen = 0;
+    while (chosen < files.size() &&
+           (files[chosen].Line().empty() || !std::filesystem::exists(files[chosen].PicturePath())))
+        ++chosen;
+    ASSERT_LT(chosen, files.size());
+    ASSERT_TRUE(view->ApplyFaceText(QString::fromStdString(files[chosen].Line())));
+    const std::string before = globals.face.Encode();
+
+    EXPECT_TRUE(frame.OnCommand(2023));
+    auto* dlg = frame.findChild<CFindInGallDlg*>();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(view->ActivePage(), 2362);
+    QTreeWidget* list = dlg->List();
+    ASSERT_GE(list->topLevelItemCount(), 1);
+    ASSERT_LE(list->topLevelItemCount(), 5);
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "55.0");
+    const QString dir = qEnvironmentVariable("MIENLORE_SHOT_DIR");
+    if (!dir.isEmpty())
+        dlg->grab().save(dir + "/find-in-gallery-shipped.png", "PNG");
+
+    // Choosing a row shows that portrait; the face stays.
+    list->setCurrentItem(list->topLevelItem(0));
+    const int index = list->topLevelItem(0)->data(0, Qt::UserRole).toInt();
+    EXPECT_EQ(
+        view->PhotoPage()->View().Path(),
+        CFindInGallDlg::PortraitToShow(files[index].PicturePath(), globals.face.ProgramFolder()));
+    EXPECT_EQ(globals.face.Encode(), before);
+    if (!dir.isEmpty())
+        frame.grab().save(dir + "/main-found-in-gallery.png", "PNG");
+    dlg->close();
+    EXPECT_TRUE(dlg->isHidden());
+    EXPECT_TRUE(globals.params.placements[kPlacementFindGall].valid);
 }

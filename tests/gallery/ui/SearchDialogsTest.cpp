@@ -61,12 +61,11 @@ void WritePortrait(const std::filesystem::path& path, int n) {
 // portraits written to pictures.
 SearchGallery SampleGallery(const std::filesystem::path& pictures, int count = 300) {
     SearchGallery gallery;
-    if (auto shipped = ReadFacFolder(test::ProgramFolder() / "Gallery", &gallery.pictures);
-        shipped && !shipped->empty()) {
-        gallery.faces = std::move(*shipped);
+    CGallery shipped(test::ProgramFolder());
+    shipped.LoadShippedGallery();
+    gallery = FaceFilesOf(shipped);
+    if (!gallery.faces.empty())
         return gallery;
-    }
-    gallery.pictures.clear();
     CFaceFrame face(test::ProgramFolder());
     CCrtRandom random(5);
     for (int n = 0; n < count; ++n) {
