@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/FrameDialogCommands.h"
 
+#include "gallery/ui/PageCoefCommands.h"
 #include "gallery/ui/PageGall.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
@@ -88,6 +89,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
+    InstallSearchCommands(*this, m_globals);
     InstallPhotoCommands(*this, InstallReportCommands(*this, m_globals));
     qApp->installEventFilter(this);
     // Tool tips show whether or not the window has the focus (the "Tooltips"
