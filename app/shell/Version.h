@@ -7,6 +7,11 @@ inline constexpr const char* kProgramName = "Mienlore";
 inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 831; // shown as "%03d": version 1.831
 
+// Where the program's maker can be reached.
+inline constexpr const char* kHomePageUrl = "https://orvanta-lab.example/mienlore/";
+inline constexpr const char* kSupportMailUrl =
+    "mailto:support@orvanta-lab.example?subject=Mienlore";
+
 // "Mienlore, version 1.831"
 const char* VersionLine();
 

@@ -5,6 +5,7 @@
 #include "shell/Lang.h"
 #include "shell/Params.h"
 #include "shell/SettingsStore.h"
+#include "shell/ui/Help.h"
 
 #include <filesystem>
 #include <memory>
@@ -39,6 +40,7 @@ struct CAppGlobals {
     CFateFrame fate; // the analysis of the current face
     CParams params;
     CFaceFrame face; // the current face
+    CMyHelp help;    // the help file and its window
 };
 
 } // namespace mienlore

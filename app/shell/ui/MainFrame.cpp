@@ -2,6 +2,7 @@
 #include "shell/ui/FrameDialogCommands.h"
 
 #include "model/ui/PageFace.h"
+#include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
@@ -43,8 +44,8 @@ public:
     }
 };
 
-const QString kHomePage = QStringLiteral("https://orvanta-lab.example/mienlore/");
-const QString kSupportMail = QStringLiteral("mailto:support@orvanta-lab.example?subject=Mienlore");
+const QString kHomePage = QString::fromLatin1(kHomePageUrl);
+const QString kSupportMail = QString::fromLatin1(kSupportMailUrl);
 
 // Commands that need a current feature slot on the face page.
 constexpr int kNeedSlot[] = {kFilePrint, kFilePrintPreview, kSaveListAlias, kSaveWebPage,

@@ -1,5 +1,7 @@
 #include "shell/ui/StartOptions.h"
 
+#include <utility>
+
 namespace mienlore {
 
 StartOptions ParseStartOptions(const QStringList& arguments) {
@@ -7,7 +9,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
         if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after") ||
-            arg == QLatin1String("--time-keys") || arg == QLatin1String("--face-out")) {
+            arg == QLatin1String("--time-keys") || arg == QLatin1String("--face-out") ||
+            arg == QLatin1String("--page")) {
             if (i + 1 >= arguments.size()) {
                 opts.error = QStringLiteral("%1 needs a value").arg(arg);
                 return opts;
@@ -24,6 +27,16 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                 }
             } else if (arg == QLatin1String("--face-out")) {
                 opts.faceOutPath = value;
+            } else if (arg == QLatin1String("--page")) {
+                static const std::pair<const char*, int> kPages[] = {
+                    {"pict", 2362}, {"hist", 2360}, {"text", 2361}, {"ptype", 2363}};
+                for (const auto& [name, id] : kPages)
+                    if (value == QLatin1String(name))
+                        opts.page = id;
+                if (opts.page == 0) {
+                    opts.error = QStringLiteral("--page needs one of hist, pict, text, ptype");
+                    return opts;
+                }
             } else {
                 bool ok = false;
                 opts.quitAfterMs = value.toInt(&ok);

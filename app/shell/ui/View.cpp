@@ -6,6 +6,7 @@
 #include "imaging/ui/FaceWnd.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
+#include "reports/ui/PageText.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
@@ -107,10 +108,16 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     connect(m_pageDesc, &CPageDesc::pageRequested, this, &CView::SelectPage);
     connect(m_pageDesc, &CPageDesc::commandRequested, this, &CView::commandRequested);
 
-    // The photo, text and type pages come with their own panels.
+    // The photo page comes with its own panel.
     m_pages[0] = MakeEmptyPanel(this, QStringLiteral("pagePict"));
-    m_pages[2] = MakeEmptyPanel(this, QStringLiteral("pageText"));
-    m_pages[3] = MakeEmptyPanel(this, QStringLiteral("pageType"));
+    for (int mode : {kInterpretationText, kInterpretationType}) {
+        auto* page = new CPageText(m_fate, m_face, m_face.ProgramFolder(), this);
+        page->SetMode(mode);
+        page->SetStyleSource([&params = m_params] { return params.fate.style; });
+        connect(page, &CPageText::writeFailed, this, &CView::hint);
+        m_pageTexts[mode] = page;
+        m_pages[2 + mode] = page;
+    }
     m_pageFate = new CPageFate(m_units, this);
     SetDialogId(m_pageFate, 161);
     m_pageFate->SetColourSource([&params = m_params] { return MakeFateColours(params.fate); });
@@ -185,8 +192,12 @@ void CView::SelectPage(int id) {
 }
 
 void CView::RefreshActivePage() {
-    // The photo, text and type pages refresh themselves once they exist; the
-    // diagram page is refreshed by every update cycle.
+    // The diagram page is refreshed by every update cycle; the photo page
+    // refreshes itself once it exists.
+    if (m_activePage == cmd::kPageText)
+        m_pageTexts[0]->Refresh();
+    else if (m_activePage == cmd::kPageType)
+        m_pageTexts[1]->Refresh();
 }
 
 bool CView::FaceHasCurrentSlot() const {

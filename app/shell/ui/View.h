@@ -25,6 +25,7 @@ class CParams;
 class CPageDesc;
 class CPageFace;
 class CPageFate;
+class CPageText;
 
 // The frame's client: arranges the panels in the rectangles of its layout,
 // keeps the active right-hand page, and runs the update cycle after every
@@ -87,6 +88,8 @@ public:
     CFaceFrame& Face() { return m_face; }
     CPageFace* FacePage() const { return m_pageFace; }
     CPageFate* FatePage() const { return m_pageFate; }
+    // The text page (mode 0) or the type page (mode 1).
+    CPageText* TextPage(int mode) const { return m_pageTexts[mode == 1 ? 1 : 0]; }
     CPageDesc* PageBar() const { return m_pageDesc; }
     QComboBox* NameBox() const { return m_nameBox; }
     QWidget* FacesListBar() const { return m_facesBar; }
@@ -136,7 +139,8 @@ private:
     CPageDesc* m_pageDesc = nullptr;
     CPageFace* m_pageFace = nullptr;
     CPageFate* m_pageFate = nullptr;
-    std::array<QWidget*, 4> m_pages{}; // photo, diagram, text, type
+    std::array<QWidget*, 4> m_pages{};       // photo, diagram, text, type
+    std::array<CPageText*, 2> m_pageTexts{}; // text, type
     QFrame* m_searchBar = nullptr;
     QFrame* m_gallery = nullptr;
 };
