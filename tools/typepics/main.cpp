@@ -167,7 +167,7 @@ void WriteAboutAnimation(const fs::path& programFolder) {
     const mienlore::CFaceCompositor compositor(mienlore::MakeFacePictureLoader(programFolder));
     mienlore::FaceLook look;
     look.showInfo = false;
-    look.smoothing = 2;
+    look.smoothing = 0;
     mienlore::CFaceFrame face(programFolder);
 
     // Palette: a 6 x 6 x 6 cube and 40 greys.
@@ -267,10 +267,12 @@ int main(int argc, char** argv) {
             g_failed = true;
         }
 
-    for (const char* folder : {"Text", "PType"}) {
-        WriteBackground(program / folder / "lineb.gif", {22, 24, 30}, {34, 38, 50});
-        WriteBackground(program / folder / "linew.gif", {252, 251, 246}, {232, 234, 240});
-    }
+    // The type chart's rows sit on the rules; the text page's paragraphs do
+    // not follow an 18-pixel grid, so its ground is plain.
+    WriteBackground(program / "PType" / "lineb.gif", {22, 24, 30}, {34, 38, 50});
+    WriteBackground(program / "PType" / "linew.gif", {252, 251, 246}, {232, 234, 240});
+    WriteBackground(program / "Text" / "lineb.gif", {22, 24, 30}, {22, 24, 30});
+    WriteBackground(program / "Text" / "linew.gif", {252, 251, 246}, {252, 251, 246});
     WriteAboutAnimation(program);
     return g_failed ? 1 : 0;
 }

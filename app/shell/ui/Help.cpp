@@ -66,7 +66,7 @@ CHelpWindow::CHelpWindow(QHelpEngine* engine, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
     resize(760, 520);
-    splitter->setSizes({200, 560});
+    splitter->setSizes({240, 520});
 
     connect(engine->contentWidget(), &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl& url) { m_browser->setSource(url); });
