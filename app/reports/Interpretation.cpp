@@ -161,17 +161,21 @@ bool CInterpretationDocument::Build(const std::vector<std::string>& paragraphs, 
 }
 
 std::string CInterpretationDocument::Bytes() const {
-    std::size_t size = 0;
+    std::string bytes;
+    AppendBytes(bytes);
+    return bytes;
+}
+
+void CInterpretationDocument::AppendBytes(std::string& out) const {
+    std::size_t size = out.size();
     for (const std::string& line : m_lines)
         size += line.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
+    out.reserve(size);
     for (const std::string& line : m_lines) {
         if (line.empty())
             continue;
-        bytes.append(line).append("\r\n");
+        out.append(line).append("\r\n");
     }
-    return bytes;
 }
 
 CInterpretationPage::CInterpretationPage(std::filesystem::path programFolder, int mode)
@@ -202,7 +206,10 @@ bool CInterpretationPage::Write(std::filesystem::path* path, std::string* error)
         *path = file;
     if (file.empty())
         return false;
-    return WriteFileAtomically(file, m_doc.Bytes(), error);
+    // Made again at every change of the face: no need to wait for the disk.
+    m_bytes.clear();
+    m_doc.AppendBytes(m_bytes);
+    return WriteFileAtomically(file, m_bytes, error, false);
 }
 
 } // namespace mienlore

@@ -63,6 +63,8 @@ public:
 
     // The file's bytes: every non-empty line followed by CR LF.
     std::string Bytes() const;
+    // The same into out, reusing its storage.
+    void AppendBytes(std::string& out) const;
 
 private:
     int m_mode = kInterpretationText;
@@ -99,6 +101,7 @@ private:
     std::string m_imageBase;
     CInterpretationDocument m_doc;
     std::vector<std::string> m_paragraphs;
+    std::string m_bytes;
     mutable std::filesystem::path m_cachedPath;
 };
 
