@@ -45,9 +45,6 @@ QVariant RunScript(IWebPane* module, QWidget* pane, const QString& script) {
 
 struct WebPaneTest : ::testing::Test {
     void SetUp() override {
-#if defined(__SANITIZE_ADDRESS__)
-        GTEST_SKIP() << "Qt WebEngine (Chromium) does not run under AddressSanitizer";
-#endif
         module = loader.Pane();
         ASSERT_NE(module, nullptr) << loader.ErrorString().toStdString();
         host.resize(320, 240);
