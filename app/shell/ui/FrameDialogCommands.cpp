@@ -58,6 +58,7 @@ void RunOptions(CMainFrame& frame, CAppGlobals& globals) {
     });
     QObject::connect(&props, &CProps::fateSettingsApplied, view, [view] {
         view->FatePage()->update();
+        view->RefreshActivePage(); // the text pages follow the style at once
         view->update();
     });
     QObject::connect(&props, &CProps::saveFailed, &frame, [&frame](const QString& message) {
