@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -181,6 +182,61 @@ TEST(InterpretationPageTest, WritesTheAnalysedFaceToItsFolder) {
               std::string::npos);
     ASSERT_TRUE(type.Write(&written));
     EXPECT_EQ(written, dir.Path() / "PType" / "text.htm");
+}
+
+} // namespace
+} // namespace mienlore
+
+namespace mienlore {
+namespace {
+
+// An installed (read-only) program folder: the page goes to the per-user
+// data folder, with the style sheets and backgrounds it refers to beside it.
+TEST(InterpretationPageTest, AReadOnlyProgramFolderSendsThePageToTheUserFolder) {
+    test::TempDir dir;
+    const std::filesystem::path program = dir / "program";
+    std::filesystem::create_directories(program / "Text");
+    for (const std::string& name : InterpretationCompanions())
+        test::WriteFileBytes(program / "Text" / name, "shipped " + name);
+    std::filesystem::permissions(program / "Text",
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    std::filesystem::permissions(program,
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string saved = old ? old : "";
+    setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+
+    CInterpretationPage page(program, kInterpretationText);
+    std::filesystem::path written;
+    std::string error;
+    CFaceFrame face(test::ProgramFolder());
+    CFateFrame fate(FateTextFiles{test::ProgramFolder()});
+    fate.BindFace(&face);
+    fate.Recompute(true);
+    ASSERT_TRUE(page.Build(fate, face, kPageStyleBlack));
+    const bool ok = page.Write(&written, &error);
+
+    if (old)
+        setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
+    std::filesystem::permissions(program / "Text", std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
+
+    ASSERT_TRUE(ok) << error;
+    const std::filesystem::path user = dir / "data" / "Mienlore" / "Text";
+    EXPECT_EQ(written, user / "text.htm");
+    EXPECT_FALSE(std::filesystem::exists(program / "Text" / "text.htm"));
+    EXPECT_EQ(test::ReadFileBytes(user / "phisb.css"), "shipped phisb.css");
+    EXPECT_EQ(test::ReadFileBytes(user / "linew.gif"), "shipped linew.gif");
 }
 
 } // namespace
