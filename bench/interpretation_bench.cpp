@@ -34,9 +34,13 @@ struct Setup {
 void BM_BuildAndWrite(benchmark::State& state) {
     Setup s;
     CInterpretationPage page(s.folder, static_cast<int>(state.range(0)));
+    int style = 0;
     for (auto _ : state) {
-        page.Build(s.fate, s.face, kPageStyleBlack);
+        // A changed document each time (the style alternates), so that
+        // every round writes the file.
+        page.Build(s.fate, s.face, style);
         page.Write();
+        style ^= 1;
     }
 }
 BENCHMARK(BM_BuildAndWrite)

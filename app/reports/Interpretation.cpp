@@ -200,16 +200,29 @@ std::filesystem::path CInterpretationPage::FilePath(std::string* error) const {
     return m_cachedPath;
 }
 
-bool CInterpretationPage::Write(std::filesystem::path* path, std::string* error) {
+bool CInterpretationPage::Write(std::filesystem::path* path, std::string* error, bool* unchanged) {
     const std::filesystem::path file = FilePath(error);
     if (path)
         *path = file;
+    if (unchanged)
+        *unchanged = false;
     if (file.empty())
         return false;
-    // Made again at every change of the face: no need to wait for the disk.
     m_bytes.clear();
     m_doc.AppendBytes(m_bytes);
-    return WriteFileAtomically(file, m_bytes, error, false);
+    if (file == m_writtenPath && m_bytes == m_written) {
+        if (unchanged)
+            *unchanged = true;
+        return true;
+    }
+    // Made again at every change of the face: no need to wait for the disk.
+    if (!WriteFileAtomically(file, m_bytes, error, false)) {
+        m_writtenPath.clear();
+        return false;
+    }
+    m_written.swap(m_bytes);
+    m_writtenPath = file;
+    return true;
 }
 
 } // namespace mienlore

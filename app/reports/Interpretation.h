@@ -90,8 +90,12 @@ public:
 
     // Writes the document to FilePath() (put into *path, the file the page
     // shows). False with a message in *error when it could not be written;
-    // an earlier file of that name is then left as it was.
-    bool Write(std::filesystem::path* path = nullptr, std::string* error = nullptr);
+    // an earlier file of that name is then left as it was. A document equal
+    // to the one this page wrote last is not written again (*unchanged is
+    // then set), so that a face change that changes no text leaves the
+    // shown page alone.
+    bool Write(std::filesystem::path* path = nullptr, std::string* error = nullptr,
+               bool* unchanged = nullptr);
 
     // The path of the page's file as it would be written now.
     std::filesystem::path FilePath(std::string* error = nullptr) const;
@@ -102,6 +106,8 @@ private:
     CInterpretationDocument m_doc;
     std::vector<std::string> m_paragraphs;
     std::string m_bytes;
+    std::string m_written; // the bytes last written to m_writtenPath
+    std::filesystem::path m_writtenPath;
     mutable std::filesystem::path m_cachedPath;
 };
 

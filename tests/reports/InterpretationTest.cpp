@@ -241,3 +241,33 @@ TEST(InterpretationPageTest, AReadOnlyProgramFolderSendsThePageToTheUserFolder) 
 
 } // namespace
 } // namespace mienlore
+
+namespace mienlore {
+namespace {
+
+TEST(InterpretationPageTest, AnUnchangedDocumentIsNotWrittenAgain) {
+    test::TempDir dir;
+    CFaceFrame face(test::ProgramFolder());
+    CFateFrame fate(FateTextFiles{test::ProgramFolder()});
+    fate.BindFace(&face);
+    fate.Recompute(true);
+    CInterpretationPage page(dir.Path(), kInterpretationType);
+    std::filesystem::path path;
+    bool unchanged = true;
+    ASSERT_TRUE(page.Build(fate, face, kPageStyleBlack));
+    ASSERT_TRUE(page.Write(&path, nullptr, &unchanged));
+    EXPECT_FALSE(unchanged);
+    // Someone else's text in the file shows whether it is written again.
+    test::WriteFileBytes(path, "marker");
+    ASSERT_TRUE(page.Build(fate, face, kPageStyleBlack));
+    ASSERT_TRUE(page.Write(&path, nullptr, &unchanged));
+    EXPECT_TRUE(unchanged);
+    EXPECT_EQ(test::ReadFileBytes(path), "marker");
+    ASSERT_TRUE(page.Build(fate, face, kPageStyleWhite));
+    ASSERT_TRUE(page.Write(&path, nullptr, &unchanged));
+    EXPECT_FALSE(unchanged);
+    EXPECT_EQ(test::ReadFileBytes(path), page.Document().Bytes());
+}
+
+} // namespace
+} // namespace mienlore

@@ -48,10 +48,15 @@ void CPageText::Refresh() {
         return; // nothing to show yet: keep the last page
     std::string error;
     std::filesystem::path path;
-    if (!m_page.Write(&path, &error) && !m_toldFailure) {
+    bool unchanged = false;
+    if (!m_page.Write(&path, &error, &unchanged) && !m_toldFailure) {
         m_toldFailure = true;
         emit writeFailed(tr("The page cannot be written: %1").arg(QString::fromStdString(error)));
     }
+    // The same text again: the shown page stays as it is (and where it was
+    // scrolled to).
+    if (unchanged && m_web && path == m_filePath)
+        return;
     Show(path);
 }
 
