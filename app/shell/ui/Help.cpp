@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -68,6 +69,10 @@ CHelpWindow::CHelpWindow(QHelpEngine* engine, QWidget* parent)
     resize(760, 520);
     splitter->setSizes({240, 520});
 
+    // The guide is short: its whole contents tree is open.
+    engine->contentWidget()->expandAll();
+    connect(engine->contentModel(), &QHelpContentModel::contentsCreated, this,
+            [this] { m_engine->contentWidget()->expandAll(); });
     connect(engine->contentWidget(), &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl& url) { m_browser->setSource(url); });
     connect(engine->indexWidget(), &QHelpIndexWidget::documentActivated, m_browser,
