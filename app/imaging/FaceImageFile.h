@@ -17,7 +17,7 @@ constexpr int kSaveFaceSide = 288;
 // mode 1 keeps the window size; a larger save mode renders 288 x 288 and
 // shrinks it by block averages of that factor (3 gives 38 x 38). A ".jpg"
 // path (any case) is written as JPEG (quality 75 at window size, 100 for a
-// reduced copy), any other as BMP. Returns false with a message in *error
+// reduced copy), a ".png" path as PNG, any other as BMP. Returns false with a message in *error
 // when nothing could be written.
 bool SaveFaceImage(const CFaceCompositor& compositor, CFaceFrame& face, const FaceLook& look,
                    const std::filesystem::path& path, int saveMode, int windowWidth,

@@ -7,6 +7,8 @@
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MenuTable.h"
+#include "shell/ui/PhotoCommands.h"
+#include "shell/ui/ReportCommands.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
@@ -48,8 +50,8 @@ const QString kHomePage = QString::fromLatin1(kHomePageUrl);
 const QString kSupportMail = QString::fromLatin1(kSupportMailUrl);
 
 // Commands that need a current feature slot on the face page.
-constexpr int kNeedSlot[] = {kFilePrint, kFilePrintPreview, kSaveListAlias, kSaveWebPage,
-                             kSaveFaceImage};
+constexpr int kNeedSlot[] = {kFilePrint,   kFilePrintPreview, kSaveListAlias,
+                             kSaveWebPage, kSaveFaceImage,    kExportPdf};
 
 } // namespace
 
@@ -72,6 +74,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
+    InstallPhotoCommands(*this, InstallReportCommands(*this, m_globals));
     qApp->installEventFilter(this);
 
     // Every bar and panel starts hidden and is toggled once into view; the

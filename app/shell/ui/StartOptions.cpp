@@ -10,7 +10,7 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
         const QString& arg = arguments[i];
         if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after") ||
             arg == QLatin1String("--time-keys") || arg == QLatin1String("--face-out") ||
-            arg == QLatin1String("--page")) {
+            arg == QLatin1String("--page") || arg == QLatin1String("--export-pdf")) {
             if (i + 1 >= arguments.size()) {
                 opts.error = QStringLiteral("%1 needs a value").arg(arg);
                 return opts;
@@ -37,6 +37,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                     opts.error = QStringLiteral("--page needs one of hist, pict, text, ptype");
                     return opts;
                 }
+            } else if (arg == QLatin1String("--export-pdf")) {
+                opts.exportPdfPath = value;
             } else {
                 bool ok = false;
                 opts.quitAfterMs = value.toInt(&ok);

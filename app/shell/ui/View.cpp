@@ -4,6 +4,7 @@
 #include "analysis/ui/PageFate.h"
 #include "files/ui/PeopList.h"
 #include "imaging/ui/FaceWnd.h"
+#include "imaging/ui/PagePict.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
 #include "reports/ui/PageText.h"
@@ -86,7 +87,7 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     SetDialogId(m_pageFace, 150);
     m_pageFace->SetPictureSource(
         [this](const CFaceItem& item, int shape) { return m_pictures.Picture(item, shape); });
-    m_pageFace->FaceWindow()->SetLookSource([&params = m_params] {
+    m_pageFace->FaceWindow()->SetLookSource([this, &params = m_params] {
         FaceWndLook look;
         look.faceColour = params.face.faceColour;
         look.fillColour = params.face.fillColour;
@@ -94,6 +95,7 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
         look.showInfo = params.face.showInfo != 0;
         look.showHints = params.face.tooltips != 0;
         look.smoothing = params.face.filter;
+        look.photoBackground = m_pagePict && m_pagePict->BackgroundFace();
         return look;
     });
     m_pageFace->setGeometry(PlaceholderRect(kFacePage));
@@ -108,8 +110,16 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     connect(m_pageDesc, &CPageDesc::pageRequested, this, &CView::SelectPage);
     connect(m_pageDesc, &CPageDesc::commandRequested, this, &CView::commandRequested);
 
-    // The photo page comes with its own panel.
-    m_pages[0] = MakeEmptyPanel(this, QStringLiteral("pagePict"));
+    // The photo page, then the text and type pages.
+    m_pagePict = new CPagePict(m_face, m_units, this);
+    SetDialogId(m_pagePict, 160);
+    m_pages[0] = m_pagePict;
+    m_pageFace->FaceWindow()->SetPhotoPainter(
+        [pict = m_pagePict](CDevib& canvas, const ImageRect& rect) {
+            pict->DrawUnderFace(canvas, rect);
+        });
+    connect(m_pagePict, &CPagePict::faceRenderRequested, m_pageFace, &CPageFace::RenderFace);
+    connect(m_pagePict, &CPagePict::statusMessage, this, &CView::hint);
     for (int mode : {kInterpretationText, kInterpretationType}) {
         auto* page = new CPageText(m_fate, m_face, m_face.ProgramFolder(), this);
         page->SetMode(mode);
@@ -137,6 +147,8 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     TranslateDialog(globals.lang, m_pageFace, 150);
     TranslateDialog(globals.lang, m_pageDesc, 153);
     TranslateDialog(globals.lang, m_pageFate, 161);
+    TranslateDialog(globals.lang, m_pagePict, 160);
+    m_pagePict->LoadSample();
 
     m_timer.start(100, this);
     m_pageFace->SelectSlot(cmd::kSlotForehead);
@@ -192,9 +204,10 @@ void CView::SelectPage(int id) {
 }
 
 void CView::RefreshActivePage() {
-    // The diagram page is refreshed by every update cycle; the photo page
-    // refreshes itself once it exists.
-    if (m_activePage == cmd::kPageText)
+    // The diagram page is refreshed by every update cycle.
+    if (m_activePage == cmd::kPagePict)
+        m_pagePict->Refresh();
+    else if (m_activePage == cmd::kPageText)
         m_pageTexts[0]->Refresh();
     else if (m_activePage == cmd::kPageType)
         m_pageTexts[1]->Refresh();
@@ -336,6 +349,9 @@ bool CView::ForwardsKeysFrom(QObject* watched) const {
         return false;
     if (m_modalOpen || QApplication::activeModalWidget())
         return false;
+    // Not while the print preview has taken the view's place.
+    if (isHidden())
+        return false;
     // Typing a name into the faces list's name box must not edit the face.
     if (m_nameBox && target && (target == m_nameBox || target->parentWidget() == m_nameBox))
         return false;
@@ -354,7 +370,7 @@ bool CView::eventFilter(QObject* watched, QEvent* event) {
             m_pageFate->repaint();
             m_keyTimes.push_back(clock.nsecsElapsed() / 1000);
         }
-        // The photo page takes its keys here once it exists.
+        m_pagePict->OnKey(key->key());
     }
     return false;
 }

@@ -26,6 +26,7 @@ class CPageDesc;
 class CPageFace;
 class CPageFate;
 class CPageText;
+class CPagePict;
 
 // The frame's client: arranges the panels in the rectangles of its layout,
 // keeps the active right-hand page, and runs the update cycle after every
@@ -90,6 +91,7 @@ public:
     CPageFate* FatePage() const { return m_pageFate; }
     // The text page (mode 0) or the type page (mode 1).
     CPageText* TextPage(int mode) const { return m_pageTexts[mode == 1 ? 1 : 0]; }
+    CPagePict* PhotoPage() const { return m_pagePict; }
     CPageDesc* PageBar() const { return m_pageDesc; }
     QComboBox* NameBox() const { return m_nameBox; }
     QWidget* FacesListBar() const { return m_facesBar; }
@@ -139,6 +141,7 @@ private:
     CPageDesc* m_pageDesc = nullptr;
     CPageFace* m_pageFace = nullptr;
     CPageFate* m_pageFate = nullptr;
+    CPagePict* m_pagePict = nullptr;
     std::array<QWidget*, 4> m_pages{};       // photo, diagram, text, type
     std::array<CPageText*, 2> m_pageTexts{}; // text, type
     QFrame* m_searchBar = nullptr;
