@@ -10,8 +10,7 @@ inline constexpr const char* kHomePageUrl = "https://orvanta-lab.example/mienlor
 inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 831; // shown as "%03d": version 1.831
 
-// Where the program's maker can be reached.
-inline constexpr const char* kHomePageUrl = "https://orvanta-lab.example/mienlore/";
+// Where the program's maker takes questions.
 inline constexpr const char* kSupportMailUrl =
     "mailto:support@orvanta-lab.example?subject=Mienlore";
 

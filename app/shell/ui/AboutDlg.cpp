@@ -61,12 +61,12 @@ CAboutDlg::CAboutDlg(const CLang& lang, const std::filesystem::path& programFold
     contact->setObjectName(QStringLiteral("contactLines"));
     contact->setTextFormat(Qt::RichText);
     contact->setOpenExternalLinks(true);
-    contact->setText(QStringLiteral("Face reading for fun and reflection.<br>"
-                                    "&copy; ORVANTA Lab<br>"
-                                    "<a href=\"%1\">orvanta-lab.example/mienlore</a><br>"
-                                    "<a href=\"mailto:support@orvanta-lab.example\">"
-                                    "support@orvanta-lab.example</a>")
-                         .arg(kHomePage));
+    contact->setText(
+        QStringLiteral("Face reading for fun and reflection.<br>"
+                       "&copy; %2<br>"
+                       "<a href=\"%1\">orvanta-lab.example/mienlore</a><br>"
+                       "<a href=\"%3\">support@orvanta-lab.example</a>")
+            .arg(kHomePage, QString::fromLatin1(kMakerName), QString::fromLatin1(kSupportMailUrl)));
     grid->addWidget(contact, 2, 1, Qt::AlignTop);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
