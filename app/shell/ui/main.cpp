@@ -135,6 +135,10 @@ int main(int argc, char* argv[]) {
                                   nullptr);
     CMainFrame frame(globals);
     frame.show();
+    // The shipped gallery is read once, before the user starts working.
+    globals.gallery.LoadShippedGallery();
+    if (CPageGall* gallery = frame.View()->GalleryPage())
+        gallery->GalleryLoaded();
 
     if (auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar()))
         facesList->LoadDefaultList();
