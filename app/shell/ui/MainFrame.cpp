@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/FrameDialogCommands.h"
 
+#include "gallery/ui/PageCoefCommands.h"
 #include "gallery/ui/PageGall.h"
 #include "model/ui/PageFace.h"
 #include "shell/Version.h"
@@ -75,6 +76,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
+    InstallSearchCommands(*this, m_globals);
     InstallPhotoCommands(*this, InstallReportCommands(*this, m_globals));
     qApp->installEventFilter(this);
 

@@ -3,6 +3,7 @@
 #include "analysis/FateFrame.h"
 #include "analysis/ui/PageFate.h"
 #include "files/ui/PeopList.h"
+#include "gallery/ui/PageCoef.h"
 #include "gallery/ui/PageGall.h"
 #include "imaging/Devib.h"
 #include "imaging/ui/DevibImage.h"
@@ -140,7 +141,8 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     for (QWidget* page : m_pages)
         page->hide();
 
-    m_searchBar = MakeEmptyPanel(this, QStringLiteral("searchBar"));
+    m_searchBar = new CPageCoef(m_units, this);
+    connect(m_searchBar, &CPageCoef::commandRequested, this, &CView::commandRequested);
     m_gallery = new CPageGall(globals.gallery, m_face, GalleryHost(), &globals.lang, this);
     PlacePanels();
 
