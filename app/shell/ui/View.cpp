@@ -49,14 +49,6 @@ constexpr PlaceholderDef kPlaceholders[] = {
 
 constexpr int kPageIds[4] = {cmd::kPagePict, cmd::kPageHist, cmd::kPageText, cmd::kPageType};
 
-QFrame* MakeEmptyPanel(QWidget* parent, const QString& name) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(name);
-    f->setFrameShape(QFrame::StyledPanel);
-    f->setFrameShadow(QFrame::Sunken);
-    return f;
-}
-
 } // namespace
 
 QRect CView::PlaceholderUnits(Placeholder p) {
