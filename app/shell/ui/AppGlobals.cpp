@@ -43,7 +43,8 @@ CAppGlobals::CAppGlobals(const std::filesystem::path& programFolder,
                          std::unique_ptr<ISettingsStore> settingsStore)
     : store(UserStore(std::move(settingsStore))), lang(programFolder),
       fate(TextFiles(programFolder, lang), &LanguageString), gallery(programFolder),
-      params(LoadedParams(*store, lang)), face(programFolder), programFolder(programFolder) {}
+      params(LoadedParams(*store, lang)), face(programFolder), help(programFolder),
+      programFolder(programFolder) {}
 
 CAppGlobals::~CAppGlobals() {
     SaveSettings();

@@ -6,6 +6,7 @@
 #include "shell/Lang.h"
 #include "shell/Params.h"
 #include "shell/SettingsStore.h"
+#include "shell/ui/Help.h"
 
 #include <QString>
 #include <QStringList>
@@ -50,6 +51,7 @@ struct CAppGlobals {
     CGallery gallery; // the portrait collections (the shipped one read at start-up)
     CParams params;
     CFaceFrame face; // the current face
+    CMyHelp help;    // the help file and its window
     std::filesystem::path programFolder;
 };
 

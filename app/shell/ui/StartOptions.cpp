@@ -1,10 +1,13 @@
 #include "shell/ui/StartOptions.h"
 
+#include <utility>
+
 namespace mienlore {
 
 QString StartUsage() {
     return QStringLiteral("usage: mienlore [--screenshot FILE] [--quit-after MS] [--time-keys N] "
-                          "[--face-out FILE] [--export-pdf FILE] [--] [FACECODE]");
+                          "[--face-out FILE] [--page hist|pict|text|ptype] [--export-pdf FILE] "
+                          "[--] [FACECODE]");
 }
 
 StartOptions ParseStartOptions(const QStringList& arguments) {
@@ -30,7 +33,7 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
         }
         if (arg != QLatin1String("--screenshot") && arg != QLatin1String("--quit-after") &&
             arg != QLatin1String("--time-keys") && arg != QLatin1String("--face-out") &&
-            arg != QLatin1String("--export-pdf"))
+            arg != QLatin1String("--page") && arg != QLatin1String("--export-pdf"))
             return fail(QStringLiteral("unknown option %1").arg(arg));
         if (i + 1 >= arguments.size())
             return fail(QStringLiteral("%1 needs a value").arg(arg));
@@ -44,6 +47,14 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                 return fail(QStringLiteral("--time-keys needs a number of key presses"));
         } else if (arg == QLatin1String("--face-out")) {
             opts.faceOutPath = value;
+        } else if (arg == QLatin1String("--page")) {
+            static const std::pair<const char*, int> kPages[] = {
+                {"pict", 2362}, {"hist", 2360}, {"text", 2361}, {"ptype", 2363}};
+            for (const auto& [name, id] : kPages)
+                if (value == QLatin1String(name))
+                    opts.page = id;
+            if (opts.page == 0)
+                return fail(QStringLiteral("--page needs one of hist, pict, text, ptype"));
         } else if (arg == QLatin1String("--export-pdf")) {
             opts.exportPdfPath = value;
         } else {
