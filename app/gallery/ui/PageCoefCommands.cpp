@@ -88,6 +88,7 @@ void RunFindFace(CMainFrame& frame, CAppGlobals& globals) {
             view->UpdateCycle();
             return result;
         });
+        dlg.SetHelp([&globals, &dlg](int topic) { globals.help.ShowTopic(&dlg, topic); });
         dlg.exec();
     }
     bar->SetFactor(0);
@@ -151,6 +152,7 @@ void InstallSearchCommands(CMainFrame& frame, CAppGlobals& globals) {
         CFindSohDlg dlg(
             &globals.lang, gallery->Get(), [&globals] { return globals.fate.GetAllIndicators(); },
             &globals.params.placements[kPlacementFindSoh], &frame);
+        dlg.SetHelp([&globals, &dlg](int topic) { globals.help.ShowTopic(&dlg, topic); });
         dlg.exec();
     };
     frame.SetCommand(kFindOnMap, {findOnMap, {}});
