@@ -1,5 +1,7 @@
 #include "shell/ui/StartOptions.h"
 
+#include <QFileInfo>
+
 #include <utility>
 
 namespace mienlore {
@@ -7,7 +9,12 @@ namespace mienlore {
 QString StartUsage() {
     return QStringLiteral("usage: mienlore [--screenshot FILE] [--quit-after MS] [--time-keys N] "
                           "[--face-out FILE] [--page hist|pict|text|ptype] [--export-pdf FILE] "
-                          "[--] [FACECODE]");
+                          "[--] [FACECODE | FILE.phy]");
+}
+
+bool IsFaceListArgument(const QString& argument) {
+    const QFileInfo info(argument);
+    return argument.endsWith(QLatin1String(".phy"), Qt::CaseInsensitive) && info.isFile();
 }
 
 StartOptions ParseStartOptions(const QStringList& arguments) {

@@ -7,7 +7,7 @@ namespace mienlore {
 
 // The program's own command-line options besides the optional face code.
 struct StartOptions {
-    QString faceCode;       // the one plain argument, if any
+    QString faceCode;       // the one plain argument, if any: a face code or a face list file
     QString screenshotPath; // --screenshot FILE: save a PNG of the main window once shown
     int quitAfterMs = -1;   // --quit-after MS: end the program after that time
     int timeKeys = 0;       // --time-keys N: press N face keys, report the redraw times, end
@@ -23,5 +23,10 @@ StartOptions ParseStartOptions(const QStringList& arguments);
 
 // The one-line summary of the command line.
 QString StartUsage();
+
+// True when the plain argument names an existing face list file (".phy", in
+// any case): what the desktop passes when the user opens a face list. Such an
+// argument opens the list instead of being read as a face code.
+bool IsFaceListArgument(const QString& argument);
 
 } // namespace mienlore

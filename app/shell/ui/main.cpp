@@ -9,9 +9,11 @@
 #include "shell/ui/TipDayDlg.h"
 #include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
+#include "shell/ui/WaitDlg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -76,6 +78,30 @@ QString ApplyOutsideFace(CMainFrame& frame, const QString& text, const QString& 
     return {};
 }
 
+// Opens a face list file named from outside (the command line, or a later
+// start that was given one) in the faces list; with --face-out the opened
+// file is written as "list:" and its path. Anything else is taken as a face
+// code. Returns an empty string when the text was taken, else why not.
+QString TakeOutsideText(CMainFrame& frame, const QString& text, const QString& faceOut,
+                        const QString& from) {
+    if (!IsFaceListArgument(text))
+        return ApplyOutsideFace(frame, text, faceOut, from);
+    auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar());
+    if (!facesList)
+        return QStringLiteral("there is no faces list to open %1 in").arg(text);
+    frame.View()->ShowFacesList(true);
+    facesList->LoadList(text);
+    frame.statusBar()->showMessage(QStringLiteral("Opened the face list %1").arg(text), 15000);
+    if (!faceOut.isEmpty()) {
+        std::string error;
+        const std::string line = "list:" + QFileInfo(text).absoluteFilePath().toStdString() + "\n";
+        if (!WriteFileAtomically(faceOut.toStdString(), line, &error))
+            std::fprintf(stderr, "mienlore: cannot write %s: %s\n", qPrintable(faceOut),
+                         error.c_str());
+    }
+    return {};
+}
+
 // True while a shown web view has not finished loading its page.
 bool AnyWebViewLoading(const QWidget& window) {
     for (const QWidget* w : window.findChildren<QWidget*>())
@@ -129,14 +155,19 @@ int main(int argc, char* argv[]) {
     if (!instance.Claim()) {
         if (opts.faceCode.isEmpty())
             return 0;
-        if (opts.faceCode.size() > static_cast<qsizetype>(kMaxHandOverChars)) {
+        // A face list goes over as its absolute path (no face code starts
+        // with "/"), so that the running copy finds it whatever its folder.
+        const QString text = IsFaceListArgument(opts.faceCode)
+                                 ? QFileInfo(opts.faceCode).absoluteFilePath()
+                                 : opts.faceCode;
+        if (text.size() > static_cast<qsizetype>(kMaxHandOverChars)) {
             std::fprintf(stderr,
                          "mienlore: a face text of more than %zu characters is not "
                          "handed over\n",
                          kMaxHandOverChars);
             return 1;
         }
-        const CSingleInstance::SendResult sent = instance.Send(opts.faceCode);
+        const CSingleInstance::SendResult sent = instance.Send(text);
         if (sent.status == CSingleInstance::SendResult::NotDelivered) {
             std::fprintf(stderr, "mienlore: the running copy did not answer\n");
             return 1;
@@ -159,20 +190,25 @@ int main(int argc, char* argv[]) {
                                   nullptr);
     CMainFrame frame(globals);
     frame.show();
-    // The shipped gallery is read once, before the user starts working.
-    globals.gallery.LoadShippedGallery();
+    // The shipped gallery is read once, under the wait window, before the
+    // user starts working.
+    {
+        CWaitDlg wait([&globals] { globals.gallery.LoadShippedGallery(); }, &frame);
+        wait.Translate(globals.lang);
+        wait.exec();
+    }
     if (CPageGall* gallery = frame.View()->GalleryPage())
         gallery->GalleryLoaded();
 
     if (auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar()))
         facesList->LoadDefaultList();
     if (!opts.faceCode.isEmpty())
-        ApplyOutsideFace(frame, opts.faceCode, opts.faceOutPath,
-                         QStringLiteral("given on the command line"));
+        TakeOutsideText(frame, opts.faceCode, opts.faceOutPath,
+                        QStringLiteral("given on the command line"));
     instance.SetHandler([&frame, &opts](const QString& text) {
-        const QString refusal = ApplyOutsideFace(frame, text, opts.faceOutPath,
-                                                 QStringLiteral("handed over by a "
-                                                                "later start"));
+        const QString refusal = TakeOutsideText(frame, text, opts.faceOutPath,
+                                                QStringLiteral("handed over by a "
+                                                               "later start"));
         if (frame.isMinimized())
             frame.showNormal();
         frame.raise();

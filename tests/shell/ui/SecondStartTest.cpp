@@ -157,3 +157,42 @@ TEST(SecondStart, AnUnknownOptionOrABadFaceCodeIsToldOnStandardError) {
     ASSERT_TRUE(bad.Process().waitForFinished(30000));
     EXPECT_TRUE(bad.Process().readAllStandardError().contains("not a valid face code"));
 }
+
+// What the desktop runs when the user opens a face list: the program opens
+// the list; a later start hands the list's path over and the running copy
+// opens it.
+TEST(SecondStart, AFaceListFileIsOpenedAndHandedOverAsAList) {
+    test::TempDir home;
+    const QString user = QStringLiteral("t") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+    const auto faceOut = home / "face.txt";
+    const auto list = home / "friends.PHY";
+    std::filesystem::copy_file(test::ProgramFolder() / "SAMPLES" / "list.phy", list);
+
+    Program first(home, user);
+    first.Start({QStringLiteral("--face-out"), QString::fromStdString(faceOut.string()),
+                 QStringLiteral("--quit-after"), QStringLiteral("60000"),
+                 QString::fromStdString(list.string())});
+    ASSERT_TRUE(WaitUntilListening(home, user, 30000)) << "the first copy never listened";
+    QDeadlineTimer opened(20000);
+    while (!std::filesystem::exists(faceOut) && !opened.hasExpired())
+        QThread::msleep(100);
+    EXPECT_EQ(ReadFirstLine(faceOut), "list:" + list.string());
+    std::filesystem::remove(faceOut);
+
+    // A later start in another folder names the list by a relative path.
+    const auto other = home / "other.phy";
+    std::filesystem::copy_file(list, other);
+    Program second(home, user);
+    second.Process().setWorkingDirectory(QString::fromStdString(home.Path().string()));
+    second.Start({QStringLiteral("other.phy")});
+    ASSERT_TRUE(second.Process().waitForFinished(10000));
+    EXPECT_EQ(second.Process().exitCode(), 0)
+        << second.Process().readAllStandardError().toStdString();
+    QDeadlineTimer handed(20000);
+    while (!std::filesystem::exists(faceOut) && !handed.hasExpired())
+        QThread::msleep(100);
+    EXPECT_EQ(ReadFirstLine(faceOut), "list:" + other.string());
+
+    first.Process().kill();
+    first.Process().waitForFinished(5000);
+}
