@@ -2,9 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/TextEncoding.h"
-
-#include <fstream>
-#include <iterator>
+#include "base/WholeFile.h"
 
 namespace mienlore {
 
@@ -42,14 +40,8 @@ LineReadResult SplitLines(std::string_view bytes) {
 }
 
 LineReadResult ReadLines(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes;
+    if (ReadWholeFile(path, bytes) != FileRead::Done)
         return {};
     return SplitLines(bytes);
 }

@@ -2,10 +2,9 @@
 
 #include "base/AtomicFile.h"
 #include "base/TextEncoding.h"
+#include "base/WholeFile.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace mienlore {
 namespace {
@@ -101,11 +100,8 @@ WriteResult CLang::SelectLanguage(const std::filesystem::path& path) {
         return WriteResult{true, {}};
     m_current = ReadEntry(path);
 
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return WriteResult{false, "cannot read " + path.string()};
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes;
+    if (ReadWholeFile(path, bytes) != FileRead::Done)
         return WriteResult{false, "cannot read " + path.string()};
     WriteResult result;
     result.ok = WriteFileAtomically(m_filePath, bytes, &result.error);
