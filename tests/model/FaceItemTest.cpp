@@ -216,6 +216,46 @@ TEST(FaceItem, PicturesFollowTheCurrentChoice) {
     EXPECT_EQ(PictureResourceId(5, -1, 89), 15189);
 }
 
+TEST(SlotCatalogue, PictureNumberingCoversEveryShapeAndVariantOnce) {
+    // Worked examples: the nose with shape 2, variant 2 is picture 14; the
+    // hair (variant-major) with shape 3, variant 0 is picture 3, and with
+    // shape 0, variant 1 picture 10.
+    EXPECT_EQ(PictureIndex(false, 9, 6, 2, 2), 14);
+    EXPECT_EQ(PictureIndex(true, 10, 10, 3, 0), 3);
+    EXPECT_EQ(PictureIndex(true, 10, 10, 0, 1), 10);
+    for (const SlotCatalogueEntry& entry : kSlotCatalogue) {
+        std::set<int> seen;
+        for (int index = 0; index < PictureCount(entry); ++index) {
+            const int shape = PictureShape(entry, index);
+            const int variant = PictureVariant(entry, index);
+            ASSERT_GE(shape, 0);
+            ASSERT_LT(shape, entry.shapes);
+            ASSERT_GE(variant, 0);
+            ASSERT_LT(variant, entry.variants);
+            EXPECT_EQ(
+                PictureIndex(entry.variantMajor, entry.shapes, entry.variants, shape, variant),
+                index)
+                << entry.tag;
+            seen.insert(shape * 100 + variant);
+        }
+        EXPECT_EQ(static_cast<int>(seen.size()), entry.shapes * entry.variants) << entry.tag;
+    }
+}
+
+TEST(SlotCatalogue, PictureStoreLiesInFaceArtAndHair) {
+    EXPECT_EQ(PictureLibraryPath("/prog", 16014), std::filesystem::path("/prog/FaceArt/16014.bmp"));
+    EXPECT_EQ(PictureFileFolder("/prog") / PictureFileName("no", 0, 14),
+              std::filesystem::path("/prog/HAIR/no14.bmp"));
+    // Only the nose is in both sources; the library slots have no files.
+    int both = 0;
+    for (const SlotCatalogueEntry& entry : kSlotCatalogue) {
+        EXPECT_TRUE(HasLibraryPictures(entry) || HasPictureFiles(entry)) << entry.tag;
+        both += HasLibraryPictures(entry) && HasPictureFiles(entry);
+    }
+    EXPECT_EQ(both, 1);
+    EXPECT_TRUE(HasLibraryPictures(kSlotCatalogue[5]) && HasPictureFiles(kSlotCatalogue[5]));
+}
+
 TEST(FaceItem, OutlinePointsArePlacedOnTheCanvasAndMirrored) {
     CFaceFrame face = NewFace();
     CFaceItem& eyes = face.Slot(FaceSlot::Eyes); // x 76, width 42, y 122
