@@ -1,8 +1,6 @@
 #include "imaging/FaceImageFile.h"
 
-#include "imaging/BmpFile.h"
 #include "imaging/ImageFile.h"
-#include "imaging/JpegFile.h"
 
 namespace mienlore {
 
@@ -28,11 +26,12 @@ bool SaveFaceImage(const CFaceCompositor& compositor, CFaceFrame& face, const Fa
             *error = "the face picture has no area";
         return false;
     }
-    if (IsJpegPath(path)) {
-        const bool reduce = saveMode > 1;
-        return WriteJpeg(image, path, reduce ? 0 : 1, reduce ? 100 : 75, error);
-    }
-    return WriteBmp(image, path, error);
+    return WriteFaceImageFile(image, path, saveMode > 1, error);
+}
+
+bool WriteFaceImageFile(const CDevib& image, const std::filesystem::path& path, bool reduced,
+                        std::string* error) {
+    return WriteImageFile(image, path, reduced ? 0 : 1, reduced ? 100 : 75, error);
 }
 
 } // namespace mienlore

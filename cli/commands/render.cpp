@@ -2,15 +2,14 @@
 // random faces, written as PNG, JPEG or BMP.
 #include "CliCommand.h"
 
+#include "base/CrtRandom.h"
+#include "base/ProgramFolder.h"
 #include "imaging/BitmapFont.h"
 #include "imaging/FaceCompositor.h"
 #include "imaging/FaceImageFile.h"
 #include "imaging/FacePictureLoader.h"
-#include "imaging/ImageFile.h"
 #include "imaging/PngFile.h"
-#include "base/CrtRandom.h"
 #include "model/FaceFrame.h"
-#include "base/ProgramFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -151,8 +150,7 @@ bool WriteByExtension(const CDevib& image, const std::filesystem::path& path, bo
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (ext == ".png")
         return WritePng(image, path, &error);
-    // JPEG for ".jpg" with the saved picture's mode and quality, else BMP.
-    return WriteImageFile(image, path, reduced ? 0 : 1, reduced ? 100 : 75, &error);
+    return WriteFaceImageFile(image, path, reduced, &error);
 }
 
 // The face as the window shows it, or as it is saved with a save mode.
