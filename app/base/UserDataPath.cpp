@@ -61,10 +61,10 @@ fs::path UserDataPath(const fs::path& programFolder, const std::string& dataFold
 
 fs::path PreferredReadPath(const fs::path& programFolder, const std::string& dataFolder,
                            const std::string& fileName) {
-    const fs::path user = PerUserDataFolder();
-    const fs::path own = dataFolder.empty() ? user / fileName : user / dataFolder / fileName;
+    const fs::path root = WritableDataFolder(programFolder);
+    const fs::path own = dataFolder.empty() ? root / fileName : root / dataFolder / fileName;
     std::error_code ec;
-    if (user != programFolder && fs::is_regular_file(own, ec))
+    if (root != programFolder && fs::is_regular_file(own, ec))
         return own;
     return dataFolder.empty() ? programFolder / fileName : programFolder / dataFolder / fileName;
 }

@@ -40,8 +40,9 @@ std::filesystem::path UserDataPath(const std::filesystem::path& programFolder,
                                    const std::vector<std::string>& companions = {},
                                    std::string* error = nullptr);
 
-// Where to read a file the user may have written (for example "lang.lng"):
-// the per-user copy when one exists, otherwise the program folder's.
+// Where to read a file the program may have written (for example "lang.lng"):
+// where UserDataPath writes it when a copy exists there, otherwise the
+// program folder's shipped one.
 std::filesystem::path PreferredReadPath(const std::filesystem::path& programFolder,
                                         const std::string& dataFolder, const std::string& fileName);
 

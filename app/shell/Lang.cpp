@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/TextEncoding.h"
+#include "base/UserDataPath.h"
 #include "base/WholeFile.h"
 
 #include <algorithm>
@@ -21,7 +22,8 @@ bool SamePathNoCase(const std::filesystem::path& a, const std::filesystem::path&
 } // namespace
 
 CLang::CLang(std::filesystem::path programFolder, std::string fileName)
-    : m_programFolder(std::move(programFolder)), m_filePath(m_programFolder / fileName) {
+    : m_programFolder(std::move(programFolder)), m_fileName(std::move(fileName)),
+      m_filePath(PreferredReadPath(m_programFolder, {}, m_fileName)) {
     Reload();
     m_current =
         LangEntry{m_filePath, m_file.GetString(kMainSection, "lang", kUnnamed, kMaxValueChars)};
@@ -103,8 +105,16 @@ WriteResult CLang::SelectLanguage(const std::filesystem::path& path) {
     std::string bytes;
     if (ReadWholeFile(path, bytes) != FileRead::Done)
         return WriteResult{false, "cannot read " + path.string()};
+    // An installed program folder is read-only: the choice then goes to the
+    // user's data folder, which later starts read first.
     WriteResult result;
-    result.ok = WriteFileAtomically(m_filePath, bytes, &result.error);
+    const std::filesystem::path target =
+        UserDataPath(m_programFolder, {}, m_fileName, {}, &result.error);
+    if (target.empty())
+        return result;
+    result.ok = WriteFileAtomically(target, bytes, &result.error);
+    if (result.ok)
+        m_filePath = target;
     Reload();
     return result;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/ProfileFile.h"
 #include "base/WriteResult.h"
 #include "resources/LoadString.h"
-#include "base/ProfileFile.h"
 
 #include <filesystem>
 #include <optional>
@@ -18,8 +18,9 @@ struct LangEntry {
     std::string name;
 };
 
-// The language loader. It always reads the file "lang.lng" in the program
-// folder; choosing a language copies a file of the "Lang" folder over it.
+// The language loader. It reads the file "lang.lng": the program folder's, or
+// the user's copy where an installed (read-only) program keeps the choice;
+// choosing a language copies a file of the "Lang" folder over it.
 // Dialogs, the main menu and the string table are translated through it by
 // id; texts are UTF-8.
 class CLang {
@@ -33,7 +34,7 @@ public:
 
     explicit CLang(std::filesystem::path programFolder, std::string fileName = "lang.lng");
 
-    // The file every lookup reads (program folder / "lang.lng").
+    // The file every lookup reads ("lang.lng" where the choice is kept).
     const std::filesystem::path& FilePath() const { return m_filePath; }
 
     // A value of the "Main" section ("lang", "traits", "typepages", "tips").
@@ -82,6 +83,7 @@ public:
 
 private:
     std::filesystem::path m_programFolder;
+    std::string m_fileName;
     std::filesystem::path m_filePath;
     LangEntry m_current;
     CProfileFile m_file;

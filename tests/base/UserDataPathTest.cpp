@@ -1,43 +1,16 @@
 #include "base/UserDataPath.h"
 #include "support/TestSupport.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
 
 using namespace mienlore;
 using mienlore::test::ReadFileBytes;
+using mienlore::test::ReadOnlyFolder;
+using mienlore::test::ScopedEnv;
 using mienlore::test::TempDir;
 using mienlore::test::WriteFileBytes;
 namespace fs = std::filesystem;
-
-namespace {
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (m_old)
-            ::setenv(m_name, m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
-} // namespace
 
 TEST(UserDataPath, PerUserFolderFollowsXdgDataHomeThenHome) {
     {
@@ -62,9 +35,7 @@ TEST(UserDataPath, ReadOnlyProgramFolderSendsFilesToTheUserWithCompanions) {
     ScopedEnv xdg("XDG_DATA_HOME", user.Path().c_str());
     fs::create_directories(program / "Text");
     WriteFileBytes(program / "Text" / "phisw.css", "body{}");
-    fs::permissions(program.Path(),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
+    ReadOnlyFolder readOnly(program.Path());
     EXPECT_FALSE(IsFolderWritable(program.Path()));
 
     std::string error;
@@ -79,8 +50,6 @@ TEST(UserDataPath, ReadOnlyProgramFolderSendsFilesToTheUserWithCompanions) {
     WriteFileBytes(user / "Mienlore" / "Text" / "phisw.css", "mine");
     UserDataPath(program.Path(), "Text", "text.htm", {"phisw.css"});
     EXPECT_EQ(ReadFileBytes(user / "Mienlore" / "Text" / "phisw.css"), "mine");
-
-    fs::permissions(program.Path(), fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST(UserDataPath, ReadingPrefersTheUsersCopy) {
@@ -88,10 +57,16 @@ TEST(UserDataPath, ReadingPrefersTheUsersCopy) {
     TempDir user;
     ScopedEnv xdg("XDG_DATA_HOME", user.Path().c_str());
     WriteFileBytes(program / "lang.lng", "shipped");
-    EXPECT_EQ(PreferredReadPath(program.Path(), "", "lang.lng"), program / "lang.lng");
     fs::create_directories(user / "Mienlore");
     WriteFileBytes(user / "Mienlore" / "lang.lng", "chosen");
+    // A writable program folder keeps its own files: a per-user copy left by
+    // an installed copy of the program does not reach a build folder.
+    EXPECT_EQ(PreferredReadPath(program.Path(), "", "lang.lng"), program / "lang.lng");
+
+    ReadOnlyFolder readOnly(program.Path());
     EXPECT_EQ(PreferredReadPath(program.Path(), "", "lang.lng"), user / "Mienlore" / "lang.lng");
+    fs::remove(user / "Mienlore" / "lang.lng");
+    EXPECT_EQ(PreferredReadPath(program.Path(), "", "lang.lng"), program / "lang.lng");
 }
 
 TEST(UserDataPath, UncreatableFolderIsReportedWithItsName) {
@@ -99,11 +74,8 @@ TEST(UserDataPath, UncreatableFolderIsReportedWithItsName) {
     TempDir user;
     WriteFileBytes(user / "Mienlore", "a file where the folder should be");
     ScopedEnv xdg("XDG_DATA_HOME", user.Path().c_str());
-    fs::permissions(program.Path(),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
+    ReadOnlyFolder readOnly(program.Path());
     std::string error;
     EXPECT_TRUE(UserDataPath(program.Path(), "Text", "text.htm", {}, &error).empty());
     EXPECT_NE(error.find("Mienlore"), std::string::npos) << error;
-    fs::permissions(program.Path(), fs::perms::owner_write, fs::perm_options::add);
 }

@@ -5,6 +5,8 @@
 
 using namespace mienlore;
 using mienlore::test::ReadFileBytes;
+using mienlore::test::ReadOnlyFolder;
+using mienlore::test::ScopedEnv;
 using mienlore::test::TempDir;
 using mienlore::test::WriteFileBytes;
 
@@ -97,6 +99,28 @@ TEST(Lang, SelectingCopiesOverLangLngAndTakesEffect) {
     EXPECT_EQ(lang.CurrentLanguagePath(), folder / "Lang" / "gone.lng");
     EXPECT_EQ(lang.Current().name, "???");
     EXPECT_EQ(ReadFileBytes(folder / "lang.lng"), kGerman);
+}
+
+TEST(Lang, ReadOnlyProgramFolderKeepsTheChoiceInTheUsersFolder) {
+    TempDir folder;
+    TempDir user;
+    ScopedEnv xdg("XDG_DATA_HOME", user.Path().c_str());
+    std::filesystem::create_directory(folder / "Lang");
+    WriteFileBytes(folder / "lang.lng", "[Main]\nlang=English\n");
+    WriteFileBytes(folder / "Lang" / "de.lng", kGerman);
+    ReadOnlyFolder readOnly(folder.Path());
+    {
+        CLang lang(folder.Path());
+        EXPECT_EQ(lang.FilePath(), folder / "lang.lng");
+        ASSERT_TRUE(lang.SelectLanguage(folder / "Lang" / "de.lng"));
+        EXPECT_EQ(lang.DialogCaption(172, "Face"), "Gesicht");
+    }
+    EXPECT_EQ(ReadFileBytes(folder / "lang.lng"), "[Main]\nlang=English\n");
+    EXPECT_EQ(ReadFileBytes(user / "Mienlore" / "lang.lng"), kGerman);
+    // The next start reads the user's choice.
+    CLang again(folder.Path());
+    EXPECT_EQ(again.FilePath(), user / "Mienlore" / "lang.lng");
+    EXPECT_EQ(again.Current().name, "Deutsch");
 }
 
 TEST(Lang, LoadsStringsWithTheFileFirstAndBarsAsLineBreaks) {

@@ -24,6 +24,38 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ec);
 }
 
+ScopedEnv::ScopedEnv(const char* name, const char* value) : m_name(name) {
+    if (const char* old = std::getenv(name))
+        m_old = old;
+    if (value)
+        ::setenv(name, value, 1);
+    else
+        ::unsetenv(name);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (m_old)
+        ::setenv(m_name, m_old->c_str(), 1);
+    else
+        ::unsetenv(m_name);
+}
+
+namespace {
+constexpr auto kWriteBits = std::filesystem::perms::owner_write |
+                            std::filesystem::perms::group_write |
+                            std::filesystem::perms::others_write;
+}
+
+ReadOnlyFolder::ReadOnlyFolder(std::filesystem::path folder) : m_folder(std::move(folder)) {
+    std::filesystem::permissions(m_folder, kWriteBits, std::filesystem::perm_options::remove);
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+    std::error_code ec;
+    std::filesystem::permissions(m_folder, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add, ec);
+}
+
 std::string ReadFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

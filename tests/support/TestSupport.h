@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace mienlore::test {
@@ -22,6 +23,33 @@ public:
 
 private:
     std::filesystem::path m_path;
+};
+
+// Sets (or, with nullptr, removes) an environment variable for the life of
+// the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+// Removes every write permission of a folder for the life of the object, as
+// an installed program folder has none.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(std::filesystem::path folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+private:
+    std::filesystem::path m_folder;
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);

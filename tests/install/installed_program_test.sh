@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, makes the installed tree
+# read-only and runs the installed programs as a user would: nothing may be
+# written into the installed tree, and what the program writes (the language
+# choice) lands in the user's data folder and is read back by the next start.
+#   installed_program_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+tmp=$(mktemp -d)
+cleanup() { chmod -R u+w "$tmp" 2>/dev/null || true; rm -rf "$tmp"; }
+trap cleanup EXIT
+
+prefix=$tmp/usr
+cmake --install "$build" --prefix "$prefix" >/dev/null
+chmod -R a-w "$prefix"
+touch "$tmp/stamp"
+sleep 1
+
+export HOME=$tmp/home XDG_DATA_HOME=$tmp/home/.local/share XDG_RUNTIME_DIR=$tmp/run
+export XDG_CONFIG_HOME=$tmp/home/.config QT_QPA_PLATFORM=offscreen
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+user=$XDG_DATA_HOME/Mienlore
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+[ -L "$prefix/bin/mienlore" ] || fail "bin/mienlore is not a link"
+version=$("$prefix/bin/mienlore-cli" --version)
+[ "$version" = "Mienlore, version 1.831" ] || fail "version: $version"
+[ -f "$prefix/lib/mienlore/Lang/german.lng" ] || fail "no language files installed"
+[ -f "$prefix/lib/mienlore/FaceArt/11000.bmp" ] || fail "no feature pictures installed"
+[ -f "$prefix/share/applications/lab.orvanta.Mienlore.desktop" ] || fail "no desktop file"
+[ -f "$prefix/share/icons/hicolor/256x256/apps/lab.orvanta.Mienlore.png" ] || fail "no icon"
+
+# The desktop files follow the freedesktop rules.
+desktop-file-validate "$prefix/share/applications/lab.orvanta.Mienlore.desktop" ||
+  fail "desktop file"
+appstreamcli validate --no-net "$prefix/share/metainfo/lab.orvanta.Mienlore.metainfo.xml" \
+  >/dev/null || fail "metainfo file"
+xmllint_ok=$(grep -c '<glob pattern="\*\.phy"/>' "$prefix/share/mime/packages/mienlore.xml")
+[ "$xmllint_ok" = 1 ] || fail "the face list type is not declared"
+
+# Choosing a language persists in the user's folder.
+"$prefix/bin/mienlore-cli" lang german.lng >/dev/null || fail "cannot choose German"
+[ -f "$user/lang.lng" ] || fail "the language choice is not in $user"
+current=$("$prefix/bin/mienlore-cli" lang | grep '^\*' || true)
+case "$current" in *Deutsch*) ;; *) fail "German is not current after a restart: $current" ;; esac
+
+# The program starts from the read-only tree and shows its window.
+"$prefix/bin/mienlore" --screenshot "$tmp/shot.png" --quit-after 4000 >/dev/null 2>"$tmp/err" ||
+  { cat "$tmp/err" >&2; fail "the installed program did not run"; }
+[ -s "$tmp/shot.png" ] || fail "no screenshot was written"
+
+written=$(find "$prefix" -newer "$tmp/stamp" | head -5)
+[ -z "$written" ] || fail "files written into the installed tree: $written"
+echo "installed program: ok"
