@@ -13,8 +13,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
 
 using namespace mienlore;
 
@@ -135,15 +139,19 @@ TEST_F(ViewFixture, UndoAndRedoWalkTheHistory) {
 }
 
 TEST_F(ViewFixture, RandomizeStartsRandomStepsAndSelectingASlotStopsThem) {
+    const int before = view.ChangeCounter();
     frame.OnCommand(2010);
     EXPECT_FALSE(view.FaceHasCurrentSlot());
-    QTest::qWait(450);
-    const int counted = view.ChangeCounter();
-    EXPECT_GE(counted, 2);
+    QTRY_VERIFY_WITH_TIMEOUT(view.ChangeCounter() >= before + 2, 5000);
     frame.OnCommand(2160);
     EXPECT_TRUE(view.FaceHasCurrentSlot());
+    const int counted = view.ChangeCounter();
     const std::string held = globals.face.Encode();
-    QTest::qWait(300);
+    // A timer started now fires after at least three of the view's 100 ms
+    // ticks would have.
+    bool later = false;
+    QTimer::singleShot(300, [&later] { later = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(later, 5000);
     EXPECT_EQ(view.ChangeCounter(), counted);
     EXPECT_EQ(globals.face.Encode(), held);
 }
@@ -166,14 +174,32 @@ TEST_F(ViewFixture, RandomStepsTouchOnlyMainSlotsAndKeepThemVisible) {
 }
 
 TEST_F(ViewFixture, FittingSizeFollowsTheShownPanels) {
-    const QRect face = view.PlaceholderRect(CView::kFacePage);
-    const QRect area = view.PlaceholderRect(CView::kPageArea);
-    const QRect strip = view.PlaceholderRect(CView::kGallery);
-    const auto right = [](QRect r) { return r.x() + r.width(); };
-    const auto bottom = [](QRect r) { return r.y() + r.height(); };
-    EXPECT_EQ(view.FittingSize(true, true, true), QSize(8 + right(area), 8 + bottom(strip)));
-    EXPECT_EQ(view.FittingSize(true, false, false), QSize(8 + right(face), 8 + bottom(area)));
-    EXPECT_EQ(view.FittingSize(false, false, false), QSize(8 + right(face), 8 + bottom(face)));
+    // Every shown panel fits with a margin of 8 pixels, and some panel
+    // touches that margin on each side (nothing is wasted); showing more
+    // panels never makes the size smaller.
+    const auto check = [&](bool list, bool interpretation, bool gallery,
+                           std::initializer_list<CView::Placeholder> shown) {
+        const QSize size = view.FittingSize(list, interpretation, gallery);
+        int widest = 0;
+        int lowest = 0;
+        for (CView::Placeholder p : shown) {
+            const QRect r = view.PlaceholderRect(p);
+            EXPECT_LE(r.x() + r.width() + 8, size.width()) << p;
+            EXPECT_LE(r.y() + r.height() + 8, size.height()) << p;
+            widest = std::max(widest, r.x() + r.width() + 8);
+            lowest = std::max(lowest, r.y() + r.height() + 8);
+        }
+        EXPECT_EQ(size, QSize(widest, lowest));
+        return size;
+    };
+    const QSize faceOnly = check(false, false, false, {CView::kFacePage});
+    const QSize withPages =
+        check(true, true, false, {CView::kFacesList, CView::kFacePage, CView::kPageArea});
+    const QSize everything = check(
+        true, true, true, {CView::kFacesList, CView::kFacePage, CView::kPageArea, CView::kGallery});
+    EXPECT_GT(withPages.width(), faceOnly.width());
+    EXPECT_GE(everything.width(), withPages.width());
+    EXPECT_GT(everything.height(), withPages.height());
 }
 
 TEST_F(ViewFixture, AWiderViewWidensThePagesToEightPixelsShort) {
