@@ -3,6 +3,7 @@
 #include "analysis/ui/PageFate.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogUnits.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/PageDesc.h"
@@ -52,28 +53,28 @@ TEST(DialogUnits, ConvertEdgesSoNeighboursStayAdjacent) {
 }
 
 TEST_F(ViewFixture, StartsOnTheDiagramPageWithHistPressedAndTheForeheadSelected) {
-    EXPECT_EQ(view.ActivePage(), 2360);
-    EXPECT_TRUE(view.PageBar()->Button(2360)->isChecked());
-    EXPECT_FALSE(view.PageBar()->Button(2362)->isChecked());
+    EXPECT_EQ(view.ActivePage(), cmd::kPageHist);
+    EXPECT_TRUE(view.PageBar()->Button(cmd::kPageHist)->isChecked());
+    EXPECT_FALSE(view.PageBar()->Button(cmd::kPagePict)->isChecked());
     EXPECT_TRUE(view.FatePage()->isVisible());
-    EXPECT_EQ(view.FacePage()->SelectedSlot(), 2100);
+    EXPECT_EQ(view.FacePage()->SelectedSlot(), cmd::kSlotForehead);
     EXPECT_EQ(view.ChangeCounter(), 0);
 }
 
 TEST_F(ViewFixture, PageBarSwitchesPagesAndPostsFrameCommands) {
-    QTest::mouseClick(view.PageBar()->Button(2363), Qt::LeftButton);
-    EXPECT_EQ(view.ActivePage(), 2363);
-    EXPECT_TRUE(view.PageBar()->Button(2363)->isChecked());
-    EXPECT_FALSE(view.PageBar()->Button(2360)->isChecked());
+    QTest::mouseClick(view.PageBar()->Button(cmd::kPageType), Qt::LeftButton);
+    EXPECT_EQ(view.ActivePage(), cmd::kPageType);
+    EXPECT_TRUE(view.PageBar()->Button(cmd::kPageType)->isChecked());
+    EXPECT_FALSE(view.PageBar()->Button(cmd::kPageHist)->isChecked());
     EXPECT_FALSE(view.FatePage()->isVisible());
-    EXPECT_TRUE(view.Page(2363)->isVisible());
+    EXPECT_TRUE(view.Page(cmd::kPageType)->isVisible());
     // Clicking the active page's button keeps it pressed.
-    QTest::mouseClick(view.PageBar()->Button(2363), Qt::LeftButton);
-    EXPECT_TRUE(view.PageBar()->Button(2363)->isChecked());
+    QTest::mouseClick(view.PageBar()->Button(cmd::kPageType), Qt::LeftButton);
+    EXPECT_TRUE(view.PageBar()->Button(cmd::kPageType)->isChecked());
 
     int options = 0;
-    frame.SetCommand(32777, {[&] { ++options; }, {}});
-    QTest::mouseClick(view.PageBar()->Button(2350), Qt::LeftButton);
+    frame.SetCommand(cmd::kOptions, {[&] { ++options; }, {}});
+    QTest::mouseClick(view.PageBar()->Button(cmd::kPageBarProps), Qt::LeftButton);
     EXPECT_EQ(options, 1);
 }
 
@@ -94,7 +95,7 @@ TEST_F(ViewFixture, TypingInTheNameBoxLeavesTheFaceAlone) {
 }
 
 TEST_F(ViewFixture, KeysEditTheSelectedSlotAndTheIndicatorsFollow) {
-    frame.OnCommand(2150); // nose
+    frame.OnCommand(cmd::kSlotNose); // nose
     const int size = Slot(FaceSlot::Nose).GetSize();
     KeyClick(Qt::Key_F);
     EXPECT_EQ(Slot(FaceSlot::Nose).GetSize(), size + 1);
@@ -102,7 +103,7 @@ TEST_F(ViewFixture, KeysEditTheSelectedSlotAndTheIndicatorsFollow) {
 
     // Pointed eyebrows-and-eyes changes move the analysis; the page shows
     // what the analysis reports.
-    frame.OnCommand(2130);
+    frame.OnCommand(cmd::kSlotEyes);
     KeyClick(Qt::Key_W);
     EXPECT_EQ(Slot(FaceSlot::Eyes).GetShape(), 2);
     const auto inte = globals.fate.GetIndicator(2640).value;
@@ -114,14 +115,14 @@ TEST_F(ViewFixture, KeysEditTheSelectedSlotAndTheIndicatorsFollow) {
 
 TEST_F(ViewFixture, UndoAndRedoWalkTheHistory) {
     const std::string start = globals.face.Encode();
-    frame.OnCommand(2130);
+    frame.OnCommand(cmd::kSlotEyes);
     KeyClick(Qt::Key_Z);
     const std::string one = globals.face.Encode();
     KeyClick(Qt::Key_X);
     const std::string two = globals.face.Encode();
     ASSERT_NE(one, two);
-    QToolButton* undo = view.FacePage()->Button(2370);
-    QToolButton* redo = view.FacePage()->Button(2372);
+    QToolButton* undo = view.FacePage()->Button(cmd::kUndo);
+    QToolButton* redo = view.FacePage()->Button(cmd::kRedo);
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
 
@@ -140,10 +141,10 @@ TEST_F(ViewFixture, UndoAndRedoWalkTheHistory) {
 
 TEST_F(ViewFixture, RandomizeStartsRandomStepsAndSelectingASlotStopsThem) {
     const int before = view.ChangeCounter();
-    frame.OnCommand(2010);
+    frame.OnCommand(cmd::kRandomize);
     EXPECT_FALSE(view.FaceHasCurrentSlot());
     QTRY_VERIFY_WITH_TIMEOUT(view.ChangeCounter() >= before + 2, 5000);
-    frame.OnCommand(2160);
+    frame.OnCommand(cmd::kSlotLips);
     EXPECT_TRUE(view.FaceHasCurrentSlot());
     const int counted = view.ChangeCounter();
     const std::string held = globals.face.Encode();
@@ -228,6 +229,6 @@ TEST_F(ViewFixture, MenButtonSwitchesTheAnalysis) {
     QTest::mouseClick(view.FatePage()->MenButton(), Qt::LeftButton);
     EXPECT_FALSE(globals.fate.IsMale());
     EXPECT_FALSE(view.FatePage()->IsMale());
-    EXPECT_TRUE(frame.OnCommand(2000));
+    EXPECT_TRUE(frame.OnCommand(cmd::kMenWomen));
     EXPECT_TRUE(globals.fate.IsMale());
 }
