@@ -24,7 +24,7 @@ bool SaveFaceImage(const CFaceCompositor& compositor, CFaceFrame& face, const Fa
 
 // Writes a face picture made as SaveFaceImage makes it: a ".jpg" path (any
 // case) as JPEG, quality 75 for the window-size picture and 100 (mode 0) for
-// a reduced copy; any other path as BMP.
+// a reduced copy; a ".png" path as PNG; any other path as BMP.
 bool WriteFaceImageFile(const CDevib& image, const std::filesystem::path& path, bool reduced,
                         std::string* error = nullptr);
 

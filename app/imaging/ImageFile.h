@@ -11,8 +11,12 @@ namespace mienlore {
 // else, ".jpeg" included, is written as BMP data.
 bool IsJpegPath(const std::filesystem::path& path);
 
+// True when the path's extension is ".png" in any letter case.
+bool IsPngPath(const std::filesystem::path& path);
+
 // Writes the image as JPEG (mode and quality as WriteJpeg takes them) when
-// IsJpegPath, else as BMP. Failures are reported by false and *error.
+// IsJpegPath, as PNG when IsPngPath, else as BMP. Failures are reported by
+// false and *error.
 bool WriteImageFile(const CDevib& bitmap, const std::filesystem::path& path, int jpegMode,
                     int jpegQuality, std::string* error = nullptr);
 

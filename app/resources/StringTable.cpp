@@ -224,6 +224,7 @@ constexpr Entry kStrings[] = {
     {21902, "Left click on face image and move. Use Shift."},
     {32600, "Save physiognomy report as HTML page\nCreate HTML Page"},
     {32602, "Save face image as bitmap\nSave Face"},
+    {32604, "Export the printed report as a PDF file\nExport as PDF"},
     {32612, "Copy face image as bitmap and put it on the Clipboard\nCopy As Bitmap"},
     {32614, "Copy facial traits and put it on the Clipboard\nCopy Facial Traits"},
     {32615, "Paste facial traits from the Clipboard\nPaste Facial Traits"},

@@ -4,6 +4,9 @@
 namespace mienlore {
 
 inline constexpr const char* kProgramName = "Mienlore";
+// The maker and its home page (the Help menu's "Web Site", the report's footer).
+inline constexpr const char* kMakerName = "ORVANTA Lab";
+inline constexpr const char* kHomePageUrl = "https://orvanta-lab.example/mienlore/";
 inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 831; // shown as "%03d": version 1.831
 

@@ -8,7 +8,6 @@
 #include "imaging/FaceCompositor.h"
 #include "imaging/FaceImageFile.h"
 #include "imaging/FacePictureLoader.h"
-#include "imaging/PngFile.h"
 #include "model/FaceFrame.h"
 
 #include <algorithm>
@@ -145,11 +144,7 @@ std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
 
 bool WriteByExtension(const CDevib& image, const std::filesystem::path& path, bool reduced,
                       std::string& error) {
-    std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ext == ".png")
-        return WritePng(image, path, &error);
+    // PNG, JPEG or BMP by the extension, JPEG as the saved face picture is.
     return WriteFaceImageFile(image, path, reduced, &error);
 }
 

@@ -51,6 +51,14 @@ case "$current" in *Deutsch*) ;; *) fail "German is not current after a restart:
   { cat "$tmp/err" >&2; fail "the installed program did not run"; }
 [ -s "$tmp/shot.png" ] || fail "no screenshot was written"
 
+# The reports from the read-only tree: the web report beside its installed
+# page, and the printed report as a PDF.
+"$prefix/bin/mienlore-cli" report --html "$tmp/report" new >/dev/null || fail "no web report"
+[ -s "$tmp/report/face.htm" ] && [ -s "$tmp/report/result.js" ] || fail "web report incomplete"
+"$prefix/bin/mienlore" --export-pdf "$tmp/report.pdf" 2>"$tmp/err" ||
+  { cat "$tmp/err" >&2; fail "no PDF report"; }
+head -c 5 "$tmp/report.pdf" | grep -q '%PDF-' || fail "the PDF report is not a PDF"
+
 written=$(find "$prefix" -newer "$tmp/stamp" | head -5)
 [ -z "$written" ] || fail "files written into the installed tree: $written"
 echo "installed program: ok"

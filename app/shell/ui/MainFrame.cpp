@@ -2,10 +2,12 @@
 #include "shell/ui/FrameDialogCommands.h"
 
 #include "model/ui/PageFace.h"
+#include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MenuTable.h"
+#include "shell/ui/ReportCommands.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/UiStrings.h"
 #include "shell/ui/View.h"
@@ -43,12 +45,12 @@ public:
     }
 };
 
-const QString kHomePage = QStringLiteral("https://orvanta-lab.example/mienlore/");
+const QString kHomePage = QString::fromLatin1(kHomePageUrl);
 const QString kSupportMail = QStringLiteral("mailto:support@orvanta-lab.example?subject=Mienlore");
 
 // Commands that need a current feature slot on the face page.
-constexpr int kNeedSlot[] = {kFilePrint, kFilePrintPreview, kSaveListAlias, kSaveWebPage,
-                             kSaveFaceImage};
+constexpr int kNeedSlot[] = {kFilePrint,   kFilePrintPreview, kSaveListAlias,
+                             kSaveWebPage, kSaveFaceImage,    kExportPdf};
 
 } // namespace
 
@@ -71,6 +73,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
+    InstallReportCommands(*this, m_globals);
     qApp->installEventFilter(this);
 
     // Every bar and panel starts hidden and is toggled once into view; the

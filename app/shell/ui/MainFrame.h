@@ -52,6 +52,11 @@ public:
     bool IsGalleryShown() const { return m_galleryShown; }
     bool IsStatusBarShown() const { return m_statusBarShown; }
     bool IsPreviewOn() const { return m_previewOn; }
+    // Set by the print preview when it takes the view's place and leaves.
+    void SetPreviewOn(bool on) {
+        m_previewOn = on;
+        ScheduleIdle();
+    }
 
     // The frame size that gives the view exactly this client size with the
     // bars now shown.

@@ -20,6 +20,7 @@ constexpr MenuItemDef kFileMenu[] = {
     {0, nullptr},
     {kFilePrint, "&Print…\tCtrl+P"},
     {kFilePrintPreview, "Print Pre&view"},
+    {kExportPdf, "Export as PDF…"},
     {kFilePageSetup, "P&age Setup…"},
     {0, nullptr},
     {kSaveWebPage, "Save As WEB Page", true},

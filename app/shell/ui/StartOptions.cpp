@@ -7,7 +7,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
         if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after") ||
-            arg == QLatin1String("--time-keys") || arg == QLatin1String("--face-out")) {
+            arg == QLatin1String("--time-keys") || arg == QLatin1String("--face-out") ||
+            arg == QLatin1String("--export-pdf")) {
             if (i + 1 >= arguments.size()) {
                 opts.error = QStringLiteral("%1 needs a value").arg(arg);
                 return opts;
@@ -24,6 +25,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                 }
             } else if (arg == QLatin1String("--face-out")) {
                 opts.faceOutPath = value;
+            } else if (arg == QLatin1String("--export-pdf")) {
+                opts.exportPdfPath = value;
             } else {
                 bool ok = false;
                 opts.quitAfterMs = value.toInt(&ok);

@@ -324,6 +324,9 @@ bool CView::ForwardsKeysFrom(QObject* watched) const {
         return false;
     if (m_modalOpen || QApplication::activeModalWidget())
         return false;
+    // Not while the print preview has taken the view's place.
+    if (isHidden())
+        return false;
     // Typing a name into the faces list's name box must not edit the face.
     if (m_nameBox && target && (target == m_nameBox || target->parentWidget() == m_nameBox))
         return false;

@@ -4,6 +4,7 @@
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/MainFrame.h"
+#include "shell/ui/ReportCommands.h"
 #include "shell/ui/SingleInstance.h"
 #include "shell/ui/StartOptions.h"
 #include "shell/ui/View.h"
@@ -62,6 +63,26 @@ bool ApplyOutsideFace(CMainFrame& frame, const QString& text, const QString& fac
     return true;
 }
 
+// --export-pdf FILE [CODE]: the printed report of the code (or of the start
+// face) as a one-page PDF, without showing a window or taking part in the
+// single-instance hand-over.
+int ExportPdf(const StartOptions& opts) {
+    CAppGlobals globals;
+    CMainFrame frame(globals);
+    if (!opts.faceCode.isEmpty() && !frame.View()->ApplyFaceText(opts.faceCode)) {
+        std::fprintf(stderr, "mienlore: not a face code: %s\n", qPrintable(opts.faceCode));
+        return 2;
+    }
+    auto* reports = frame.findChild<CReportCommands*>();
+    QString error;
+    if (!reports || !reports->ExportPdfTo(opts.exportPdfPath, &error)) {
+        std::fprintf(stderr, "mienlore: cannot write %s: %s\n", qPrintable(opts.exportPdfPath),
+                     qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -77,6 +98,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "mienlore: %s\n", qPrintable(opts.error));
         return 2;
     }
+
+    if (!opts.exportPdfPath.isEmpty())
+        return ExportPdf(opts);
 
     // One running copy per user. A later start hands its face text over and
     // ends before it reads or writes any settings.

@@ -55,8 +55,8 @@ TEST_F(FrameFixture, MenuHoldsEveryItemInOrderWithSeparators) {
               (QStringList{QStringLiteral("&Open…\tCtrl+O"), QStringLiteral("&Save As…\tCtrl+S"),
                            "Open picture...", "-", "Open gallery...", "Save to gallery...", "-",
                            QStringLiteral("&Print…\tCtrl+P"), "Print Pre&view",
-                           QStringLiteral("P&age Setup…"), "-", "Save As WEB Page",
-                           QStringLiteral("Save Face Image…"), "-", "Exit"}));
+                           QStringLiteral("Export as PDF…"), QStringLiteral("P&age Setup…"), "-",
+                           "Save As WEB Page", QStringLiteral("Save Face Image…"), "-", "Exit"}));
     const QStringList edit = MenuTexts(1);
     ASSERT_EQ(edit.size(), 26);
     EXPECT_EQ(edit[2], "Head \tCtrl+1");
@@ -119,8 +119,7 @@ TEST_F(FrameFixture, StartsWithPanelsShownToolbarsHiddenAndTheDiagramPage) {
 
 TEST_F(FrameFixture, CommandsWithoutHandlersStayDisabled) {
     frame.IdleUpdate();
-    for (int id :
-         {cmd::kOpenPicture, cmd::kHelpTopics, cmd::kAbout, cmd::kFindFace, cmd::kSaveWebPage})
+    for (int id : {cmd::kOpenPicture, cmd::kHelpTopics, cmd::kAbout, cmd::kFindFace})
         EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
     EXPECT_FALSE(frame.OnCommand(cmd::kOpenPicture));
     for (int id : {cmd::kSlotForehead, cmd::kClear, cmd::kRandomize, cmd::kToggleInterpretation,

@@ -1,0 +1,312 @@
+#include "shell/ui/ReportCommands.h"
+
+#include "files/ui/PeopList.h"
+#include "imaging/ui/FaceWnd.h"
+#include "model/ui/PageFace.h"
+#include "reports/WebReport.h"
+#include "reports/ui/PrintedReport.h"
+#include "shell/ui/PageDesc.h"
+#include "shell/ui/View.h"
+#include "support/FrameTestSupport.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QJSEngine>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <gmock/gmock.h>
+
+using namespace mienlore;
+
+namespace {
+
+struct ReportFixture : test::FrameTest {
+    CReportCommands* reports = nullptr;
+    QStringList messages;
+    QList<QUrl> opened;
+
+    void SetUp() override {
+        reports = frame.findChild<CReportCommands*>();
+        ASSERT_NE(reports, nullptr);
+        reports->SetMessageReporter([this](const QString& m) { messages << m; });
+        reports->SetUrlOpener([this](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+    }
+    void SetName(const QString& name) { frame.View()->NameBox()->setEditText(name); }
+};
+
+// Width and height of a 32-bit BMP file's header.
+std::pair<int, int> BmpSize(const std::string& bytes) {
+    auto le32 = [&bytes](std::size_t at) {
+        return static_cast<int>(static_cast<unsigned char>(bytes[at]) |
+                                static_cast<unsigned char>(bytes[at + 1]) << 8 |
+                                static_cast<unsigned char>(bytes[at + 2]) << 16 |
+                                static_cast<unsigned char>(bytes[at + 3]) << 24);
+    };
+    if (bytes.size() < 54 || bytes.substr(0, 2) != "BM")
+        return {0, 0};
+    return {le32(18), le32(22)};
+}
+
+QString RunScript(const std::filesystem::path& script, const QString& expression) {
+    QFile file(QString::fromStdString(script.string()));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("<unreadable>");
+    QJSEngine engine;
+    const QJSValue loaded = engine.evaluate(QString::fromUtf8(file.readAll()));
+    if (loaded.isError())
+        return QStringLiteral("<error: %1>").arg(loaded.toString());
+    return engine.evaluate(expression).toString();
+}
+
+} // namespace
+
+TEST_F(ReportFixture, SaveFaceImageWritesTheFaceAndTheSmallCopyInEachFormat) {
+    const QSize window = frame.View()->FacePage()->FaceWindow()->size();
+    for (const char* name : {"face.bmp", "face.jpg", "face.png", "Face.JPG"}) {
+        const WriteResult result = reports->SaveFaceImageTo(dir / name);
+        ASSERT_TRUE(result.ok) << name << ": " << result.error;
+        const QImage written(QString::fromStdString((dir / name).string()));
+        EXPECT_EQ(written.size(), window) << name;
+        std::filesystem::path small = dir / name;
+        small.replace_extension();
+        small += "Small.bmp";
+        EXPECT_EQ(BmpSize(test::ReadFileBytes(small)), std::make_pair(38, 38)) << small;
+    }
+    EXPECT_EQ(test::ReadFileBytes(dir / "face.jpg").substr(0, 2), "\xFF\xD8");
+    EXPECT_EQ(test::ReadFileBytes(dir / "face.png").substr(1, 3), "PNG");
+    EXPECT_EQ(test::ReadFileBytes(dir / "face.bmp").substr(0, 2), "BM");
+
+    const WriteResult failed = reports->SaveFaceImageTo(dir / "missing" / "face.bmp");
+    EXPECT_FALSE(failed.ok);
+    EXPECT_THAT(failed.error, testing::HasSubstr("face.bmp"));
+    EXPECT_EQ(reports->DefaultFaceImagePath().filename(), "face.bmp");
+    EXPECT_EQ(reports->DefaultFaceImagePath().parent_path().filename(), "htmlreport");
+}
+
+TEST_F(ReportFixture, ExportCommandsAndTheImgButtonAreAvailableWithACurrentSlot) {
+    frame.IdleUpdate();
+    for (int id : {57607, 57609, 57605, 32600, 32602, 32604})
+        EXPECT_TRUE(frame.Action(id)->isEnabled()) << id;
+    auto* list = qobject_cast<CPeopList*>(frame.View()->FacesListBar());
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->Button(CPeopList::kImgId)->isEnabled());
+    frame.OnCommand(2010); // Randomize ends the selection
+    frame.IdleUpdate();
+    for (int id : {57607, 57609, 32600, 32602, 32604})
+        EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
+    EXPECT_FALSE(list->Button(CPeopList::kImgId)->isEnabled());
+    EXPECT_FALSE(frame.View()->PageBar()->Button(2351)->isEnabled()); // "Print"
+    EXPECT_FALSE(frame.View()->PageBar()->Button(2352)->isEnabled()); // "Web"
+    frame.OnCommand(2130);
+    frame.IdleUpdate();
+    EXPECT_TRUE(list->Button(CPeopList::kImgId)->isEnabled());
+    EXPECT_TRUE(frame.View()->PageBar()->Button(2351)->isEnabled());
+    EXPECT_TRUE(frame.View()->PageBar()->Button(2352)->isEnabled());
+}
+
+TEST_F(ReportFixture, AHostileNameRoundTripsThroughAJavaScriptEngineUnchanged) {
+    const QString hostile = QStringLiteral(
+        "O'Neil \"Q\" \\ </script><script>alert(1)</script>\n\t\u2028 Zo\u00eb \u65e5\u672c");
+    ASSERT_LE(hostile.size(), 79);
+    SetName(hostile);
+    const WriteResult result = reports->WriteWebReportTo(dir.Path());
+    ASSERT_TRUE(result.ok) << result.error;
+    const std::filesystem::path script = dir / kReportScript;
+    EXPECT_EQ(RunScript(script, QStringLiteral("g_sName")), hostile);
+    EXPECT_EQ(RunScript(script, QStringLiteral("g_sCom1")), hostile);
+    EXPECT_EQ(
+        RunScript(script, QStringLiteral("g_eEyel.width > 1 && g_eEyel.left != g_eEyer.left")),
+        QStringLiteral("true"));
+    EXPECT_EQ(RunScript(script, QStringLiteral("typeof g_fCheck + typeof g_fCowa + g_sCom2")),
+              QStringLiteral("numbernumber-"));
+    // Nothing in the file can close the page's script element.
+    EXPECT_EQ(test::ReadFileBytes(script).find('<'), std::string::npos);
+}
+
+TEST_F(ReportFixture, SaveAsWebPageOpensThePageOnlyAfterTheReportIsWritten) {
+    std::string error;
+    const std::filesystem::path folder = reports->ReportFolder(&error);
+    ASSERT_FALSE(folder.empty()) << error;
+    std::filesystem::remove(folder / kReportScript);
+    SetName(QStringLiteral("Anna"));
+    ASSERT_TRUE(frame.OnCommand(32600));
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0],
+              QUrl::fromLocalFile(QString::fromStdString((folder / kReportPage).string())));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
+    EXPECT_THAT(test::ReadFileBytes(folder / kReportScript),
+                testing::StartsWith("var g_sName = \"Anna\";"));
+}
+
+TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
+    frame.show();
+    frame.activateWindow();
+    QApplication::processEvents();
+    frame.OnCommand(2130); // the eyes: Z changes their shape
+    ASSERT_TRUE(frame.OnCommand(57609));
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.IsPreviewOn());
+    ASSERT_NE(reports->Preview(), nullptr);
+    EXPECT_EQ(frame.centralWidget(), reports->Preview());
+    EXPECT_EQ(frame.View()->parent(), &frame); // still owned by the frame
+    EXPECT_TRUE(frame.Toolbar(130)->isVisible());
+    frame.IdleUpdate();
+    EXPECT_TRUE(frame.Action(57609)->isChecked());
+    EXPECT_EQ(reports->Preview()->pageCount(), 1);
+    // Saved for looking at: build/tests/preview-*.png.
+    for (const auto& [name, size] :
+         {std::pair{"a4", QPageSize::A4}, std::pair{"letter", QPageSize::Letter}}) {
+        reports->Printer().setPageSize(QPageSize(size));
+        reports->Preview()->updatePreview();
+        QApplication::processEvents();
+        frame.grab().save(QStringLiteral("preview-%1.png").arg(QLatin1String(name)));
+    }
+
+    // Face keys do not edit the hidden face.
+    const std::string before = globals.face.Encode();
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
+    QTest::keyClick(target, Qt::Key_Z);
+    EXPECT_EQ(globals.face.Encode(), before);
+
+    ASSERT_TRUE(frame.OnCommand(57609));
+    QApplication::processEvents();
+    EXPECT_FALSE(frame.IsPreviewOn());
+    EXPECT_EQ(frame.centralWidget(), frame.View());
+    EXPECT_TRUE(frame.View()->isVisible());
+    EXPECT_FALSE(frame.Toolbar(130)->isVisible());
+    frame.IdleUpdate();
+    EXPECT_FALSE(frame.Action(57609)->isChecked());
+    target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
+    QTest::keyClick(target, Qt::Key_Z);
+    EXPECT_NE(globals.face.Encode(), before);
+}
+
+TEST_F(ReportFixture, ExportAsPdfWritesOnePageAndReportsAFolderThatIsMissing) {
+    for (QPageSize::PageSizeId size : {QPageSize::A4, QPageSize::Letter}) {
+        reports->Printer().setPageSize(QPageSize(size));
+        const QString path = QString::fromStdString((dir / "report.pdf").string());
+        QString error;
+        ASSERT_TRUE(reports->ExportPdfTo(path, &error)) << error.toStdString();
+        const std::string pdf = test::ReadFileBytes(dir / "report.pdf");
+        EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+        EXPECT_THAT(pdf, testing::HasSubstr("/Count 1"));
+        const bool a4 = pdf.find("/MediaBox [0 0 595") != std::string::npos;
+        const bool letter = pdf.find("/MediaBox [0 0 612") != std::string::npos;
+        EXPECT_TRUE(size == QPageSize::A4 ? a4 : letter) << "page size " << size;
+    }
+    QString error;
+    EXPECT_FALSE(
+        reports->ExportPdfTo(QString::fromStdString((dir / "no" / "r.pdf").string()), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(ReportFixture, GathersTheReportFromTheViewAndTheAnalysis) {
+    SetName(QStringLiteral("Anna"));
+    PrintedReportContent c;
+    ASSERT_TRUE(GatherPrintedReport(*frame.View(), globals.params, c));
+    EXPECT_EQ(c.name, QStringLiteral("Anna"));
+    EXPECT_EQ(c.title, QStringLiteral("PHYSIOGNOMY ANALYSIS REPORT"));
+    EXPECT_EQ(c.upperBars.size(), 6u);
+    EXPECT_EQ(c.lowerBars.size(), 6u);
+    EXPECT_EQ(c.upperBars[0].low, QStringLiteral("Optimism"));
+    EXPECT_EQ(c.upperBars[0].high, QStringLiteral("Pessimism"));
+    EXPECT_EQ(c.temperLabels[0], QStringLiteral("Depression"));
+    EXPECT_EQ(c.confidenceLabel, QStringLiteral("Confidence factor"));
+    EXPECT_FALSE(c.face.isNull());
+
+    frame.OnCommand(2010);
+    EXPECT_FALSE(GatherPrintedReport(*frame.View(), globals.params, c));
+}
+
+namespace {
+
+// Runs check on the first visible dialog of type T once it is open, then
+// closes it with done.
+template <typename T> void OnDialog(std::function<void(T*)> check, std::function<void(T*)> done) {
+    QTimer::singleShot(200, [check, done] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<T*>(w); dialog && dialog->isVisible()) {
+                check(dialog);
+                done(dialog);
+                return;
+            }
+        ADD_FAILURE() << "no dialog opened";
+    });
+}
+
+} // namespace
+
+TEST_F(ReportFixture, SaveFaceImageDialogStartsAtFaceBmpInTheReportFolder) {
+    const std::filesystem::path chosen = dir / "chosen.jpg";
+    OnDialog<QFileDialog>(
+        [this](QFileDialog* d) {
+            EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+            EXPECT_EQ(d->defaultSuffix(), QStringLiteral("bmp"));
+            EXPECT_EQ(d->nameFilters().size(), 4);
+            EXPECT_TRUE(d->nameFilters().contains(QStringLiteral("Windows Bitmap (*.bmp)")));
+            EXPECT_TRUE(d->nameFilters().contains(QStringLiteral("JPG Files (*.jpg)")));
+            EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
+            ASSERT_FALSE(d->selectedFiles().isEmpty());
+            EXPECT_EQ(std::filesystem::path(d->selectedFiles().first().toStdString()),
+                      reports->DefaultFaceImagePath());
+            EXPECT_TRUE(frame.View()->IsModalOpen());
+        },
+        [&chosen](QFileDialog* d) {
+            // As a user types a path into the name box.
+            auto* edit = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!edit) {
+                ADD_FAILURE() << "no file name box";
+                d->reject();
+                return;
+            }
+            edit->setText(QString::fromStdString(chosen.string()));
+            QMetaObject::invokeMethod(d, "accept");
+        });
+    ASSERT_TRUE(frame.OnCommand(32602));
+    EXPECT_FALSE(frame.View()->IsModalOpen());
+    EXPECT_EQ(test::ReadFileBytes(chosen).substr(0, 2), "\xFF\xD8");
+    EXPECT_EQ(BmpSize(test::ReadFileBytes(dir / "chosenSmall.bmp")), std::make_pair(38, 38));
+}
+
+TEST_F(ReportFixture, ThePrintDialogMarksTheViewModalAndCancelChangesNothing) {
+    bool seen = false;
+    OnDialog<QPrintDialog>(
+        [this, &seen](QPrintDialog* d) {
+            seen = true;
+            EXPECT_TRUE(frame.View()->IsModalOpen());
+            EXPECT_FALSE(d->testOption(QAbstractPrintDialog::PrintSelection));
+            EXPECT_EQ(d->maxPage(), 1);
+        },
+        [](QPrintDialog* d) { d->reject(); });
+    ASSERT_TRUE(frame.OnCommand(57607));
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(frame.View()->IsModalOpen());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST(ReportPreview, AFrameClosedDuringThePreviewTakesItsViewWithIt) {
+    test::TempDir dir;
+    CAppGlobals globals{
+        MIENLORE_PROGRAM_FOLDER,
+        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
+    QPointer<CView> view;
+    {
+        CMainFrame frame(globals);
+        view = frame.View();
+        ASSERT_TRUE(frame.OnCommand(57609));
+        ASSERT_TRUE(frame.IsPreviewOn());
+    }
+    EXPECT_TRUE(view.isNull());
+}
