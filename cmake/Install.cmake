@@ -50,7 +50,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "graphics")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt plugins that no program links: the extra picture readers of the photo
 # page (TIFF, WebP, ...) come with the image formats package.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, fonts-urw-base35")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orvanta.example.org/mienlore")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

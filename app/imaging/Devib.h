@@ -131,6 +131,13 @@ public:
     void Rotate(double degrees, bool smooth);
     // Fills target (already created) by bilinear interpolation of source.
     static void Resample(CDevib& target, const CDevib& source);
+    // The window of a resample without the whole: target (already created)
+    // gets pixel (i + ox, j + oy) (storage addresses) of source resampled to
+    // fullWidth x fullHeight, and fill where that lies outside. The same
+    // pixels as Resample into the full size followed by a crop, at the cost
+    // of the window only.
+    static void ResampleWindow(CDevib& target, const CDevib& source, int fullWidth, int fullHeight,
+                               int ox, int oy, PixelWord fill);
     // Re-creates the image at rect's size filled with fill, and copies the
     // source pixel (i + ox, j + oy) to (i, j) (storage addresses) wherever it
     // exists, ox = (old w - new w)/2 + rect.left, oy = (old h - new h)/2 +

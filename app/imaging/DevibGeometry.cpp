@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -81,6 +82,20 @@ struct LerpTerms {
 struct SampleAxis {
     std::vector<int> i0, i1;
     LerpTerms terms;
+
+    SampleAxis() = default;
+    // Entries from..from+count-1 of a full axis.
+    SampleAxis(const SampleAxis& full, int from, int count) {
+        const auto take = [from, count](const auto& v) {
+            return std::vector<typename std::decay_t<decltype(v)>::value_type>(
+                v.begin() + from, v.begin() + from + count);
+        };
+        i0 = take(full.i0);
+        i1 = take(full.i1);
+        terms.ge = take(full.terms.ge);
+        terms.ef = take(full.terms.ef);
+        terms.gf = take(full.terms.gf);
+    }
 
     SampleAxis(int targetSize, int sourceSize) {
         const double factor = static_cast<double>(targetSize) / sourceSize;
@@ -272,6 +287,38 @@ void CDevib::Resample(CDevib& target, const CDevib& source) {
         PixelWord* out = &target.m_pixels[static_cast<std::size_t>(y) * tw];
         for (int x = 0; x < tw; ++x)
             out[x] = MakePixel(channel[x], channel[tw + x], channel[2 * tw + x]);
+    }
+}
+
+void CDevib::ResampleWindow(CDevib& target, const CDevib& source, int fullWidth, int fullHeight,
+                            int ox, int oy, PixelWord fill) {
+    if (target.IsEmpty() || source.IsEmpty() || &target == &source || fullWidth <= 0 ||
+        fullHeight <= 0)
+        return;
+    target.Fill(fill);
+    const int tw = target.m_width;
+    // The target columns and rows that fall inside the full resample.
+    const int x0 = std::max(0, -ox), x1 = std::min(tw, fullWidth - ox);
+    const int y0 = std::max(0, -oy), y1 = std::min(target.m_height, fullHeight - oy);
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    const int n = x1 - x0;
+    const SampleAxis fullX(fullWidth, source.m_width);
+    const SampleAxis ax(fullX, x0 + ox, n);
+    const SampleAxis ay(fullHeight, source.m_height);
+    InterpolatedRows rows(source, ax, n);
+    std::vector<std::int32_t> channel(static_cast<std::size_t>(3) * n);
+    for (int j = y0; j < y1; ++j) {
+        const int y = j + oy;
+        for (int c = 0; c < 3; ++c) {
+            const double* r0 = rows.Row(ay.i0[y], c, ay.i1[y]);
+            const double* r1 = rows.Row(ay.i1[y], c, ay.i0[y]);
+            LerpRowToChannel(ay.terms.ge[y], ay.terms.ef[y], ay.terms.gf[y], r0, r1,
+                             channel.data() + static_cast<std::size_t>(c) * n, n);
+        }
+        PixelWord* out = &target.m_pixels[static_cast<std::size_t>(j) * tw + x0];
+        for (int x = 0; x < n; ++x)
+            out[x] = MakePixel(channel[x], channel[n + x], channel[2 * n + x]);
     }
 }
 

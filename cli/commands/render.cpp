@@ -1,6 +1,7 @@
 // mienlore-cli render: the face picture of a face code, or a review sheet of
 // random faces, written as PNG, JPEG or BMP.
 #include "CliCommand.h"
+#include "PhotoArgs.h"
 
 #include "base/CrtRandom.h"
 #include "base/ProgramFolder.h"
@@ -30,6 +31,9 @@ struct RenderOptions {
     unsigned seed = 1;
     std::string code;
     std::filesystem::path output;
+    std::filesystem::path photo; // drawn under the face as a sketch
+    CPhotoView photoView;
+    bool photoOptions = false;
 };
 
 int Fail(const std::string& message) {
@@ -76,7 +80,20 @@ std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
                 return std::nullopt;
             return args[++i];
         };
-        if (a == "--female") {
+        std::string photoProblem;
+        bool usedValue = false;
+        const std::string* next = i + 1 < args.size() ? &args[i + 1] : nullptr;
+        if (TakePhotoOption(a, next, usedValue, o.photoView, photoProblem)) {
+            if (!photoProblem.empty())
+                return photoProblem;
+            i += usedValue ? 1 : 0;
+            o.photoOptions = true;
+        } else if (a == "--photo") {
+            const auto v = value();
+            if (!v || v->empty())
+                return "--photo needs a picture file";
+            o.photo = *v;
+        } else if (a == "--female") {
             continue; // the picture is the same for both; accepted like analyse
         } else if (a == "--size") {
             const auto v = value();
@@ -139,6 +156,8 @@ std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
         return "no face code (or \"new\" for the new face)";
     if (o.sheet > 0 && !o.code.empty())
         return "--sheet draws random faces and takes no face code";
+    if (o.photoOptions && o.photo.empty())
+        return "--zoom, --pan, --rotate and --effects need --photo FILE";
     return {};
 }
 
@@ -222,7 +241,18 @@ int Run(const std::vector<std::string>& args) {
         return Fail(problem);
 
     const std::filesystem::path folder = ExecutableFolder();
-    const CFaceCompositor compositor(MakeFacePictureLoader(folder));
+    CFaceCompositor compositor(MakeFacePictureLoader(folder));
+    if (!o.photo.empty()) {
+        std::string error;
+        if (!o.photoView.Load(o.photo, &error))
+            return Fail(o.photo.string() + ": " + error);
+        // The face over the sketch of the photograph.
+        o.photoView.backgroundFace = true;
+        o.look.photoBackground = true;
+        compositor.SetPhotoPainter([&o](CDevib& canvas, const ImageRect& rect) {
+            o.photoView.DrawPhoto(canvas, rect, true);
+        });
+    }
     if (o.sheet > 0)
         return RunSheet(compositor, folder, o);
 
@@ -241,9 +271,10 @@ int Run(const std::vector<std::string>& args) {
 CliCommandRegistration reg{
     {"render",
      "[--female] [--size WxH] [--smooth 0..5] [--colour yellow|gray|white] [--fill RRGGBB] "
-     "[--reduce N] CODE|new -o FILE  |  --sheet N --seed S [options] -o FILE.png",
-     "draw the face picture of a face code (PNG, JPEG or BMP by extension), or a sheet of N "
-     "random faces with their codes",
+     "[--reduce N] [--photo FILE [--zoom N] [--pan X,Y] [--rotate D]] CODE|new -o FILE  |  "
+     "--sheet N --seed S [options] -o FILE.png",
+     "draw the face picture of a face code (PNG, JPEG or BMP by extension), over the sketch of "
+     "a photograph with --photo, or a sheet of N random faces with their codes",
      &Run}};
 
 } // namespace

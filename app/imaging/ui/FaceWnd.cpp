@@ -31,6 +31,13 @@ void CFaceWnd::BindFace(CFaceFrame* face) {
     m_compositor =
         face ? std::make_unique<CFaceCompositor>(MakeFacePictureLoader(face->ProgramFolder()))
              : nullptr;
+    SetPhotoPainter(m_photoPainter);
+}
+
+void CFaceWnd::SetPhotoPainter(std::function<void(CDevib&, const ImageRect&)> painter) {
+    m_photoPainter = std::move(painter);
+    if (m_compositor)
+        m_compositor->SetPhotoPainter(m_photoPainter);
 }
 
 CFaceWnd::CFaceWnd(QWidget* parent) : QWidget(parent) {
@@ -56,6 +63,7 @@ void CFaceWnd::Render(const QString& caption) {
     look.fillColor = m_look.fillColour;
     look.smoothing = m_look.smoothing;
     look.showInfo = m_look.showInfo;
+    look.photoBackground = m_look.photoBackground && m_photoPainter;
     CDevib canvas;
     const std::string text = m_caption.toStdString();
     m_compositor->Render(canvas, size.width(), size.height(), *m_face, look, text,

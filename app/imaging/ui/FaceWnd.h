@@ -12,8 +12,10 @@
 
 namespace mienlore {
 
+class CDevib;
 class CFaceCompositor;
 class CFaceFrame;
+struct ImageRect;
 
 // Settings the face window draws with.
 struct FaceWndLook {
@@ -23,6 +25,7 @@ struct FaceWndLook {
     bool showInfo = true;         // draw the caption
     bool showHints = true;        // draw the hint line
     int smoothing = 2;            // 0..5
+    bool photoBackground = false; // the face over the photograph
 };
 
 // The face picture: a cache of the last rendered face, the caption (the
@@ -42,6 +45,8 @@ public:
     void SetLookSource(std::function<FaceWndLook()> source) { m_lookSource = std::move(source); }
     const FaceWndLook& Look() const { return m_look; }
     void SetFaceColour(Colour colour) { m_look.faceColour = colour; }
+    // Draws the photograph under the face while photoBackground is on.
+    void SetPhotoPainter(std::function<void(CDevib&, const ImageRect&)> painter);
 
     // Renders the face with this caption into the cache and repaints.
     void Render(const QString& caption);
@@ -77,6 +82,7 @@ private:
     std::unique_ptr<CFaceCompositor> m_compositor;
     FaceWndLook m_look;
     std::function<FaceWndLook()> m_lookSource;
+    std::function<void(CDevib&, const ImageRect&)> m_photoPainter;
     QString m_caption;
     QImage m_cache;
     int m_hintMode = 0;

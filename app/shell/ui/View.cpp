@@ -5,6 +5,7 @@
 #include "files/StoredFace.h"
 #include "files/ui/PeopList.h"
 #include "imaging/ui/FaceWnd.h"
+#include "imaging/ui/PagePict.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
@@ -86,7 +87,7 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     SetDialogId(m_pageFace, 150);
     m_pageFace->SetPictureSource(
         [this](const CFaceItem& item, int shape) { return m_pictures.Picture(item, shape); });
-    m_pageFace->FaceWindow()->SetLookSource([&params = m_params] {
+    m_pageFace->FaceWindow()->SetLookSource([this, &params = m_params] {
         FaceWndLook look;
         look.faceColour = params.face.faceColour;
         look.fillColour = params.face.fillColour;
@@ -94,6 +95,7 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
         look.showInfo = params.face.showInfo != 0;
         look.showHints = params.face.tooltips != 0;
         look.smoothing = params.face.filter;
+        look.photoBackground = m_pagePict && m_pagePict->BackgroundFace();
         return look;
     });
     m_pageFace->setGeometry(PlaceholderRect(kFacePage));
@@ -108,8 +110,16 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     connect(m_pageDesc, &CPageDesc::pageRequested, this, &CView::SelectPage);
     connect(m_pageDesc, &CPageDesc::commandRequested, this, &CView::commandRequested);
 
-    // The photo, text and type pages come with their own panels.
-    m_pages[0] = MakeEmptyPanel(this, QStringLiteral("pagePict"));
+    // The text and type pages come with their own panels.
+    m_pagePict = new CPagePict(m_face, m_units, this);
+    SetDialogId(m_pagePict, 160);
+    m_pages[0] = m_pagePict;
+    m_pageFace->FaceWindow()->SetPhotoPainter(
+        [pict = m_pagePict](CDevib& canvas, const ImageRect& rect) {
+            pict->DrawUnderFace(canvas, rect);
+        });
+    connect(m_pagePict, &CPagePict::faceRenderRequested, m_pageFace, &CPageFace::RenderFace);
+    connect(m_pagePict, &CPagePict::statusMessage, this, &CView::hint);
     m_pages[2] = MakeEmptyPanel(this, QStringLiteral("pageText"));
     m_pages[3] = MakeEmptyPanel(this, QStringLiteral("pageType"));
     m_pageFate = new CPageFate(m_units, this);
@@ -131,6 +141,8 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     TranslateDialog(globals.lang, m_pageFace, 150);
     TranslateDialog(globals.lang, m_pageDesc, 153);
     TranslateDialog(globals.lang, m_pageFate, 161);
+    TranslateDialog(globals.lang, m_pagePict, 160);
+    m_pagePict->LoadSample();
 
     m_timer.start(100, this);
     m_pageFace->SelectSlot(cmd::kSlotForehead);
@@ -186,8 +198,10 @@ void CView::SelectPage(int id) {
 }
 
 void CView::RefreshActivePage() {
-    // The photo, text and type pages refresh themselves once they exist; the
+    // The text and type pages refresh themselves once they exist; the
     // diagram page is refreshed by every update cycle.
+    if (m_activePage == cmd::kPagePict)
+        m_pagePict->Refresh();
 }
 
 bool CView::FaceHasCurrentSlot() const {
@@ -345,7 +359,7 @@ bool CView::eventFilter(QObject* watched, QEvent* event) {
             m_pageFate->repaint();
             m_keyTimes.push_back(clock.nsecsElapsed() / 1000);
         }
-        // The photo page takes its keys here once it exists.
+        m_pagePict->OnKey(key->key());
     }
     return false;
 }

@@ -25,6 +25,7 @@ class CParams;
 class CPageDesc;
 class CPageFace;
 class CPageFate;
+class CPagePict;
 
 // The frame's client: arranges the panels in the rectangles of its layout,
 // keeps the active right-hand page, and runs the update cycle after every
@@ -87,6 +88,7 @@ public:
     CFaceFrame& Face() { return m_face; }
     CPageFace* FacePage() const { return m_pageFace; }
     CPageFate* FatePage() const { return m_pageFate; }
+    CPagePict* PhotoPage() const { return m_pagePict; }
     CPageDesc* PageBar() const { return m_pageDesc; }
     QComboBox* NameBox() const { return m_nameBox; }
     QWidget* FacesListBar() const { return m_facesBar; }
@@ -136,6 +138,7 @@ private:
     CPageDesc* m_pageDesc = nullptr;
     CPageFace* m_pageFace = nullptr;
     CPageFate* m_pageFate = nullptr;
+    CPagePict* m_pagePict = nullptr;
     std::array<QWidget*, 4> m_pages{}; // photo, diagram, text, type
     QFrame* m_searchBar = nullptr;
     QFrame* m_gallery = nullptr;

@@ -119,9 +119,9 @@ TEST_F(FrameFixture, StartsWithPanelsShownToolbarsHiddenAndTheDiagramPage) {
 
 TEST_F(FrameFixture, CommandsWithoutHandlersStayDisabled) {
     frame.IdleUpdate();
-    for (int id : {cmd::kOpenPicture, cmd::kHelpTopics, cmd::kAbout, cmd::kFindFace})
+    for (int id : {cmd::kHelpTopics, cmd::kAbout, cmd::kFindFace})
         EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
-    EXPECT_FALSE(frame.OnCommand(cmd::kOpenPicture));
+    EXPECT_FALSE(frame.OnCommand(cmd::kFindFace));
     for (int id : {cmd::kSlotForehead, cmd::kClear, cmd::kRandomize, cmd::kToggleInterpretation,
                    cmd::kPageHist, cmd::kAppExit})
         EXPECT_TRUE(frame.Action(id)->isEnabled()) << id;
