@@ -1,6 +1,6 @@
 // The layer order of the sources, and the check that every quoted include of
-// app/, cli/, webpane/ and tools/ follows it. This table is the one statement
-// of the order; docs/ARCHITECTURE.md explains it.
+// app/, cli/, tools/ and the run-time modules (webpane/, vidgrab/) follows it. This table is the
+// one statement of the order; docs/ARCHITECTURE.md explains it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -47,8 +47,24 @@ constexpr std::array<std::string_view, 7> kSharedUi{
     "QtColour",    "UiStrings",  "WaitDlg",
 };
 
-// The plugin interface is the one header the program and webpane/ share.
-constexpr std::string_view kWebPaneInterface = "webpane/WebPaneInterface.h";
+// The modules the program loads at run time, each with the one header the
+// program and the module share. A module includes nothing but its own
+// folder; the Qt code may include a module's interface header.
+struct Module {
+    std::string_view folder;
+    std::string_view interface;
+};
+constexpr std::array kModules{
+    Module{"webpane", "webpane/WebPaneInterface.h"},
+    Module{"vidgrab", "vidgrab/VidGrab.h"},
+};
+
+const Module* ModuleOf(const std::string& folder) {
+    for (const auto& module : kModules)
+        if (module.folder == folder)
+            return &module;
+    return nullptr;
+}
 
 template <std::size_t N>
 std::optional<int> RankOf(const std::array<Layer, N>& layers, const std::string& folder) {
@@ -58,7 +74,7 @@ std::optional<int> RankOf(const std::array<Layer, N>& layers, const std::string&
     return std::nullopt;
 }
 
-enum class Kind { Core, Ui, SharedUi, Cli, Tool, WebPane, Other };
+enum class Kind { Core, Ui, SharedUi, Cli, Tool, Module, Other };
 
 struct Place {
     Kind kind = Kind::Other;
@@ -83,8 +99,8 @@ Place PlaceOf(const fs::path& relative) {
         return {Kind::Cli, {}};
     if (parts.size() >= 3 && parts[0] == "tools")
         return {Kind::Tool, parts[1]};
-    if (!parts.empty() && parts[0] == "webpane")
-        return {Kind::WebPane, {}};
+    if (!parts.empty() && ModuleOf(parts[0]))
+        return {Kind::Module, parts[0]};
     return {};
 }
 
@@ -100,12 +116,12 @@ std::string Describe(const Place& place) {
         return "cli";
     case Kind::Tool:
         return "tools/" + place.folder;
-    case Kind::WebPane:
-        return "webpane";
+    case Kind::Module:
+        return "module " + place.folder;
     case Kind::Other:
         break;
     }
-    return "a file outside app/, cli/, tools/ and webpane/";
+    return "a file outside app/, cli/, tools/ and the modules";
 }
 
 // The file a quoted include names, relative to the repository: beside the
@@ -126,7 +142,7 @@ std::optional<fs::path> Resolve(const fs::path& root, const fs::path& from,
     const std::string first = named.begin()->string();
     if (RankOf(kCoreLayers, first) || fs::is_directory(root / "app" / first))
         return (fs::path("app") / named).lexically_normal();
-    if (first == "webpane" || first == "cli" || first == "tools")
+    if (ModuleOf(first) || first == "cli" || first == "tools")
         return named.lexically_normal();
     return std::nullopt;
 }
@@ -162,7 +178,8 @@ std::optional<std::string> Violation(const fs::path& from, const fs::path& to) {
     case Kind::Ui:
         if (target.kind == Kind::Core || target.kind == Kind::SharedUi)
             return std::nullopt;
-        if (target.kind == Kind::WebPane && to.generic_string() == kWebPaneInterface)
+        if (target.kind == Kind::Module &&
+            to.generic_string() == ModuleOf(target.folder)->interface)
             return std::nullopt;
         if (target.kind == Kind::Ui &&
             (target.folder == source.folder ||
@@ -178,8 +195,8 @@ std::optional<std::string> Violation(const fs::path& from, const fs::path& to) {
             (target.kind == Kind::Tool && target.folder == source.folder))
             return std::nullopt;
         return against;
-    case Kind::WebPane:
-        if (target.kind == Kind::WebPane)
+    case Kind::Module:
+        if (target.kind == Kind::Module && target.folder == source.folder)
             return std::nullopt;
         return against;
     case Kind::Other:
@@ -227,7 +244,10 @@ fs::path Root() {
 TEST(IncludeOrder, EveryIncludeFollowsTheLayerOrder) {
     const fs::path root = Root();
     int files = 0;
-    for (const char* top : {"app", "cli", "webpane", "tools"}) {
+    std::vector<std::string> tops = {"app", "cli", "tools"};
+    for (const auto& module : kModules)
+        tops.emplace_back(module.folder);
+    for (const std::string& top : tops) {
         ASSERT_TRUE(fs::is_directory(root / top)) << (root / top);
         for (const auto& entry : fs::recursive_directory_iterator(root / top)) {
             if (!entry.is_regular_file() || !IsSource(entry.path()))
@@ -303,6 +323,9 @@ TEST(IncludeOrder, ProgramsToolsAndThePluginKeepToTheirSide) {
         {"tools/faceart/main.cpp", "app/imaging/ui/DevibImage.h", false},
         {"tools/faceart/main.cpp", "tools/gallery/Gallery.h", false},
         {"webpane/WebPanePlugin.cpp", "app/shell/Params.h", false},
+        {"webpane/WebPanePlugin.cpp", "vidgrab/VidGrab.h", false},
+        {"app/imaging/ui/VideoModule.h", "vidgrab/VidGrab.h", true},
+        {"app/imaging/VideoFrame.cpp", "vidgrab/VidGrab.h", false},
     });
 }
 
