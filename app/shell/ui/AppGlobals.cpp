@@ -39,8 +39,8 @@ CAppGlobals::LanguageStrings::~LanguageStrings() {
 CAppGlobals::CAppGlobals(const std::filesystem::path& programFolder,
                          std::unique_ptr<ISettingsStore> settingsStore)
     : store(UserStore(std::move(settingsStore))), lang(programFolder),
-      fate(TextFiles(programFolder, lang), &LanguageString), params(LoadedParams(*store, lang)),
-      face(programFolder) {}
+      fate(TextFiles(programFolder, lang), &LanguageString), gallery(programFolder),
+      params(LoadedParams(*store, lang)), face(programFolder) {}
 
 CAppGlobals::~CAppGlobals() {
     SaveSettings();

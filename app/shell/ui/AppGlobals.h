@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/FateFrame.h"
+#include "gallery/GallCollection.h"
 #include "model/FaceFrame.h"
 #include "shell/Lang.h"
 #include "shell/Params.h"
@@ -36,7 +37,8 @@ struct CAppGlobals {
         explicit LanguageStrings(const CLang& lang);
         ~LanguageStrings();
     } languageStrings{lang};
-    CFateFrame fate; // the analysis of the current face
+    CFateFrame fate;  // the analysis of the current face
+    CGallery gallery; // the portrait collections (the shipped one read at start-up)
     CParams params;
     CFaceFrame face; // the current face
 };

@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/FrameDialogCommands.h"
 
+#include "gallery/ui/PageGall.h"
 #include "model/ui/PageFace.h"
 #include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
@@ -238,6 +239,11 @@ void CMainFrame::InstallHandlers() {
     for (int id : {kToggleInterpretation, kToggleGallery, kToggleStatusBar, kToggleFacesList,
                    kToggleToolbar})
         SetCommand(id, {[this, id] { TogglePanel(id); }, {}});
+    if (CPageGall* gallery = view->GalleryPage()) {
+        SetCommand(kOpenGallery, {[gallery] { gallery->ShowGalleryList(); }, {}});
+        SetCommand(kGalleryList, {[gallery] { gallery->ShowGalleryList(); }, {}});
+        SetCommand(kSaveToGallery, {[gallery] { gallery->Add(); }, {}});
+    }
     SetCommand(kWebSite, {[] {
                               if (!QDesktopServices::openUrl(QUrl(kHomePage)))
                                   QApplication::beep();

@@ -4,6 +4,9 @@
 #include "analysis/ui/PageFate.h"
 #include "files/StoredFace.h"
 #include "files/ui/PeopList.h"
+#include "gallery/ui/PageGall.h"
+#include "imaging/Devib.h"
+#include "imaging/ui/DevibImage.h"
 #include "imaging/ui/FaceWnd.h"
 #include "imaging/ui/PagePict.h"
 #include "model/FaceFrame.h"
@@ -132,7 +135,7 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
         page->hide();
 
     m_searchBar = MakeEmptyPanel(this, QStringLiteral("searchBar"));
-    m_gallery = MakeEmptyPanel(this, QStringLiteral("galleryStrip"));
+    m_gallery = new CPageGall(globals.gallery, m_face, GalleryHost(), &globals.lang, this);
     PlacePanels();
 
     // Every panel in the language of the run.
@@ -153,6 +156,33 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     // that the first change can be undone.
     RecomputeAndRecord();
     m_pageFace->RenderFace();
+}
+
+GallHost CView::GalleryHost() {
+    GallHost host;
+    host.hasCurrentSlot = [this] { return FaceHasCurrentSlot(); };
+    host.prepare = [this] { m_pageFace->SelectSlot(cmd::kSlotForehead); };
+    host.faceChanged = [this] {
+        for (int i = 0; i < kFaceSlotCount; ++i)
+            m_face.Item(i).Reload();
+        m_pageFace->RefreshControls();
+        UpdateCycle();
+    };
+    host.facePicture = [this](CDevib& picture) {
+        return FromQImage(m_pageFace->FaceWindow()->Cache(), picture);
+    };
+    host.showPicture = [this](const QString& path) { m_pagePict->LoadPhoto(path, false); };
+    host.hasPhoto = [this] { return m_pagePict->View().HasPicture(); };
+    host.photoPicture = [this](CDevib& picture) {
+        return m_pagePict->View().HasPicture() &&
+               FromQImage(m_pagePict->PictureWindow()->Image(), picture);
+    };
+    host.showFaceTraits = [this] { SelectPage(cmd::kPagePict); };
+    return host;
+}
+
+QWidget* CView::GalleryStrip() const {
+    return m_gallery;
 }
 
 CView::~CView() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/CrtRandom.h"
+#include "gallery/ui/PageGall.h"
 #include "model/FaceHistory.h"
 #include "model/ui/ShapePictures.h"
 #include "shell/ui/DialogUnits.h"
@@ -92,7 +93,8 @@ public:
     CPageDesc* PageBar() const { return m_pageDesc; }
     QComboBox* NameBox() const { return m_nameBox; }
     QWidget* FacesListBar() const { return m_facesBar; }
-    QWidget* GalleryStrip() const { return m_gallery; }
+    QWidget* GalleryStrip() const;
+    CPageGall* GalleryPage() const { return m_gallery; }
 
     // Recomputes the analysis and shows it on the diagram page and as the
     // face picture's caption (without counting a change or recording it).
@@ -115,6 +117,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    GallHost GalleryHost();
     bool ForwardsKeysFrom(QObject* watched) const;
     void RecomputeAndRecord();
     void PlacePanels();
@@ -141,7 +144,7 @@ private:
     CPagePict* m_pagePict = nullptr;
     std::array<QWidget*, 4> m_pages{}; // photo, diagram, text, type
     QFrame* m_searchBar = nullptr;
-    QFrame* m_gallery = nullptr;
+    CPageGall* m_gallery = nullptr;
 };
 
 } // namespace mienlore

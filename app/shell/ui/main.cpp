@@ -119,6 +119,10 @@ int main(int argc, char* argv[]) {
     CAppGlobals globals;
     CMainFrame frame(globals);
     frame.show();
+    // The shipped gallery is read once, before the user starts working.
+    globals.gallery.LoadShippedGallery();
+    if (CPageGall* gallery = frame.View()->GalleryPage())
+        gallery->GalleryLoaded();
 
     if (auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar()))
         facesList->LoadDefaultList();
