@@ -8,6 +8,7 @@
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MenuTable.h"
+#include "shell/ui/PageCoefCommands.h"
 #include "shell/ui/PhotoCommands.h"
 #include "shell/ui/ReportCommands.h"
 #include "shell/ui/ToolbarIcons.h"
@@ -75,6 +76,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
 
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
+    InstallSearchCommands(*this, m_globals);
     InstallPhotoCommands(*this, InstallReportCommands(*this, m_globals));
     qApp->installEventFilter(this);
 

@@ -4,6 +4,7 @@
 #include "analysis/ui/PageFate.h"
 #include "files/StoredFace.h"
 #include "files/ui/PeopList.h"
+#include "gallery/ui/PageCoef.h"
 #include "gallery/ui/PageGall.h"
 #include "imaging/Devib.h"
 #include "imaging/ui/DevibImage.h"
@@ -134,7 +135,8 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     for (QWidget* page : m_pages)
         page->hide();
 
-    m_searchBar = MakeEmptyPanel(this, QStringLiteral("searchBar"));
+    m_searchBar = new CPageCoef(m_units, this);
+    connect(m_searchBar, &CPageCoef::commandRequested, this, &CView::commandRequested);
     m_gallery = new CPageGall(globals.gallery, m_face, GalleryHost(), &globals.lang, this);
     PlacePanels();
 

@@ -24,6 +24,7 @@ class CFaceFrame;
 class CFateFrame;
 class CParams;
 class CPageDesc;
+class CPageCoef;
 class CPageFace;
 class CPageFate;
 class CPagePict;
@@ -95,6 +96,7 @@ public:
     QWidget* FacesListBar() const { return m_facesBar; }
     QWidget* GalleryStrip() const;
     CPageGall* GalleryPage() const { return m_gallery; }
+    CPageCoef* SearchBar() const { return m_searchBar; }
 
     // Recomputes the analysis and shows it on the diagram page and as the
     // face picture's caption (without counting a change or recording it).
@@ -143,7 +145,7 @@ private:
     CPageFate* m_pageFate = nullptr;
     CPagePict* m_pagePict = nullptr;
     std::array<QWidget*, 4> m_pages{}; // photo, diagram, text, type
-    QFrame* m_searchBar = nullptr;
+    CPageCoef* m_searchBar = nullptr;
     CPageGall* m_gallery = nullptr;
 };
 
