@@ -19,7 +19,7 @@ bool Fail(std::string* error, const std::string& message) {
 } // namespace
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         std::string* error) {
+                         std::string* error, bool syncToDisk) {
     const std::string target = path.string();
     // A fresh name beside the target (same file system, so the rename is
     // atomic); open with O_EXCL so another writer's temporary is never reused.
@@ -52,7 +52,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     }
     // Flush to disk before the rename, so that a crash cannot leave the new
     // name pointing at content that never reached the disk.
-    if (::fsync(fd) != 0) {
+    if (syncToDisk && ::fsync(fd) != 0) {
         const std::string reason = std::strerror(errno);
         ::close(fd);
         ::unlink(tempName.c_str());

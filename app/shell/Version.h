@@ -10,6 +10,10 @@ inline constexpr const char* kHomePageUrl = "https://orvanta-lab.example/mienlor
 inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 831; // shown as "%03d": version 1.831
 
+// Where the program's maker takes questions.
+inline constexpr const char* kSupportMailUrl =
+    "mailto:support@orvanta-lab.example?subject=Mienlore";
+
 // "Mienlore, version 1.831"
 const char* VersionLine();
 

@@ -109,8 +109,8 @@ const Style kStyles[10] = {
     {228, 95, 80, 0, 0, 1.0},    // straight, fine
     {205, 55, 60, 0, 0, 1.5},    // straight, thick
     {215, 75, 70, 2.2, 0, 1.2},  // wavy
-    {212, 70, 70, 0, 1, 1.0},    // curly
-    {210, 80, 70, 0, 2, 1.2},    // frizzy
+    {196, 60, 70, 0, 1, 1.0},    // curly
+    {198, 70, 70, 0, 2, 1.2},    // frizzy
     {175, 40, 45, 0.6, 0, 1.5},  // dark, sleek
     {238, 135, 60, 0.8, 0, 1.0}, // light
     {240, 150, 55, 0.5, 0, 0.8}, // grey
@@ -423,13 +423,13 @@ QImage DrawBeard(const SlotArt& slot, int shape, int variant) {
     const double below[4] = {3, 4.5, 6, 5};
     QPainterPath area;
     switch (shape) {
-    case 1: // goatee
-        area = Smooth(whole({{130, 214},
-                             {121, 215},
-                             {116, 222},
-                             {115.5, 234},
-                             {118, 244},
-                             {124, 250},
+    case 1: // goatee: a full, rounded tuft over the chin
+        area = Smooth(whole({{130, 213},
+                             {119, 214},
+                             {112, 221},
+                             {111, 233},
+                             {115, 244},
+                             {122, 250},
                              {130, 252}}),
                       true);
         break;
@@ -446,13 +446,13 @@ QImage DrawBeard(const SlotArt& slot, int shape, int variant) {
         area = o;
         break;
     }
-    case 5: // Van Dyke: pointed chin beard
-        area = Smooth(whole({{130, 213},
-                             {122, 214},
-                             {117, 221},
-                             {117, 234},
-                             {121, 246},
-                             {126, 254},
+    case 5: // Van Dyke: a narrow beard drawn to a point below the chin
+        area = Smooth(whole({{130, 216},
+                             {125, 217},
+                             {122.5, 225},
+                             {123, 238},
+                             {125.5, 249},
+                             {128.5, 256},
                              {130, 258}}),
                       true);
         break;
@@ -534,8 +534,8 @@ QImage DrawGlasses(const SlotArt& slot, int shape, int variant) {
         return Blank(slot);
     Sketch s = OnCanvas(slot, shape, variant);
     const bool heavy = variant == 1;
-    const double width = heavy ? 2.6 : 1.1;
-    const int grey = heavy ? 45 : 70;
+    const double width = heavy ? 3.2 : 1.8;
+    const int grey = heavy ? 32 : 50;
     const QPointF eye(163, 137);
     QPainterPath lens;
     double hw = 17;
@@ -609,8 +609,8 @@ QImage DrawGlasses(const SlotArt& slot, int shape, int variant) {
         break;
     }
     const QPainterPath left = MirrorX(lens);
-    const double frameW = shape == 6 ? 0.6 : width;
-    const int frameGrey = shape == 6 ? 150 : grey;
+    const double frameW = shape == 6 ? 1.0 : width;
+    const int frameGrey = shape == 6 ? 120 : grey;
     if (shape == 5) {
         // Heavy bar along the top, thin line below.
         QPainterPath bar;
@@ -633,12 +633,12 @@ QImage DrawGlasses(const SlotArt& slot, int shape, int variant) {
     QPainterPath bridge;
     bridge.moveTo(eye.x() - hw + 0.5, bridgeY);
     bridge.quadTo(130, bridgeY - 5.5, 260 - eye.x() + hw - 0.5, bridgeY);
-    s.Stroke(bridge, StrokeStyle{heavy ? 2.0 : 1.1, grey, 0, 0, 0.03, false});
+    s.Stroke(bridge, StrokeStyle{heavy ? 2.6 : 1.6, grey, 0, 0, 0.03, false});
     if (shape == 3) { // aviators have a second bar
         QPainterPath bar;
         bar.moveTo(eye.x() - hw + 1.5, 126.5);
         bar.lineTo(260 - eye.x() + hw - 1.5, 126.5);
-        s.Stroke(bar, StrokeStyle{0.9, grey, 0, 0, 0.02, false});
+        s.Stroke(bar, StrokeStyle{1.4, grey, 0, 0, 0.02, false});
     }
     // Nose pads.
     s.Stroke(Smooth({{137, bridgeY + 4}, {139.5, bridgeY + 9}}),
@@ -650,8 +650,8 @@ QImage DrawGlasses(const SlotArt& slot, int shape, int variant) {
     QPainterPath arm;
     arm.moveTo(eye.x() + hw - 0.5, armY);
     arm.lineTo(208, armY + 1.5);
-    s.Stroke(arm, StrokeStyle{heavy ? 2.2 : 1.1, grey, 0, 0.3, 0.02, false});
-    s.Stroke(MirrorX(arm), StrokeStyle{heavy ? 2.2 : 1.1, grey, 0, 0.3, 0.02, false});
+    s.Stroke(arm, StrokeStyle{heavy ? 2.6 : 1.6, grey, 0, 0.3, 0.02, false});
+    s.Stroke(MirrorX(arm), StrokeStyle{heavy ? 2.6 : 1.6, grey, 0, 0.3, 0.02, false});
     return s.Finish();
 }
 

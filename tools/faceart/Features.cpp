@@ -4,6 +4,8 @@
 #include "Catalogue.h"
 #include "Pencil.h"
 
+#include <QPainterPathStroker>
+
 #include <algorithm>
 #include <cmath>
 
@@ -77,6 +79,10 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
     const double angle = InclineOf(variant, 9);
     auto R = [&](const QPainterPath& path) { return Rotated(path, c, angle); };
     auto P = [&](QPointF p) { return Turn(p, c, angle); };
+    // Shading stays a few units inside the box so that it fades out before
+    // the box's edge.
+    QPainterPath inside;
+    inside.addRect(QRectF(BoxLeft(slot) + 4, slot.y + 4, slot.width - 8, slot.height - 8));
 
     const QPointF inner(c.x() - e.halfWidth, c.y() + 0.6);
     const QPointF outer(c.x() + e.halfWidth, c.y() - e.lift);
@@ -118,55 +124,73 @@ QImage DrawEyes(const SlotArt& slot, int shape, int variant) {
     opening.closeSubpath();
     opening = R(opening);
 
-    // The iris and pupil, cut by the lids.
-    const QPointF irisCentre = P(c + QPointF(-0.8, e.kind == 3 ? 1.2 : 0.4));
-    QPainterPath iris = Ellipse(irisCentre, e.iris, e.iris).intersected(opening);
-    s.Tone(iris, 205);
-    s.Hatch(iris, 70, 1.3, StrokeStyle{0.5, 150, 0.3, 0.3, 0.05, true});
-    s.Stroke(Ellipse(irisCentre, e.iris, e.iris).intersected(opening), 0.7, kMid);
-    QPainterPath pupil = Ellipse(irisCentre, e.iris * 0.45, e.iris * 0.45).intersected(opening);
-    s.Tone(pupil, 40);
-    s.Erase(Ellipse(irisCentre + QPointF(-e.iris * 0.35, -e.iris * 0.35), 0.9, 0.9)
-                .intersected(opening));
+    // The eye socket: a soft hollow round the eye, deepest under the brow
+    // and towards the nose.
+    const bool heavy = e.kind == 3;
+    const QPainterPath socket =
+        Ellipse(c + QPointF(-1.5, -3.5), e.halfWidth + 0.5, e.upper + e.crease + 1);
+    s.SoftTone(socket.intersected(inside), 166, 3.5);
+    s.SoftTone(Ellipse(inner + QPointF(-1, -2.5), 3.5, 3.5).intersected(inside), 170, 3);
 
-    // Lids: the upper one strong and thicker towards the outer corner.
+    // The lid between the fold and the lash line, in shadow.
+    const double d = e.crease;
+    QPainterPath fold;
+    fold.moveTo(inner + QPointF(3.5, -d * 0.6 - 0.8));
+    fold.cubicTo(c + QPointF(-e.halfWidth * 0.45, -e.upper * 1.3 - d),
+                 c + QPointF(e.halfWidth * 0.5, -e.upper * 1.3 - d * (heavy ? 0.4 : 1.0)),
+                 outer + QPointF(heavy ? 2.5 : 0.5, -d * 0.5 + (heavy ? 1.5 : 0)));
+    QPainterPath lid = fold;
+    lid.connectPath(upper.toReversed());
+    lid.closeSubpath();
+    s.SoftTone(R(lid), heavy ? 125 : 142, 1.6);
+    s.Stroke(R(fold), StrokeStyle{heavy ? 1.6 : 1.2, heavy ? 85 : 125, 0.3, 0.3, 0.05, false});
+
+    // The white of the eye, shaded at the corners and under the lid.
+    s.Erase(opening);
+    s.Tone(opening, 222);
+    s.SoftTone(Ellipse(inner, 4, 3).intersected(opening), 222, 2);
+    s.SoftTone(Ellipse(outer, 4.5, 3.5).intersected(opening), 215, 2);
+    s.SoftTone(R(upper).intersected(opening), 190, 2.5);
+
+    // The iris a dark disc with a darker rim, the pupil black, one glint.
+    const QPointF irisCentre = P(c + QPointF(-0.8, heavy ? 1.2 : 0.4));
+    const double iris = e.iris * 1.15;
+    const QPainterPath irisDisc = Ellipse(irisCentre, iris, iris);
+    s.Tone(irisDisc.intersected(opening), 40);
+    s.Hatch(irisDisc.intersected(opening), 65, 0.9, StrokeStyle{0.45, 170, 0.3, 0.3, 0.05, true});
+    s.Stroke(irisDisc.intersected(opening), 1.1, 38);
+    s.Tone(Ellipse(irisCentre, iris * 0.5, iris * 0.5).intersected(opening), 14);
+    // The lid's shadow on the top of the iris.
+    s.Tone(irisDisc.intersected(opening).intersected(
+               R(upper).translated(0, 2.2).united(R(upper).translated(0, 1.1))),
+           70);
+    s.Erase(
+        Ellipse(irisCentre + QPointF(-iris * 0.32, -iris * 0.3), 1.05, 1.05).intersected(opening));
+
+    // Lash line: a dark band, thickest towards the outer corner.
     const bool mature = variant >= 3;
-    s.Stroke(R(upper), StrokeStyle{1.45, kInk - 10, 0.12, 0.08, 0.04, false});
-    s.Stroke(R(lower), StrokeStyle{0.8, kMid + 15, 0.25, 0.3, 0.05, false});
+    s.Stroke(R(upper), StrokeStyle{3.9, 18, 0.45, 0.1, 0.03, false});
+    s.Stroke(R(lower), StrokeStyle{1.0, 120, 0.35, 0.3, 0.05, false});
     // Lashes at the outer half.
     for (int i = 0; i < (mature ? 6 : 4); ++i) {
         const double t = 0.62 + i * (mature ? 0.065 : 0.09);
         const QPointF p = upper.pointAtPercent(std::min(t, 0.99));
         const QPointF tip = p + QPointF(1.4 + i * 0.45, -2.2 + i * 0.25);
         s.Stroke(R(Smooth({p, (p + tip) / 2 + QPointF(0.2, -0.2), tip})),
-                 StrokeStyle{0.6, kInk + 10, 0.0, 0.8, 0.0, false});
-    }
-    // The lid fold above the eye; heavy lids get an overhanging, shaded fold.
-    {
-        const double d = e.crease;
-        QPainterPath fold;
-        fold.moveTo(inner + QPointF(3.5, -d * 0.6 - 0.8));
-        fold.cubicTo(c + QPointF(-e.halfWidth * 0.45, -e.upper * 1.3 - d),
-                     c + QPointF(e.halfWidth * 0.5, -e.upper * 1.3 - d * (e.kind == 3 ? 0.4 : 1.0)),
-                     outer + QPointF(e.kind == 3 ? 2.5 : 0.5, -d * 0.5 + (e.kind == 3 ? 1.5 : 0)));
-        s.Stroke(R(fold), StrokeStyle{e.kind == 3 ? 1.1 : 0.8, e.kind == 3 ? kMid : kLight, 0.3,
-                                      0.3, 0.05, false});
-        QPainterPath lid = fold;
-        lid.connectPath(upper.toReversed());
-        lid.closeSubpath();
-        s.Hatch(R(lid), 80 + angle, 1.4,
-                StrokeStyle{0.5, e.kind == 3 ? 170 : 215, 0.3, 0.3, 0, true});
+                 StrokeStyle{0.75, 40, 0.0, 0.8, 0.0, false});
     }
     // The tear duct at the inner corner.
     s.Stroke(R(Smooth({inner + QPointF(2.2, -0.9), inner + QPointF(1.2, 0.2),
                        inner + QPointF(2.2, 1.0)})),
-             StrokeStyle{0.6, kMid, 0.2, 0.2, 0, false});
+             StrokeStyle{0.8, kMid, 0.2, 0.2, 0, false});
+    // The soft shadow under the lower lid; bags for the mature sets.
+    QPainterPath underLid = R(lower).translated(0, 1.8);
+    s.SoftTone(QPainterPathStroker().createStroke(underLid).intersected(inside), 228, 1.5);
     if (mature) {
-        // Bags under the eye.
         QPainterPath bag;
         bag.moveTo(inner + QPointF(3, e.lower + 2.5));
         bag.quadTo(c + QPointF(0, e.lower * 1.3 + 5.2), outer + QPointF(-1, e.lower * 0.3 + 3));
-        s.Stroke(R(bag), StrokeStyle{0.75, kLight, 0.35, 0.35, 0.05, false});
+        s.Stroke(R(bag), StrokeStyle{0.9, 170, 0.35, 0.35, 0.05, false});
     }
     return s.Finish();
 }
@@ -218,11 +242,12 @@ QImage DrawBrows(const SlotArt& slot, int shape, int variant) {
         return Blank(slot);
     BrowShape b = kBrows[shape];
     const bool bushy = variant >= 3;
-    if (bushy) {
-        b.inner *= 1.25;
-        b.tail *= 1.25;
-    }
+    // Thickness of the hair mass; every brow keeps a readable body.
+    b.inner = b.inner * (bushy ? 1.4 : 1.15) + 0.7;
+    b.tail = b.tail * (bushy ? 1.4 : 1.15) + 0.5;
     Sketch s = OnCanvas(slot, shape, variant);
+    QPainterPath inside;
+    inside.addRect(QRectF(BoxLeft(slot) + 3, slot.y + 3, slot.width - 6, slot.height - 6));
     const QPointF start(147, 117);
     const double angle = InclineOf(variant, 7);
     // Centre line and thickness along the brow.
@@ -244,10 +269,14 @@ QImage DrawBrows(const SlotArt& slot, int shape, int variant) {
     QPainterPath band = Smooth(top);
     band.connectPath(Smooth(Points(bottom.rbegin(), bottom.rend())));
     band.closeSubpath();
-    s.Tone(band, bushy ? 190 : 212);
+    // The brow ridge's shadow below the brow.
+    s.SoftTone(band.translated(0, 2.5).intersected(inside), 222, 5);
+    // The hair as a dense mass, soft at its upper edge and its tail.
+    s.SoftTone(band, bushy ? 88 : 112, 1.0);
+    s.Tone(band.intersected(band.translated(0, 1.0)), bushy ? 100 : 124);
     // Hairs: near the nose they stand up, along the brow they lie towards the temple.
     const double area = b.length * (b.inner + b.tail) / 2;
-    const int count = static_cast<int>(area * (bushy ? 1.9 : 1.4));
+    const int count = static_cast<int>(area * (bushy ? 1.6 : 1.2));
     for (int i = 0; i < count; ++i) {
         const double t = s.Random().Uniform(0, 1);
         const std::size_t k = static_cast<std::size_t>(t * kSteps);
@@ -259,15 +288,15 @@ QImage DrawBrows(const SlotArt& slot, int shape, int variant) {
         const double rise = t < 0.15 ? 1.6 - t * 6 : 0.45;
         QPointF hair = dir + QPointF(dir.y(), -dir.x()) * rise;
         hair /= std::hypot(hair.x(), hair.y());
-        const double hl = s.Random().Uniform(2.0, 3.6);
-        const int grey = 55 + static_cast<int>(s.Random().Next() % (bushy ? 50 : 80));
+        const double hl = s.Random().Uniform(2.2, 3.8);
+        const int grey = 30 + static_cast<int>(s.Random().Next() % 70);
         QPainterPath stroke;
         stroke.moveTo(root);
         stroke.quadTo(root + hair * hl * 0.5 + dir * 0.3, root + hair * hl);
-        s.Stroke(stroke, StrokeStyle{0.55, grey, 0.1, 0.7, 0.0, true});
+        s.Stroke(stroke, StrokeStyle{0.6, grey, 0.1, 0.7, 0.0, false});
     }
     // A firm lower edge.
-    s.Stroke(Smooth(bottom), StrokeStyle{0.6, kMid, 0.2, 0.5, 0.03, false});
+    s.Stroke(Smooth(bottom), StrokeStyle{0.9, 60, 0.2, 0.5, 0.03, false});
     return s.Finish();
 }
 
@@ -328,24 +357,26 @@ QImage DrawNose(const SlotArt& slot, int shape, int variant) {
     const double ty = n.tipY;
     const double by = ty + 5 - baseLift; // where the wings meet the cheek
 
-    // Bridge: two light lines from between the brows down to the wings.
-    StrokeStyle bridge{0.8, kLight, 0.35, 0.3, 0.06, false};
+    // Bridge: the sides of the nose in soft shade (the left one deeper),
+    // with a light line along each edge.
+    StrokeStyle bridge{0.9, 175, 0.35, 0.3, 0.06, false};
     const double midY = 124 + (ty - 124) * 0.5;
     const QPainterPath side = Smooth({{124.5, 123},
                                       {130 - n.bridge + 0.5, 134},
                                       {130 - n.bridge - n.middle, midY},
                                       {130 - n.tip - 2.5, ty - 8}});
+    QPainterPath shade = side;
+    shade.lineTo(130 - n.tip - 5.5, ty - 6);
+    shade.lineTo(130 - n.bridge - n.middle - 4.5, midY);
+    shade.lineTo(121, 126);
+    shade.closeSubpath();
+    s.SoftTone(shade, 200, 3);
+    s.SoftTone(MirrorX(shade), 218, 3);
     s.Stroke(side, bridge);
     s.Stroke(MirrorX(side), bridge);
-    // Shading along the left side of the bridge gives the nose its volume.
-    QPainterPath shade = side;
-    shade.lineTo(130 - n.tip - 5, ty - 6);
-    shade.lineTo(130 - n.bridge - n.middle - 4, midY);
-    shade.lineTo(121.5, 126);
-    shade.closeSubpath();
-    s.Hatch(shade, 75, 1.8, StrokeStyle{0.55, 215, 0.3, 0.3, 0.05, true});
 
-    // Tip: the soft ball, pointed or drooping as the shape says.
+    // Tip: the soft ball, pointed or drooping as the shape says, with its
+    // shadow underneath.
     const double tipDrop = hooked ? 3.5 : 0;
     QPainterPath tip;
     tip.moveTo(130 - n.tip - 1.5, ty - 3);
@@ -357,35 +388,43 @@ QImage DrawNose(const SlotArt& slot, int shape, int variant) {
                     ty + 3 + tipDrop);
     QPainterPath tipRight = MirrorX(tip).toReversed();
     tip.connectPath(tipRight);
-    s.Stroke(tip, StrokeStyle{0.85, kMid + 20, 0.3, 0.3, 0.04, false});
+    s.SoftTone(Ellipse(QPointF(130, by + 1.5 + tipDrop * 0.5), n.tip + 3, 2.8), 172, 2.2);
+    s.Stroke(tip, StrokeStyle{1.1, 105, 0.3, 0.3, 0.04, false});
 
     // Wings (alae): a C-curve that fades in from the side of the tip and is
-    // strongest where it turns under into the nostril.
+    // strongest where it turns under into the nostril; the groove round the
+    // wing lies in shadow.
     QPainterPath alaLeft;
     alaLeft.moveTo(130 - n.tip - 3.5, by - wingHeight - 5);
     alaLeft.cubicTo(130 - wing + 1.5, by - wingHeight - 5.5, 130 - wing - 1.5, by - 6, 130 - wing,
                     by - 1.5);
     alaLeft.cubicTo(130 - wing + 0.5, by + 1.8, 130 - wing + 3.5, by + 3.2, 130 - wing + 6,
                     by + 2.6);
-    const StrokeStyle wingStyle{1.1, kInk, 0.5, 0.15, 0.04, false};
+    QPainterPathStroker groove;
+    groove.setWidth(2.5);
+    const QPainterPath grooveLeft = groove.createStroke(alaLeft.translated(-1.2, 0));
+    s.SoftTone(grooveLeft, 175, 2.4);
+    s.SoftTone(MirrorX(grooveLeft), 185, 2.4);
+    const StrokeStyle wingStyle{1.3, 78, 0.5, 0.15, 0.04, false};
     s.Stroke(alaLeft, wingStyle);
     s.Stroke(MirrorX(alaLeft), wingStyle);
     // Nostrils: dark commas tucked under the wings.
     const double nx = n.tip + 3 + (wing - n.wing) * 0.35;
     const double ny = by + 2.2;
-    const int nostrilGrey = hooked ? 40 : 75;
-    const QPainterPath hole = Rotated(Ellipse(QPointF(130 - nx, ny), 2.7 * nostril, 1.05 * nostril),
+    const int nostrilGrey = hooked ? 15 : 28;
+    const QPainterPath hole = Rotated(Ellipse(QPointF(130 - nx, ny), 3.1 * nostril, 1.45 * nostril),
                                       QPointF(130 - nx, ny), 14);
+    s.SoftTone(hole, nostrilGrey + 40, 1.2);
     s.Tone(hole, nostrilGrey);
     s.Tone(MirrorX(hole), nostrilGrey);
+    s.SoftTone(MirrorX(hole), nostrilGrey + 40, 1.2);
     // Columella between the nostrils.
     s.Stroke(Smooth({{130 - nx + 2.5, ny + 1.2},
                      {130, ny + 2.2 + tipDrop * 0.4},
                      {130 + nx - 2.5, ny + 1.2}}),
-             StrokeStyle{0.7, kLight, 0.3, 0.3, 0, false});
-    // Shadow under the nose.
-    QPainterPath under = Ellipse(QPointF(130, by + 6.5), wing * 0.55, 2.4);
-    s.Hatch(under, 15, 1.5, StrokeStyle{0.5, 205, 0.4, 0.4, 0.05, true});
+             StrokeStyle{1.0, 120, 0.3, 0.3, 0, false});
+    // The nose's shadow on the upper lip.
+    s.SoftTone(Ellipse(QPointF(130, by + 6.5), wing * 0.55, 2.2), 205, 3);
     return s.Finish();
 }
 
@@ -470,26 +509,27 @@ QImage DrawLips(const SlotArt& slot, int shape, int variant) {
     QPainterPath lowerLip = Smooth(mouth);
     lowerLip.connectPath(Smooth(lower).toReversed());
     lowerLip.closeSubpath();
-    // The upper lip lies in shadow; the lower lip catches the light.
-    s.Tone(upperLip, 222);
-    s.Hatch(upperLip, 100, 1.3, StrokeStyle{0.5, 175, 0.3, 0.3, 0.04, true});
+    // The upper lip lies in shadow; the lower lip catches the light and
+    // casts a shadow below itself.
+    QPainterPath inside;
+    inside.addRect(QRectF(BoxLeft(slot) + 3, slot.y + 3, slot.width - 6, slot.height - 6));
+    s.SoftTone(upperLip, 160, 1.2);
+    s.Hatch(upperLip, 100, 1.2, StrokeStyle{0.5, 150, 0.3, 0.3, 0.04, true});
+    s.SoftTone(lowerLip, 222, 1.2);
     QPainterPath lowerShade =
         lowerLip.intersected(Ellipse(QPointF(130, bottom), w * 0.75, l.lower * 0.5));
-    s.Hatch(lowerShade, 80, 1.6, StrokeStyle{0.5, 205, 0.4, 0.4, 0.04, true});
-    // Shadow under the lower lip.
-    QPainterPath under = Ellipse(QPointF(130, bottom + 2.2), w * 0.42, 1.9);
-    s.Hatch(under, 10, 1.3, StrokeStyle{0.5, 190, 0.45, 0.45, 0.04, true});
+    s.SoftTone(lowerShade, 200, 1.5);
+    s.SoftTone(Ellipse(QPointF(130, bottom + 2.4), w * 0.45, 2.0).intersected(inside), 172, 2.2);
 
-    s.Stroke(Smooth(upper), StrokeStyle{0.85, kMid, 0.25, 0.25, 0.04, false});
-    s.Stroke(Smooth(mouth), StrokeStyle{1.35, kInk - 10, 0.15, 0.15, 0.04, false});
-    s.Stroke(Smooth({lower[1], lower[2], lower[3]}),
-             StrokeStyle{0.75, kLight - 10, 0.4, 0.4, 0.04, false});
+    s.Stroke(Smooth(upper), StrokeStyle{1.0, 110, 0.25, 0.25, 0.04, false});
+    s.Stroke(Smooth(mouth), StrokeStyle{3.4, 22, 0.3, 0.3, 0.04, false});
+    s.Stroke(Smooth(lower), StrokeStyle{0.9, 150, 0.4, 0.4, 0.04, false});
     // Mouth corners.
     for (int side = -1; side <= 1; side += 2) {
         const QPointF corner = side < 0 ? leftCorner : rightCorner;
         s.Stroke(Smooth({corner + QPointF(side * -1.5, -0.4), corner,
                          corner + QPointF(side * 1.3, 1.0)}),
-                 StrokeStyle{0.9, kMid, 0.3, 0.5, 0, false});
+                 StrokeStyle{1.2, 70, 0.3, 0.5, 0, false});
     }
     // Philtrum above the bow.
     if (bow > 0) {
@@ -561,20 +601,20 @@ QImage DrawEars(const SlotArt& slot, int shape, int variant) {
                                       {e.middle - inset - 1, 30},
                                       {e.low - inset - 1.5, 46},
                                       {9.5, 57}});
-    s.Stroke(fold, StrokeStyle{0.9, kMid, 0.3, 0.35, 0.05, false});
     QPainterPath bowl =
         Smooth({{8, 30}, {e.middle - inset - 3, 33}, {e.low - inset - 3.5, 45}, {8.5, 52}});
     bowl.closeSubpath();
-    s.Hatch(bowl, 70, 1.4, StrokeStyle{0.55, 170, 0.3, 0.3, 0.04, true});
+    s.SoftTone(bowl, 150, 2.2);
+    s.Stroke(fold, StrokeStyle{1.3, 85, 0.3, 0.35, 0.05, false});
     // The tragus.
     s.Stroke(Smooth({{6.5, 40}, {9.5, 43}, {9.5, 48}, {7, 51}}),
-             StrokeStyle{0.9, kMid, 0.3, 0.3, 0, false});
+             StrokeStyle{1.3, 80, 0.3, 0.3, 0, false});
     // Shading inside the rim.
     QPainterPath rimBand =
         skin.subtracted(skin.translated(-2.2, 0)).subtracted(skin.translated(0, 2));
-    s.Hatch(rimBand, 30, 1.5, StrokeStyle{0.5, 195, 0.3, 0.3, 0.04, true});
+    s.SoftTone(rimBand, 190, 1.2);
 
-    s.Stroke(Smooth(rim), StrokeStyle{kLine * 1.1, kInk, 0.1, 0.12, 0.05, false});
+    s.Stroke(Smooth(rim), StrokeStyle{2.0, 40, 0.1, 0.12, 0.05, false});
     return s.Finish();
 }
 

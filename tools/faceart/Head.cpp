@@ -125,7 +125,7 @@ void DrawHairCap(Sketch& s, const Points& skull, const Points& hairline, bool si
         face = ClosedBelow(Arch(hairline), 170);
     }
     const QPainterPath hair = head.subtracted(face);
-    s.Tone(hair, 236);
+    s.SoftTone(hair, 224, 1.0);
     // Strands rising from the hairline over the top of the head.
     const QPainterPath skullArc = Smooth(skull);
     for (int side = 0; side < 2; ++side) {
@@ -145,7 +145,7 @@ void DrawHairCap(Sketch& s, const Points& skull, const Points& hairline, bool si
             QPainterPath st;
             st.moveTo(p);
             st.quadTo(mid, end);
-            const int grey = 110 + static_cast<int>(s.Random().Next() % 70);
+            const int grey = 95 + static_cast<int>(s.Random().Next() % 70);
             s.Stroke(st, StrokeStyle{0.55, grey, 0.05, 0.6, 0.12, true});
         }
     }
@@ -282,10 +282,12 @@ QImage DrawCheeks(const SlotArt& slot, int shape, int variant) {
             all.insert(all.end(), back.begin(), back.end());
             const QPainterPath hollow = Smooth(all, true);
             const int grey = static_cast<int>(226 - 40 * c.hollow);
-            for (int side = 0; side < 2; ++side)
-                s.Hatch((side == 0 ? hollow : MirrorX(hollow)).intersected(skin),
-                        side == 0 ? 62 : 118, 2.4 - 0.6 * c.hollow,
+            for (int side = 0; side < 2; ++side) {
+                const QPainterPath half = (side == 0 ? hollow : MirrorX(hollow)).intersected(skin);
+                s.SoftTone(half, grey + 18, 5);
+                s.Hatch(half, side == 0 ? 62 : 118, 2.4 - 0.6 * c.hollow,
                         StrokeStyle{0.55, grey, 0.3, 0.3, 0.1, true});
+            }
         }
     }
     // The cheek-bone itself: a short curved mark under the outer eye corner.
@@ -397,8 +399,11 @@ QImage DrawChin(const SlotArt& slot, int shape, int variant) {
     QPainterPath ball = Ellipse(QPointF(130, 241), c + 4, 5.5);
     QPainterPath bottom;
     bottom.addRect(QRectF(100, 241, 60, 10));
+    s.SoftTone(ball.intersected(bottom).intersected(skin), 232, 2.5);
     s.Hatch(ball.intersected(bottom).intersected(skin), 20, 2.2,
             StrokeStyle{0.6, 215, 0.3, 0.3, 0.1, true});
+    // The hollow under the lower lip.
+    s.SoftTone(Ellipse(QPointF(130, 225.5), 9, 2.2), 226, 3);
     // Shading along the underside of the jaw.
     QPainterPath jawShade = skin.subtracted(skin.translated(0, -3.5));
     s.Hatch(jawShade, 70, 2.0, StrokeStyle{0.6, 215, 0.3, 0.3, 0.1, true});

@@ -89,6 +89,83 @@ void Sketch::Tone(const QPainterPath& area, int grey) {
     m_painter.drawPath(area);
 }
 
+namespace {
+
+// One pass of a box blur of half-width r along rows (or columns) of a grey
+// plane, edges clamped.
+void BoxPass(std::vector<float>& plane, int w, int h, int r, bool rows) {
+    const int n = rows ? w : h;
+    const int lines = rows ? h : w;
+    std::vector<float> line(static_cast<std::size_t>(n));
+    for (int l = 0; l < lines; ++l) {
+        auto at = [&](int i) -> float& {
+            return rows ? plane[static_cast<std::size_t>(l * w + i)]
+                        : plane[static_cast<std::size_t>(i * w + l)];
+        };
+        for (int i = 0; i < n; ++i)
+            line[static_cast<std::size_t>(i)] = at(i);
+        double sum = 0;
+        for (int i = -r - 1; i < r; ++i)
+            sum += line[static_cast<std::size_t>(std::clamp(i, 0, n - 1))];
+        for (int i = 0; i < n; ++i) {
+            sum += line[static_cast<std::size_t>(std::min(i + r, n - 1))];
+            sum -= line[static_cast<std::size_t>(std::max(i - r - 1, 0))];
+            at(i) = static_cast<float>(sum / (2 * r + 1));
+        }
+    }
+}
+
+} // namespace
+
+void Sketch::SoftTone(const QPainterPath& area, int grey, double feather, bool layer) {
+    const int w = m_sheet.width();
+    const int h = m_sheet.height();
+    QImage mask(w, h, QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.scale(kSuper, kSuper);
+        p.translate(-m_origin);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPath(area);
+    }
+    std::vector<float> plane(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        const uchar* row = mask.constScanLine(y);
+        for (int x = 0; x < w; ++x)
+            plane[static_cast<std::size_t>(y * w + x)] = row[x] / 255.0f;
+    }
+    // Three box blurs approximate a Gaussian of sigma = feather / 2.
+    const double sigma = feather * kSuper / 2;
+    const int r =
+        std::max(0, static_cast<int>(std::lround((std::sqrt(4 * sigma * sigma + 1) - 1) / 2)));
+    if (r > 0)
+        for (int pass = 0; pass < 3; ++pass) {
+            BoxPass(plane, w, h, r, true);
+            BoxPass(plane, w, h, r, false);
+        }
+    QImage shade(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(shade.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const double c = std::clamp<double>(plane[static_cast<std::size_t>(y * w + x)], 0, 1);
+            // The blur's far tail stays paper: pictures whose edges must be
+            // white keep them.
+            const double dark = c * (255 - grey);
+            const int v = dark < 1.5 ? 255 : static_cast<int>(std::lround(255 - dark));
+            row[x] = qRgb(v, v, v);
+        }
+    }
+    m_painter.save();
+    m_painter.resetTransform();
+    m_painter.setCompositionMode(layer ? QPainter::CompositionMode_Multiply
+                                       : QPainter::CompositionMode_Darken);
+    m_painter.drawImage(0, 0, shade);
+    m_painter.restore();
+}
+
 void Sketch::Erase(const QPainterPath& area) {
     Skin(area, kPaper);
 }

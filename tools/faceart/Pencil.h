@@ -70,6 +70,11 @@ public:
     void Skin(const QPainterPath& area, int grey = kSkin);
     // Fills an area with a flat grey, darkening only.
     void Tone(const QPainterPath& area, int grey);
+    // Graphite shading: the area filled with `grey` and its edge softened
+    // over about `feather` canvas units (a Gaussian blur of the fill), so
+    // that it fades into the paper. With `layer` the shade multiplies with
+    // what is there (layers of graphite build up), else it only darkens.
+    void SoftTone(const QPainterPath& area, int grey, double feather, bool layer = false);
     void Stroke(const QPainterPath& path, const StrokeStyle& style = {});
     void Stroke(const QPainterPath& path, double width, int grey);
     // Parallel hatching at `angle` degrees inside `area`, lines `spacing` apart.

@@ -4,11 +4,60 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace mienlore::faceart {
 namespace {
 
-QImage ContactSheet(const SlotArt& slot, const std::vector<QImage>& pictures) {
+// The picture as the face window's default smoothing shows it: a Gaussian
+// glow of weight exp(-dx²/5² - dy²/6²), on the paper around the picture.
+QImage Glow(const QImage& pic) {
+    constexpr int sx = 5;
+    constexpr int sy = 6;
+    constexpr int rx = sx * 3 / 2;
+    constexpr int ry = sy * 3 / 2;
+    // The weight is separable: blur the rows, then the columns.
+    double kx[2 * rx + 1];
+    double ky[2 * ry + 1];
+    for (int d = -rx; d <= rx; ++d)
+        kx[d + rx] = std::exp(-double(d * d) / (sx * sx));
+    for (int d = -ry; d <= ry; ++d)
+        ky[d + ry] = std::exp(-double(d * d) / (sy * sy));
+    const int w = pic.width();
+    const int h = pic.height();
+    auto at = [&](int x, int y) -> double {
+        return x >= 0 && y >= 0 && x < w && y < h ? pic.constScanLine(y)[x] : 255.0;
+    };
+    std::vector<double> rows(static_cast<std::size_t>((w + 2 * rx) * (h + 2 * ry)), 255.0);
+    const int rw = w + 2 * rx;
+    for (int y = -ry; y < h + ry; ++y)
+        for (int x = 0; x < w; ++x) {
+            double sum = 0;
+            double weight = 0;
+            for (int d = -rx; d <= rx; ++d) {
+                sum += kx[d + rx] * at(x + d, y);
+                weight += kx[d + rx];
+            }
+            rows[static_cast<std::size_t>((y + ry) * rw + x + rx)] = sum / weight;
+        }
+    QImage out(pic.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < h; ++y) {
+        uchar* row = out.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            double sum = 0;
+            double weight = 0;
+            for (int d = -ry; d <= ry; ++d) {
+                sum += ky[d + ry] * rows[static_cast<std::size_t>((y + d + ry) * rw + x + rx)];
+                weight += ky[d + ry];
+            }
+            row[x] = static_cast<uchar>(std::lround(sum / weight));
+        }
+    }
+    return out;
+}
+
+QImage ContactSheet(const SlotArt& slot, const std::vector<QImage>& pictures, bool glow) {
     const int zoom = slot.width < 100 ? 3 : 2;
     const int cellW = std::max(slot.width * zoom, 120) + 12;
     const int cellH = slot.height * zoom + 26;
@@ -21,9 +70,13 @@ QImage ContactSheet(const SlotArt& slot, const std::vector<QImage>& pictures) {
     font.setPixelSize(11);
     p.setFont(font);
     p.setPen(Qt::black);
-    p.drawText(
-        QRect(6, 4, 400, 18), Qt::AlignLeft,
-        QString("%1 (%2)  %3x%4").arg(slot.title).arg(slot.tag).arg(slot.width).arg(slot.height));
+    p.drawText(QRect(6, 4, 400, 18), Qt::AlignLeft,
+               QString("%1 (%2)  %3x%4%5")
+                   .arg(slot.title)
+                   .arg(slot.tag)
+                   .arg(slot.width)
+                   .arg(slot.height)
+                   .arg(glow ? "  as smoothing 2 shows it" : ""));
     for (int v = 0; v < slot.variants; ++v)
         p.drawText(QRect(labelW + v * cellW, 22, cellW, 16), Qt::AlignCenter,
                    QString::fromStdString(VariantName(slot, v)));
@@ -34,7 +87,8 @@ QImage ContactSheet(const SlotArt& slot, const std::vector<QImage>& pictures) {
         for (int v = 0; v < slot.variants; ++v) {
             const int index =
                 slot.variantMajor ? v * slot.shapes + shape : shape * slot.variants + v;
-            const QImage& pic = pictures[static_cast<std::size_t>(index)];
+            const QImage pic = glow ? Glow(pictures[static_cast<std::size_t>(index)])
+                                    : pictures[static_cast<std::size_t>(index)];
             const QImage big = pic.scaled(pic.width() * zoom, pic.height() * zoom);
             const int x = labelW + v * cellW + (cellW - big.width()) / 2;
             const int y = headH + shape * cellH + 4;
@@ -252,13 +306,15 @@ QImage HairSheet(const PictureSet& pictures) {
 
 bool WriteReviewSheets(const PictureSet& pictures, const QString& folder) {
     bool ok = true;
-    for (const SlotArt& slot : Slots()) {
-        const QImage sheet = ContactSheet(slot, pictures.at(slot.number));
-        ok = sheet.save(
-                 folder +
-                 QString("/sheet_%1_%2.png").arg(slot.number, 2, 10, QChar('0')).arg(slot.tag)) &&
-             ok;
-    }
+    for (const SlotArt& slot : Slots())
+        for (bool glow : {false, true}) {
+            const QImage sheet = ContactSheet(slot, pictures.at(slot.number), glow);
+            ok = sheet.save(folder + QString("/sheet_%1_%2%3.png")
+                                         .arg(slot.number, 2, 10, QChar('0'))
+                                         .arg(slot.tag)
+                                         .arg(glow ? "_s2" : "")) &&
+                 ok;
+        }
     ok = FacesSheet(pictures).save(folder + "/faces.png") && ok;
     ok = HairSheet(pictures).save(folder + "/hair.png") && ok;
     return ok;

@@ -40,7 +40,7 @@ CAppGlobals::CAppGlobals(const std::filesystem::path& programFolder,
                          std::unique_ptr<ISettingsStore> settingsStore)
     : store(UserStore(std::move(settingsStore))), lang(programFolder),
       fate(TextFiles(programFolder, lang), &LanguageString), gallery(programFolder),
-      params(LoadedParams(*store, lang)), face(programFolder) {}
+      params(LoadedParams(*store, lang)), face(programFolder), help(programFolder) {}
 
 CAppGlobals::~CAppGlobals() {
     SaveSettings();

@@ -6,6 +6,7 @@
 #include "shell/Lang.h"
 #include "shell/Params.h"
 #include "shell/SettingsStore.h"
+#include "shell/ui/Help.h"
 
 #include <filesystem>
 #include <memory>
@@ -41,6 +42,7 @@ struct CAppGlobals {
     CGallery gallery; // the portrait collections (the shipped one read at start-up)
     CParams params;
     CFaceFrame face; // the current face
+    CMyHelp help;    // the help file and its window
 };
 
 } // namespace mienlore

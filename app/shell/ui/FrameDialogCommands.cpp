@@ -6,11 +6,13 @@
 #include "imaging/ui/FaceWnd.h"
 #include "model/ui/Facewizard.h"
 #include "model/ui/PageFace.h"
+#include "shell/ui/AboutDlg.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/Props.h"
+#include "shell/ui/TipDayDlg.h"
 #include "shell/ui/View.h"
 
 #include <QApplication>
@@ -56,11 +58,14 @@ void RunOptions(CMainFrame& frame, CAppGlobals& globals) {
     });
     QObject::connect(&props, &CProps::fateSettingsApplied, view, [view] {
         view->FatePage()->update();
+        view->RefreshActivePage(); // the text pages follow the style at once
         view->update();
     });
     QObject::connect(&props, &CProps::saveFailed, &frame, [&frame](const QString& message) {
         QMessageBox::warning(&frame, frame.windowTitle(), message);
     });
+    QObject::connect(&props, &CProps::helpRequested, &props,
+                     [&globals, &props] { globals.help.ShowTopic(&props, help::kOptions); });
     props.exec();
     if (props.LanguageChanged())
         TranslateDialog(globals.lang, view, 140);
@@ -96,7 +101,28 @@ void InstallDialogCommands(CMainFrame& frame, CAppGlobals& globals) {
                       },
                       {}});
 
+    const std::filesystem::path folder = face.ProgramFolder();
+    frame.SetCommand(kHelpTopics,
+                     {[&frame, &globals] { globals.help.ShowTopic(&frame, help::kContents); }, {}});
+    frame.SetCommand(kTipOfTheDay, {[&frame, &globals, folder] {
+                                        ModalScope modal(frame.View());
+                                        CTipDayDlg::ShowOnDemand(globals.params.tips, globals.lang,
+                                                                 folder, &frame);
+                                    },
+                                    {}});
+    frame.SetCommand(kAbout, {[&frame, &globals, folder] {
+                                  ModalScope modal(frame.View());
+                                  CAboutDlg about(globals.lang, folder, &frame);
+                                  about.exec();
+                              },
+                              {}});
+
     if (facesList) {
+        facesList->SetKeysAvailable(true);
+        QObject::connect(facesList, &CPeopList::keysRequested, &frame, [&frame, &globals, folder] {
+            ModalScope modal(frame.View());
+            CTipDayDlg::ShowKeys(globals.params.tips, globals.lang, folder, &frame);
+        });
         frame.SetCommand(kFileOpen, {[facesList] { facesList->ReadList(); }, {}});
         for (int id : {kSaveList, kSaveListAlias})
             frame.SetCommand(id, {[facesList] { facesList->SaveListAs(); }, {}});

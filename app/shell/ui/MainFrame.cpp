@@ -49,7 +49,7 @@ public:
 };
 
 const QString kHomePage = QString::fromLatin1(kHomePageUrl);
-const QString kSupportMail = QStringLiteral("mailto:support@orvanta-lab.example?subject=Mienlore");
+const QString kSupportMail = QString::fromLatin1(kSupportMailUrl);
 
 // Commands that need a current feature slot on the face page.
 constexpr int kNeedSlot[] = {kFilePrint,   kFilePrintPreview, kSaveListAlias,

@@ -36,8 +36,7 @@ CProps::CProps(CParams& params, CLang& lang, ISettingsStore& store, QWidget* par
                                          QDialogButtonBox::Apply | QDialogButtonBox::Help,
                                      this);
     m_buttons->button(QDialogButtonBox::Apply)->setEnabled(false);
-    // Help comes with the help file; until then the button is shown disabled.
-    m_buttons->button(QDialogButtonBox::Help)->setEnabled(false);
+    connect(m_buttons, &QDialogButtonBox::helpRequested, this, &CProps::helpRequested);
     connect(m_buttons, &QDialogButtonBox::accepted, this, [this] {
         ApplyChanges();
         accept();

@@ -42,6 +42,8 @@ public:
     void done(int result) override;
 
 signals:
+    // The help button: the options chapter of the help.
+    void helpRequested();
     // The face settings were stored: the view runs its full update cycle.
     void faceSettingsApplied();
     // The diagram settings were stored: the view repaints.

@@ -1,5 +1,7 @@
 #include "shell/ui/StartOptions.h"
 
+#include <utility>
+
 namespace mienlore {
 
 StartOptions ParseStartOptions(const QStringList& arguments) {
@@ -8,7 +10,7 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
         const QString& arg = arguments[i];
         if (arg == QLatin1String("--screenshot") || arg == QLatin1String("--quit-after") ||
             arg == QLatin1String("--time-keys") || arg == QLatin1String("--face-out") ||
-            arg == QLatin1String("--export-pdf")) {
+            arg == QLatin1String("--page") || arg == QLatin1String("--export-pdf")) {
             if (i + 1 >= arguments.size()) {
                 opts.error = QStringLiteral("%1 needs a value").arg(arg);
                 return opts;
@@ -25,6 +27,16 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                 }
             } else if (arg == QLatin1String("--face-out")) {
                 opts.faceOutPath = value;
+            } else if (arg == QLatin1String("--page")) {
+                static const std::pair<const char*, int> kPages[] = {
+                    {"pict", 2362}, {"hist", 2360}, {"text", 2361}, {"ptype", 2363}};
+                for (const auto& [name, id] : kPages)
+                    if (value == QLatin1String(name))
+                        opts.page = id;
+                if (opts.page == 0) {
+                    opts.error = QStringLiteral("--page needs one of hist, pict, text, ptype");
+                    return opts;
+                }
             } else if (arg == QLatin1String("--export-pdf")) {
                 opts.exportPdfPath = value;
             } else {

@@ -12,6 +12,7 @@
 #include "imaging/ui/PagePict.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
+#include "reports/ui/PageText.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
@@ -48,14 +49,6 @@ constexpr PlaceholderDef kPlaceholders[] = {
 };
 
 constexpr int kPageIds[4] = {cmd::kPagePict, cmd::kPageHist, cmd::kPageText, cmd::kPageType};
-
-QFrame* MakeEmptyPanel(QWidget* parent, const QString& name) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(name);
-    f->setFrameShape(QFrame::StyledPanel);
-    f->setFrameShadow(QFrame::Sunken);
-    return f;
-}
 
 } // namespace
 
@@ -114,7 +107,7 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     connect(m_pageDesc, &CPageDesc::pageRequested, this, &CView::SelectPage);
     connect(m_pageDesc, &CPageDesc::commandRequested, this, &CView::commandRequested);
 
-    // The text and type pages come with their own panels.
+    // The photo page, then the text and type pages.
     m_pagePict = new CPagePict(m_face, m_units, this);
     SetDialogId(m_pagePict, 160);
     m_pages[0] = m_pagePict;
@@ -124,8 +117,14 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
         });
     connect(m_pagePict, &CPagePict::faceRenderRequested, m_pageFace, &CPageFace::RenderFace);
     connect(m_pagePict, &CPagePict::statusMessage, this, &CView::hint);
-    m_pages[2] = MakeEmptyPanel(this, QStringLiteral("pageText"));
-    m_pages[3] = MakeEmptyPanel(this, QStringLiteral("pageType"));
+    for (int mode : {kInterpretationText, kInterpretationType}) {
+        auto* page = new CPageText(m_fate, m_face, m_face.ProgramFolder(), this);
+        page->SetMode(mode);
+        page->SetStyleSource([&params = m_params] { return params.fate.style; });
+        connect(page, &CPageText::writeFailed, this, &CView::hint);
+        m_pageTexts[mode] = page;
+        m_pages[2 + mode] = page;
+    }
     m_pageFate = new CPageFate(m_units, this);
     SetDialogId(m_pageFate, 161);
     m_pageFate->SetColourSource([&params = m_params] { return MakeFateColours(params.fate); });
@@ -230,10 +229,13 @@ void CView::SelectPage(int id) {
 }
 
 void CView::RefreshActivePage() {
-    // The text and type pages refresh themselves once they exist; the
-    // diagram page is refreshed by every update cycle.
+    // The diagram page is refreshed by every update cycle.
     if (m_activePage == cmd::kPagePict)
         m_pagePict->Refresh();
+    else if (m_activePage == cmd::kPageText)
+        m_pageTexts[0]->Refresh();
+    else if (m_activePage == cmd::kPageType)
+        m_pageTexts[1]->Refresh();
 }
 
 bool CView::FaceHasCurrentSlot() const {

@@ -27,6 +27,7 @@ class CPageDesc;
 class CPageCoef;
 class CPageFace;
 class CPageFate;
+class CPageText;
 class CPagePict;
 
 // The frame's client: arranges the panels in the rectangles of its layout,
@@ -90,6 +91,8 @@ public:
     CFaceFrame& Face() { return m_face; }
     CPageFace* FacePage() const { return m_pageFace; }
     CPageFate* FatePage() const { return m_pageFate; }
+    // The text page (mode 0) or the type page (mode 1).
+    CPageText* TextPage(int mode) const { return m_pageTexts[mode == 1 ? 1 : 0]; }
     CPagePict* PhotoPage() const { return m_pagePict; }
     CPageDesc* PageBar() const { return m_pageDesc; }
     QComboBox* NameBox() const { return m_nameBox; }
@@ -144,7 +147,8 @@ private:
     CPageFace* m_pageFace = nullptr;
     CPageFate* m_pageFate = nullptr;
     CPagePict* m_pagePict = nullptr;
-    std::array<QWidget*, 4> m_pages{}; // photo, diagram, text, type
+    std::array<QWidget*, 4> m_pages{};       // photo, diagram, text, type
+    std::array<CPageText*, 2> m_pageTexts{}; // text, type
     CPageCoef* m_searchBar = nullptr;
     CPageGall* m_gallery = nullptr;
 };

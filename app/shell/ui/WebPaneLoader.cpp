@@ -5,6 +5,8 @@
 
 #include <QPluginLoader>
 
+#include <cstdio>
+
 namespace mienlore {
 
 QString CWebPaneLoader::ModulePath(const QString& folder) {
@@ -16,6 +18,13 @@ QString CWebPaneLoader::ModulePath(const QString& folder) {
 CWebPaneLoader::CWebPaneLoader(const QString& folder)
     : m_loader(new QPluginLoader(ModulePath(folder))) {
     m_pane = qobject_cast<IWebPane*>(m_loader->instance());
+    // Without the module the pages that show HTML stay empty; say so once.
+    static bool told = false;
+    if (!m_pane && !told) {
+        told = true;
+        std::fprintf(stderr, "mienlore: no web view module, HTML pages stay empty: %s\n",
+                     qPrintable(m_loader->errorString()));
+    }
 }
 
 // The module stays mapped after the loader goes: Qt WebEngine cannot be

@@ -7,9 +7,11 @@
 #include "shell/ui/ReportCommands.h"
 #include "shell/ui/SingleInstance.h"
 #include "shell/ui/StartOptions.h"
+#include "shell/ui/TipDayDlg.h"
 #include "shell/ui/View.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -61,6 +63,14 @@ bool ApplyOutsideFace(CMainFrame& frame, const QString& text, const QString& fac
                          error.c_str());
     }
     return true;
+}
+
+// True while a shown web view has not finished loading its page.
+bool AnyWebViewLoading(const QWidget& window) {
+    for (const QWidget* w : window.findChildren<QWidget*>())
+        if (w->isVisible() && w->property("loading").toBool())
+            return true;
+    return false;
 }
 
 // --export-pdf FILE [CODE]: the printed report of the code (or of the start
@@ -117,6 +127,13 @@ int main(int argc, char* argv[]) {
     }
 
     CAppGlobals globals;
+    // The tip of the day comes before the main window; automated runs
+    // (screenshots, timed runs) never wait for it.
+    const bool automated =
+        !opts.screenshotPath.isEmpty() || opts.quitAfterMs >= 0 || opts.timeKeys > 0;
+    if (!automated)
+        CTipDayDlg::ShowAtStartup(globals.params.tips, globals.lang, globals.face.ProgramFolder(),
+                                  nullptr);
     CMainFrame frame(globals);
     frame.show();
     // The shipped gallery is read once, before the user starts working.
@@ -137,12 +154,28 @@ int main(int argc, char* argv[]) {
                          frame.activateWindow();
                      });
 
+    if (opts.page != 0)
+        frame.OnCommand(opts.page);
+
     if (!opts.screenshotPath.isEmpty()) {
-        // Let the window lay itself out and paint before it is grabbed.
-        QTimer::singleShot(500, &frame, [&frame, path = opts.screenshotPath] {
-            if (!frame.grab().save(path, "PNG"))
-                std::fprintf(stderr, "mienlore: cannot write %s\n", qPrintable(path));
-        });
+        // Let the window lay itself out and paint before it is grabbed; a
+        // visible web view gets up to five seconds to load its page.
+        auto* poll = new QTimer(&frame);
+        auto* waited = new QElapsedTimer;
+        waited->start();
+        QObject::connect(
+            poll, &QTimer::timeout, &frame, [&frame, poll, waited, path = opts.screenshotPath] {
+                if (AnyWebViewLoading(frame) && waited->elapsed() < 5000)
+                    return;
+                poll->stop();
+                delete waited;
+                // A loaded page paints shortly after.
+                QTimer::singleShot(300, &frame, [&frame, path] {
+                    if (!frame.grab().save(path, "PNG"))
+                        std::fprintf(stderr, "mienlore: cannot write %s\n", qPrintable(path));
+                });
+            });
+        QTimer::singleShot(500, poll, [poll] { poll->start(100); });
     }
     if (opts.timeKeys > 0) {
         QTimer::singleShot(300, &frame, [&frame, n = opts.timeKeys] {

@@ -72,7 +72,7 @@ TEST(Props, PagesShowTheSettingsInTheirTabs) {
     EXPECT_EQ(face->InfoColourButton()->CurrentColour(), Rgb(0, 0, 255));
     EXPECT_TRUE(s.props->FatePage()->WhiteRadio()->isChecked());
     EXPECT_FALSE(s.Button(QDialogButtonBox::Apply)->isEnabled());
-    EXPECT_FALSE(s.Button(QDialogButtonBox::Help)->isEnabled());
+    EXPECT_TRUE(s.Button(QDialogButtonBox::Help)->isEnabled());
     EXPECT_EQ(s.props->MiscPage()->LanguageBox()->currentText(), QStringLiteral("English"));
 }
 
