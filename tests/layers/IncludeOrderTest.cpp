@@ -174,6 +174,9 @@ std::optional<std::string> Violation(const fs::path& from, const fs::path& to) {
     case Kind::SharedUi:
         if (target.kind == Kind::Core || target.kind == Kind::SharedUi)
             return std::nullopt;
+        if (target.kind == Kind::Module &&
+            to.generic_string() == ModuleOf(target.folder)->interface)
+            return std::nullopt;
         return against;
     case Kind::Ui:
         if (target.kind == Kind::Core || target.kind == Kind::SharedUi)
