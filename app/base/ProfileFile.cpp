@@ -1,10 +1,9 @@
 #include "base/ProfileFile.h"
 
 #include "base/TextEncoding.h"
+#include "base/WholeFile.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace mienlore {
 namespace {
@@ -28,17 +27,8 @@ std::string_view Unquote(std::string_view v) {
 
 bool CProfileFile::Load(const std::filesystem::path& path) {
     m_sections.clear();
-    // Only a regular file of sensible size: a folder makes the stream throw,
-    // and a device or a pipe may never end.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) ||
-        std::filesystem::file_size(path, ec) > kMaxProfileBytes || ec)
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes;
+    if (ReadWholeFile(path, bytes, kMaxProfileBytes) != FileRead::Done)
         return false;
     LoadFromText(bytes);
     return true;

@@ -19,15 +19,29 @@ bool PutRecord(IClipboard& clipboard, std::string_view text, std::string_view ta
     return clipboard.WriteRecord(MakeClipboardRecord(text, tag));
 }
 
+std::optional<std::string> ParseFaceRecord(std::string_view record, char tagLetter,
+                                           LongRecordText longText) {
+    if (record.size() < 4 || record.front() != tagLetter)
+        return std::nullopt;
+    std::string_view text = record.substr(4);
+    text = text.substr(0, text.find('\0'));
+    std::string utf8 = Utf8From8Bit(text);
+    if (Utf8Length(utf8) > kMaxRecordTextChars) {
+        if (longText == LongRecordText::Refuse)
+            return std::nullopt;
+        utf8 = Utf8Prefix(utf8, kMaxRecordTextChars);
+    }
+    if (Utf8Length(utf8) <= 10)
+        return std::nullopt;
+    return utf8;
+}
+
 std::optional<std::string> TakeRecord(IClipboard& clipboard, char tagLetter, bool remove) {
     const std::optional<std::string> record = clipboard.ReadRecord();
-    if (!record || record->size() < 4 || record->front() != tagLetter)
+    if (!record)
         return std::nullopt;
-
-    std::string_view text = std::string_view(*record).substr(4);
-    text = text.substr(0, text.find('\0'));
-    std::string taken = Utf8Prefix(Utf8From8Bit(text), kMaxRecordTextChars);
-    if (Utf8Length(taken) <= 10)
+    std::optional<std::string> taken = ParseFaceRecord(*record, tagLetter, LongRecordText::Cut);
+    if (!taken)
         return std::nullopt;
     if (remove)
         clipboard.RemoveRecord();

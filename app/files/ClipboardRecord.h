@@ -36,15 +36,26 @@ inline constexpr std::size_t kMaxRecordTextChars = 255;
 // The record layout: the four-character tag, the text, a NUL.
 std::string MakeClipboardRecord(std::string_view text, std::string_view tag);
 
+// What a record parser does with a text longer than kMaxRecordTextChars.
+enum class LongRecordText {
+    Cut,    // keep its first kMaxRecordTextChars characters
+    Refuse, // take nothing, so that no shortened face is ever applied
+};
+
+// The face text of a record (the tag, the 8-bit text, a NUL): accepted when
+// the record's first byte is tagLetter (only the first tag letter is
+// compared) and its text up to the first NUL, as UTF-8, is longer than 10
+// characters; a longer text than kMaxRecordTextChars is cut or refused.
+std::optional<std::string> ParseFaceRecord(std::string_view record, char tagLetter,
+                                           LongRecordText longText);
+
 // Stores the record on the clipboard. False when the tag is not four
 // characters or the clipboard cannot be written.
 bool PutRecord(IClipboard& clipboard, std::string_view text, std::string_view tag);
 
-// The text of the record on the clipboard when the record's first byte is
-// tagLetter (only the first tag letter is compared) and its text, cut to
-// kMaxRecordTextChars characters, is longer than 10 characters. An accepted
-// record is removed from the clipboard when remove is true; a refused one
-// always stays.
+// The text of the record on the clipboard as ParseFaceRecord reads it, a
+// long text cut. An accepted record is removed from the clipboard when remove
+// is true; a refused one always stays.
 std::optional<std::string> TakeRecord(IClipboard& clipboard, char tagLetter, bool remove);
 
 // Whether the clipboard holds a record of the program's format at all.

@@ -2,8 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/TextEncoding.h"
-
-#include <fstream>
+#include "base/WholeFile.h"
 
 namespace mienlore {
 
@@ -48,31 +47,14 @@ LineReadResult SplitLines(std::string_view bytes) {
 }
 
 LineReadResult ReadLines(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) // a folder, a device, a pipe
-        return {};
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size > kMaxLineFileBytes) {
+    std::string bytes;
+    const FileRead read = ReadWholeFile(path, bytes, kMaxLineFileBytes);
+    if (read == FileRead::TooLarge) {
         LineReadResult refused;
         refused.tooLarge = true;
         return refused;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    // Read at most one byte past the limit: a file that grew after its size
-    // was taken is refused all the same.
-    std::string bytes;
-    char buffer[64 * 1024];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kMaxLineFileBytes) {
-            LineReadResult refused;
-            refused.tooLarge = true;
-            return refused;
-        }
-    }
-    if (in.bad())
+    if (read != FileRead::Done)
         return {};
     return SplitLines(bytes);
 }

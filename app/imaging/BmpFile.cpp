@@ -1,12 +1,12 @@
 #include "imaging/BmpFile.h"
 
 #include "base/AtomicFile.h"
+#include "base/WholeFile.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace mienlore {
 
@@ -94,6 +94,40 @@ bool WriteBmp(const CDevib& bitmap, const std::filesystem::path& path, std::stri
     if (bitmap.IsEmpty())
         return Fail(error, "There is no picture to write.");
     return WriteFileAtomically(path, EncodeBmp(bitmap), error);
+}
+
+std::string EncodeGreyBmp(int width, int height, const std::uint8_t* pixels, std::size_t stride) {
+    const auto w = static_cast<std::uint32_t>(std::max(width, 0));
+    const auto h = static_cast<std::uint32_t>(std::max(height, 0));
+    const std::uint32_t rowBytes = (w + 3) / 4 * 4;
+    const std::uint32_t offset = 14 + 40 + 256 * 4;
+    std::string out(offset + static_cast<std::size_t>(rowBytes) * h, '\0');
+    out[0] = 'B';
+    out[1] = 'M';
+    PutU32(out, 2, static_cast<std::uint32_t>(out.size()));
+    PutU32(out, 10, offset);
+    PutU32(out, 14, 40);
+    PutU32(out, 18, w);
+    PutU32(out, 22, h); // positive: bottom row first
+    PutU16(out, 26, 1);
+    PutU16(out, 28, 8);
+    PutU32(out, 34, rowBytes * h);
+    PutU32(out, 38, 3780); // 96 dots per inch
+    PutU32(out, 42, 3780);
+    PutU32(out, 46, 256);
+    for (std::uint32_t i = 0; i < 256; ++i)
+        PutU32(out, 54 + 4 * i, i | (i << 8) | (i << 16));
+    for (std::uint32_t row = 0; row < h; ++row)
+        std::memcpy(out.data() + offset + static_cast<std::size_t>(h - 1 - row) * rowBytes,
+                    pixels + row * stride, w);
+    return out;
+}
+
+bool WriteGreyBmp(int width, int height, const std::uint8_t* pixels, std::size_t stride,
+                  const std::filesystem::path& path, std::string* error) {
+    if (width <= 0 || height <= 0 || pixels == nullptr)
+        return Fail(error, "There is no picture to write.");
+    return WriteFileAtomically(path, EncodeGreyBmp(width, height, pixels, stride), error);
 }
 
 bool DecodeBmp(std::string_view d, CDevib& bitmap, std::string* error) {
@@ -229,20 +263,22 @@ bool DecodeBmp(std::string_view d, CDevib& bitmap, std::string* error) {
 
 bool ReadBmp(const std::filesystem::path& path, CDevib& bitmap, std::string* error) {
     bitmap.Release();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return Fail(error, "The picture file \"" + path.string() + "\" is not a file.");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string data;
+    switch (ReadWholeFile(path, data, kMaxBmpFileBytes)) {
+    case FileRead::NotOpened:
         return Fail(error, "The picture file \"" + path.string() + "\" cannot be opened.");
-    if (const auto size = std::filesystem::file_size(path, ec); !ec && size > kMaxBmpFileBytes)
+    case FileRead::TooLarge: {
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(path, ec);
         return Fail(error, "The picture file \"" + path.string() + "\" is too large (" +
                                std::to_string(size / (1024 * 1024)) +
-                               " MB) to be a BMP picture "
-                               "this program reads.");
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+                               " MB) to be a BMP picture this program reads.");
+    }
+    case FileRead::NotRead:
         return Fail(error, "The picture file \"" + path.string() + "\" cannot be read.");
+    case FileRead::Done:
+        break;
+    }
     return DecodeBmp(data, bitmap, error);
 }
 

@@ -2,6 +2,7 @@
 
 #include "imaging/Devib.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -27,6 +28,17 @@ bool WriteBmp(const CDevib& bitmap, const std::filesystem::path& path,
 inline constexpr std::int64_t kMaxBmpPixels = 16 * 1000 * 1000;
 // Largest BMP file read: the largest picture at 32 bits, headers and palette.
 inline constexpr std::uintmax_t kMaxBmpFileBytes = 4 * kMaxBmpPixels + 64 * 1024;
+// The BMP file of an 8-bit grey picture given top row first (row r starts at
+// pixels + r * stride): a 256-entry grey colour table, rows stored bottom-up
+// and padded to four bytes, 96 dots per inch. The feature pictures are kept
+// in this form.
+std::string EncodeGreyBmp(int width, int height, const std::uint8_t* pixels, std::size_t stride);
+
+// Writes EncodeGreyBmp's bytes to path (temporary file, then renamed into
+// place). Returns false with a message in *error when the picture is empty or
+// the file cannot be written.
+bool WriteGreyBmp(int width, int height, const std::uint8_t* pixels, std::size_t stride,
+                  const std::filesystem::path& path, std::string* error = nullptr);
 
 // Decodes a BMP picture of 1, 4, 8, 24 or 32 bits per pixel (uncompressed, or
 // 32-bit with bit-field masks), stored bottom-up or top-down, into bitmap.

@@ -1,8 +1,8 @@
 #include "imaging/FaceCompositor.h"
 
+#include "base/CrtRandom.h"
 #include "imaging/CanvasDrawing.h"
 #include "imaging/FeaturePicture.h"
-#include "base/CrtRandom.h"
 
 #include <algorithm>
 #include <optional>
@@ -297,7 +297,7 @@ void CFaceCompositor::DrawFeatures(CDevib& canvas, CFaceFrame& face, const FaceL
         if (item.IsEmpty())
             continue;
         // The smoothed view uses the softer nose drawings of the files.
-        if (slot == FaceSlot::Nose)
+        if (slot == kSourceSwitchingSlot)
             item.SetPictureSource(look.smoothing == 0);
         DrawSlot(canvas, item);
     }

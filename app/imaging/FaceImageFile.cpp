@@ -26,8 +26,12 @@ bool SaveFaceImage(const CFaceCompositor& compositor, CFaceFrame& face, const Fa
             *error = "the face picture has no area";
         return false;
     }
-    const bool reduce = saveMode > 1;
-    return WriteImageFile(image, path, reduce ? 0 : 1, reduce ? 100 : 75, error);
+    return WriteFaceImageFile(image, path, saveMode > 1, error);
+}
+
+bool WriteFaceImageFile(const CDevib& image, const std::filesystem::path& path, bool reduced,
+                        std::string* error) {
+    return WriteImageFile(image, path, reduced ? 0 : 1, reduced ? 100 : 75, error);
 }
 
 } // namespace mienlore

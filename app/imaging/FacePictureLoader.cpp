@@ -12,7 +12,7 @@ std::filesystem::path CurrentPicturePath(const std::filesystem::path& folder, co
                                          int which) {
     const CFaceItemPict& pict = item.pict[which == 0 ? 0 : 1];
     if (pict.fromLibrary)
-        return PictureLibraryFolder(folder) / (std::to_string(pict.resourceId) + ".bmp");
+        return PictureLibraryPath(folder, pict.resourceId);
     return pict.FilePath(folder);
 }
 

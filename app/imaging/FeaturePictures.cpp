@@ -1,17 +1,12 @@
 #include "imaging/FeaturePictures.h"
 
 #include "imaging/BmpFile.h"
-#include "base/ProgramFolder.h"
 
 #include <cstdio>
 #include <system_error>
 #include <utility>
 
 namespace mienlore {
-
-std::filesystem::path PictureLibraryFolder(const std::filesystem::path& programFolder) {
-    return programFolder / "FaceArt";
-}
 
 CFeaturePictures::CFeaturePictures(std::filesystem::path programFolder)
     : m_folder(std::move(programFolder)) {}
@@ -27,7 +22,7 @@ bool CFeaturePictures::LoadLibrary() {
 CDevib CFeaturePictures::LibraryBitmap(int resourceId) {
     if (!LoadLibrary())
         return {};
-    return FileBitmap(PictureLibraryFolder(m_folder) / (std::to_string(resourceId) + ".bmp"));
+    return FileBitmap(PictureLibraryPath(m_folder, resourceId));
 }
 
 CDevib CFeaturePictures::FileBitmap(const std::filesystem::path& path) const {
@@ -46,7 +41,7 @@ CDevib CFeaturePictures::LoadPicture(const CFaceItem& item, int side, int index)
         side = 0;
     if (item.pict[which].fromLibrary)
         return LibraryBitmap(PictureResourceId(item.SlotNumber(), side, index));
-    return FileBitmap(DataPath(m_folder, "HAIR", PictureFileName(item.Tag(), side, index)));
+    return FileBitmap(PictureFileFolder(m_folder) / PictureFileName(item.Tag(), side, index));
 }
 
 CDevib CFeaturePictures::CurrentPicture(const CFaceItem& item, int which) {
@@ -59,7 +54,7 @@ CDevib CFeaturePictures::CurrentPicture(const CFaceItem& item, int which) {
 CDevib CFeaturePictures::PictureForShape(const CFaceItem& item, int shape) {
     const int variant = item.GetVariant();
     const int index =
-        item.IsVariantMajor() ? variant * item.Shapes() + shape : shape * item.Variants() + variant;
+        PictureIndex(item.IsVariantMajor(), item.Shapes(), item.Variants(), shape, variant);
     return LoadPicture(item, item.IsPaired() ? -1 : 0, index);
 }
 

@@ -46,9 +46,6 @@ private:
     bool m_libraryLoaded = false;
 };
 
-// The folder of the picture library below the program folder.
-std::filesystem::path PictureLibraryFolder(const std::filesystem::path& programFolder);
-
 // The drawn rectangle of an item's picture as "(left,top,width,height)": the
 // right picture of a pair when right is set, else the left (or only) one.
 std::string DrawnRectText(const CFaceItem& item, bool right);

@@ -1,9 +1,9 @@
 #include "imaging/PictureSheet.h"
 
+#include "base/TextEncoding.h"
 #include "imaging/BitmapFont.h"
 #include "model/FaceNames.h"
 #include "model/SlotCatalogue.h"
-#include "base/TextEncoding.h"
 
 #include <algorithm>
 #include <charconv>
@@ -105,8 +105,8 @@ CDevib BuildPictureSheet(const CFaceItem& item, CFeaturePictures& store,
         DrawBitmapText(sheet, kMargin, top + (picH - kGlyphCellHeight) / 2, name, kText);
         for (int variant = 0; variant < item.Variants(); ++variant) {
             const int left = gridLeft + variant * (cellW + kGap) + (cellW - picW) / 2;
-            const int index = item.IsVariantMajor() ? variant * item.Shapes() + shape
-                                                    : shape * item.Variants() + variant;
+            const int index =
+                PictureIndex(item.IsVariantMajor(), item.Shapes(), item.Variants(), shape, variant);
             FrameRect(sheet, left, top, picW, picH, kFrame);
             FillRect(sheet, left, top, picW, picH, GreyPixel(255));
             const CDevib picture = store.LoadPicture(item, item.IsPaired() ? 1 : 0, index);

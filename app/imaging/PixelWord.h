@@ -1,14 +1,16 @@
 #pragma once
 
+#include "base/Colour.h"
+
 #include <cstdint>
 
 // Pixel words of the working image: bits 0-7 blue, 8-15 green, 16-23 red,
-// 24-31 alpha. Caller colours (ColorRef) are 0x00BBGGRR values, red in the low
-// byte, as the settings store them.
+// 24-31 alpha. Caller colours (ColorRef) are Colour values, 0x00BBGGRR with
+// red in the low byte, as the settings store them.
 namespace mienlore {
 
 using PixelWord = std::uint32_t;
-using ColorRef = std::uint32_t;
+using ColorRef = Colour;
 
 constexpr PixelWord kOpaque = 0xFF000000u;
 

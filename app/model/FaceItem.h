@@ -74,7 +74,7 @@ public:
     // Accessories are present unless shape and variant are both 0.
     bool IsPresent() const { return GetPictIndex() != 0; }
     int GetPictIndex() const {
-        return m_variantMajor ? m_variant * m_shapes + m_shape : m_shape * m_variants + m_variant;
+        return PictureIndex(m_variantMajor, m_shapes, m_variants, m_shape, m_variant);
     }
     inline int GetVertClass() const;
     inline int GetHorzClass() const;

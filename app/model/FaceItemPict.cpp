@@ -1,13 +1,25 @@
 #include "model/FaceItemPict.h"
 
-#include "base/ProgramFolder.h"
-
 #include <cstdio>
+#include <string>
 
 namespace mienlore {
 
 std::filesystem::path CFaceItemPict::FilePath(const std::filesystem::path& programFolder) const {
-    return DataPath(programFolder, "HAIR", fileName);
+    return PictureFileFolder(programFolder) / fileName;
+}
+
+std::filesystem::path PictureLibraryFolder(const std::filesystem::path& programFolder) {
+    return programFolder / "FaceArt";
+}
+
+std::filesystem::path PictureFileFolder(const std::filesystem::path& programFolder) {
+    return programFolder / "HAIR";
+}
+
+std::filesystem::path PictureLibraryPath(const std::filesystem::path& programFolder,
+                                         int resourceId) {
+    return PictureLibraryFolder(programFolder) / (std::to_string(resourceId) + ".bmp");
 }
 
 int PictureResourceId(int slotNumber, int side, int pictIndex) {

@@ -43,6 +43,14 @@ public:
     std::filesystem::path FilePath(const std::filesystem::path& programFolder) const;
 };
 
+// Where the picture store lies below the program folder: the picture library
+// "FaceArt" (one "<resource id>.bmp" per picture) and the picture files of
+// "HAIR".
+std::filesystem::path PictureLibraryFolder(const std::filesystem::path& programFolder);
+std::filesystem::path PictureFileFolder(const std::filesystem::path& programFolder);
+std::filesystem::path PictureLibraryPath(const std::filesystem::path& programFolder,
+                                         int resourceId);
+
 // Library resource id of a picture: 10000 + 1000 * slot number + (100 for a
 // side of a pair) + picture index.
 int PictureResourceId(int slotNumber, int side, int pictIndex);

@@ -70,4 +70,32 @@ inline constexpr SlotCatalogueEntry kSlotCatalogue[kFaceSlotCount] = {
 // The catalogue entry of the slot at position index (0..11) in face order.
 const SlotCatalogueEntry& SlotCatalogue(int index);
 
+// A slot's pictures are numbered 0 .. shapes x variants - 1: shape-major
+// (shape x variants + variant), or variant-major (variant x shapes + shape)
+// for the accessories.
+constexpr int PictureIndex(bool variantMajor, int shapes, int variants, int shape, int variant) {
+    return variantMajor ? variant * shapes + shape : shape * variants + variant;
+}
+constexpr int PictureCount(const SlotCatalogueEntry& entry) {
+    return entry.shapes * entry.variants;
+}
+constexpr int PictureShape(const SlotCatalogueEntry& entry, int index) {
+    return entry.variantMajor ? index % entry.shapes : index / entry.variants;
+}
+constexpr int PictureVariant(const SlotCatalogueEntry& entry, int index) {
+    return entry.variantMajor ? index / entry.shapes : index % entry.variants;
+}
+
+// The one slot whose picture source changes while the program runs: the
+// compositor takes its pictures from the library unsmoothed and from the
+// files when smoothing. Its pictures exist in both sources.
+inline constexpr FaceSlot kSourceSwitchingSlot = FaceSlot::Nose;
+
+constexpr bool HasLibraryPictures(const SlotCatalogueEntry& entry) {
+    return entry.fromLibrary || entry.slot == kSourceSwitchingSlot;
+}
+constexpr bool HasPictureFiles(const SlotCatalogueEntry& entry) {
+    return !entry.fromLibrary || entry.slot == kSourceSwitchingSlot;
+}
+
 } // namespace mienlore

@@ -11,7 +11,7 @@ struct Entry {
     const char* text;
 };
 
-// Sorted by id (checked by the tests).
+// Sorted by id (checked when compiling, below).
 constexpr Entry kStrings[] = {
     {128, "Mienlore"},
     {1051, "Displays a Tip of the Day"},
@@ -252,6 +252,15 @@ constexpr Entry kStrings[] = {
     {57670, "Help topics\nHelp"},
     {59393, "Show or hide the status bar\nToggle StatusBar"},
 };
+
+// The lookup below searches by halves: the ids must rise strictly.
+constexpr bool IdsRiseStrictly() {
+    for (std::size_t i = 1; i < std::size(kStrings); ++i)
+        if (kStrings[i - 1].id >= kStrings[i].id)
+            return false;
+    return true;
+}
+static_assert(IdsRiseStrictly(), "string table ids must be in rising order without repeats");
 
 } // namespace
 

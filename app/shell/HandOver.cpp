@@ -1,7 +1,6 @@
 #include "shell/HandOver.h"
 
 #include "files/ClipboardRecord.h"
-#include "base/TextEncoding.h"
 
 namespace mienlore {
 
@@ -21,15 +20,7 @@ std::string MakeHandOverRecord(std::string_view text) {
 }
 
 std::optional<std::string> ParseHandOverRecord(std::string_view record) {
-    if (record.size() < kSendRecordTag.size() || record.front() != kSendRecordTag.front())
-        return std::nullopt;
-    std::string_view text = record.substr(kSendRecordTag.size());
-    text = text.substr(0, text.find('\0'));
-    std::string utf8 = Utf8From8Bit(text);
-    const std::size_t length = Utf8Length(utf8);
-    if (length <= 10 || length > kMaxHandOverChars)
-        return std::nullopt;
-    return utf8;
+    return ParseFaceRecord(record, kSendRecordTag.front(), LongRecordText::Refuse);
 }
 
 } // namespace mienlore

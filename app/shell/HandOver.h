@@ -1,5 +1,8 @@
 #pragma once
 
+#include "files/ClipboardRecord.h"
+
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,15 +18,15 @@ inline constexpr std::string_view kInstanceNameBase = "mienlore_mutex";
 std::string InstanceName(std::string_view userName);
 
 // Longest face text a second start may hand over, in characters.
-inline constexpr std::size_t kMaxHandOverChars = 255;
+inline constexpr std::size_t kMaxHandOverChars = kMaxRecordTextChars;
 
 // The record a second start sends: "SEND", the text, a NUL.
 std::string MakeHandOverRecord(std::string_view text);
 
-// The face text of a record received from a second start: accepted when the
-// record begins with "S" and its text (up to the first NUL) is longer than
-// 10 characters. A text longer than kMaxHandOverChars is refused whole
-// rather than cut, so that no shortened face is ever applied.
+// The face text of a record received from a second start: ParseFaceRecord
+// with the "SEND" tag. A text longer than kMaxHandOverChars is refused whole
+// rather than cut (a paste cuts it), so that no shortened face is ever
+// applied from outside.
 std::optional<std::string> ParseHandOverRecord(std::string_view record);
 
 } // namespace mienlore

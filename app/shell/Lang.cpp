@@ -3,10 +3,9 @@
 #include "base/AtomicFile.h"
 #include "base/TextEncoding.h"
 #include "base/UserDataPath.h"
+#include "base/WholeFile.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace mienlore {
 namespace {
@@ -103,15 +102,8 @@ WriteResult CLang::SelectLanguage(const std::filesystem::path& path) {
         return WriteResult{true, {}};
     m_current = ReadEntry(path);
 
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) ||
-        std::filesystem::file_size(path, ec) > CProfileFile::kMaxProfileBytes || ec)
-        return WriteResult{false, "cannot read " + path.string()};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return WriteResult{false, "cannot read " + path.string()};
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes;
+    if (ReadWholeFile(path, bytes, CProfileFile::kMaxProfileBytes) != FileRead::Done)
         return WriteResult{false, "cannot read " + path.string()};
     // An installed program folder is read-only: the choice then goes to the
     // user's data folder, which later starts read first.

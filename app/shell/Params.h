@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Colour.h"
 #include "shell/WindowPlacement.h"
 
 #include <array>
@@ -10,23 +11,6 @@ namespace mienlore {
 
 class CLang;
 class ISettingsStore;
-
-// A colour in the Windows layout: red in bits 0-7, green 8-15, blue 16-23
-// (the layout of the bitmap engine's ColorRef, not of its pixel words).
-using Colour = std::uint32_t;
-
-constexpr Colour Rgb(int red, int green, int blue) {
-    return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
-constexpr int ColourRed(Colour c) {
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int ColourGreen(Colour c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int ColourBlue(Colour c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}
 
 // Number of smoothing levels of the face picture ("No", "10%" ... "50%").
 inline constexpr int kFilterLevels = 6;

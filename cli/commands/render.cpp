@@ -9,8 +9,6 @@
 #include "imaging/FaceCompositor.h"
 #include "imaging/FaceImageFile.h"
 #include "imaging/FacePictureLoader.h"
-#include "imaging/ImageFile.h"
-#include "imaging/PngFile.h"
 #include "model/FaceFrame.h"
 
 #include <algorithm>
@@ -174,13 +172,8 @@ std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
 
 bool WriteByExtension(const CDevib& image, const std::filesystem::path& path, bool reduced,
                       std::string& error) {
-    std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ext == ".png")
-        return WritePng(image, path, &error);
-    // JPEG for ".jpg" with the saved picture's mode and quality, else BMP.
-    return WriteImageFile(image, path, reduced ? 0 : 1, reduced ? 100 : 75, &error);
+    // PNG, JPEG or BMP by the extension, JPEG as the saved face picture is.
+    return WriteFaceImageFile(image, path, reduced, &error);
 }
 
 // The face as the window shows it, or as it is saved with a save mode.

@@ -62,35 +62,26 @@ TEST(TraitKernel, VectorFormsMatchThePlainLoopsExactly) {
     EXPECT_GT(compared, 0);
 }
 
-TEST(TraitKernel, WomenSumInSlotOrder) {
-    // Will power deltas of 0.7 from several slots: the magnitude is the sum
-    // taken slot by slot.
-    int heavRow = -1;
+TEST(TraitKernel, MagnitudeSumsTheSizeOfEveryIncrement) {
+    // Worked example: the forehead row "With Small M" raises activity and
+    // lowers energy, confidence and will power by 1. For a man each slot that
+    // applies it adds 4 to the magnitude; for a woman will power counts 0.7,
+    // so each adds 3.7.
+    const int row = 4;
     const TraitRuleTables& rules = TraitRules();
-    for (int r = 0; r < TraitRuleRowCount() && heavRow < 0; ++r) {
-        bool onlyHeav = rules.male[r][kHeav] == 1;
-        for (int t = 0; t < kTraitCount; ++t)
-            if (t != kHeav && rules.male[r][t] != 0)
-                onlyHeav = false;
-        if (onlyHeav)
-            heavRow = r;
-    }
-    // No row raises will power alone; use any row with heav +1 instead.
-    if (heavRow < 0)
-        for (int r = 0; r < TraitRuleRowCount() && heavRow < 0; ++r)
-            if (rules.male[r][kHeav] == 1)
-                heavRow = r;
-    ASSERT_GE(heavRow, 0);
-    EXPECT_EQ(rules.female[heavRow][kHeav], 0.7);
-    EXPECT_EQ(rules.female[heavRow][kSexu], 0);
+    ASSERT_EQ(rules.male[row][kActi], 1);
+    ASSERT_EQ(rules.male[row][kEner], -1);
+    ASSERT_EQ(rules.male[row][kConf], -1);
+    ASSERT_EQ(rules.male[row][kHeav], -1);
 
-    SlotRowSelection slots[3] = {{0, {heavRow}, 1}, {3, {heavRow}, 1}, {7, {heavRow}, 1}};
-    TraitKernelResult out;
-    ComputeTraits(slots, 3, false, out);
-    double expected = 0;
-    for (int i = 0; i < 3; ++i)
-        for (int t = 0; t < kTraitCount; ++t)
-            expected += std::fabs(rules.female[heavRow][t]);
-    EXPECT_EQ(out.magnitude, expected);
-    EXPECT_EQ(out.lastSlotDelta[kHeav], 0.7);
+    SlotRowSelection slots[3] = {{0, {row}, 1}, {3, {row}, 1}, {7, {row}, 1}};
+    TraitKernelResult man;
+    ComputeTraits(slots, 3, true, man);
+    EXPECT_EQ(man.magnitude, 12.0);
+    EXPECT_EQ(man.lastSlotDelta[kHeav], -1.0);
+    TraitKernelResult woman;
+    ComputeTraits(slots, 3, false, woman);
+    EXPECT_DOUBLE_EQ(woman.magnitude, 11.1);
+    EXPECT_DOUBLE_EQ(woman.lastSlotDelta[kHeav], -0.7);
+    EXPECT_EQ(woman.lastSlotDelta[kSexu], 0.0);
 }

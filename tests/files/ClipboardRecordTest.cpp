@@ -89,6 +89,16 @@ TEST(ClipboardRecord, TextIsCutTo255CharactersWithoutSplittingOne) {
     EXPECT_EQ(TakePastedFace(cb), umlauts.substr(0, 510));
 }
 
+TEST(ClipboardRecord, OneParserCutsOrRefusesALongTextAsItsCallerSays) {
+    const std::string longest = MakeClipboardRecord(std::string(255, 'x'), "SEND");
+    const std::string tooLong = MakeClipboardRecord(std::string(256, 'x'), "SEND");
+    EXPECT_EQ(ParseFaceRecord(longest, 'S', LongRecordText::Refuse), std::string(255, 'x'));
+    EXPECT_EQ(ParseFaceRecord(tooLong, 'S', LongRecordText::Cut), std::string(255, 'x'));
+    EXPECT_FALSE(ParseFaceRecord(tooLong, 'S', LongRecordText::Refuse));
+    EXPECT_FALSE(ParseFaceRecord(longest, 'F', LongRecordText::Cut));
+    EXPECT_FALSE(ParseFaceRecord("SEN", 'S', LongRecordText::Cut));
+}
+
 TEST(ClipboardRecord, PutFailsOnABadTagOrAClosedClipboard) {
     FakeClipboard cb;
     EXPECT_FALSE(PutRecord(cb, kCode, "FAC"));

@@ -54,6 +54,31 @@ std::string Bytes(std::initializer_list<int> b) {
     return s;
 }
 
+TEST(BmpWrite, GreyPictureIsAnEightBitFileWithAGreyPaletteAndPaddedRows) {
+    // 3 x 2, top row first: 10 20 30 / 40 50 60; the file stores the bottom
+    // row first, each padded to 4 bytes.
+    const std::uint8_t pixels[] = {10, 20, 30, 99, 40, 50, 60, 99};
+    std::vector<std::uint32_t> grey;
+    for (std::uint32_t i = 0; i < 256; ++i)
+        grey.push_back(i * 0x010101u);
+    std::string expected = MakeBmp(3, 2, 8, grey, Bytes({40, 50, 60, 0, 10, 20, 30, 0}), 256);
+    expected.replace(38, 8, Bytes({0xC4, 0x0E, 0, 0, 0xC4, 0x0E, 0, 0})); // 3780 dots per metre
+    EXPECT_EQ(EncodeGreyBmp(3, 2, pixels, 4), expected);
+
+    CDevib d;
+    std::string error;
+    ASSERT_TRUE(DecodeBmp(expected, d, &error)) << error;
+    // The working image counts rows from the bottom, as the file stores them.
+    EXPECT_EQ(d.GetPixel(2, 0), 0xFF3C3C3Cu); // 60, bottom row
+    EXPECT_EQ(d.GetPixel(0, 1), 0xFF0A0A0Au); // 10, top row
+
+    test::TempDir dir;
+    EXPECT_TRUE(WriteGreyBmp(3, 2, pixels, 4, dir / "grey.bmp", &error)) << error;
+    EXPECT_EQ(test::ReadFileBytes(dir / "grey.bmp"), expected);
+    EXPECT_FALSE(WriteGreyBmp(0, 2, pixels, 4, dir / "empty.bmp", &error));
+    EXPECT_FALSE(WriteGreyBmp(3, 2, pixels, 4, dir / "none" / "grey.bmp", &error));
+}
+
 TEST(BmpWrite, OnePixelImageGivesTheFiftyEightByteLayout) {
     CDevib d;
     d.Create(1, 1);
@@ -255,6 +280,10 @@ TEST(BmpRead, MissingFileIsReported) {
     std::string error;
     EXPECT_FALSE(ReadBmp(dir / "none.bmp", d, &error));
     EXPECT_NE(error.find("none.bmp"), std::string::npos);
+    // A folder named like a picture is reported the same way, not thrown.
+    std::filesystem::create_directory(dir / "folder.bmp");
+    EXPECT_FALSE(ReadBmp(dir / "folder.bmp", d, &error));
+    EXPECT_NE(error.find("cannot be opened"), std::string::npos) << error;
 }
 
 } // namespace

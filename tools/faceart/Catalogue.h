@@ -1,8 +1,11 @@
 #pragma once
 
-// The twelve feature slots as the picture store addresses them: box size,
-// default position on the reference canvas, catalogue size and where each
-// picture is written.
+// The twelve feature slots as the generator draws them. Sizes, counts,
+// placement, picture numbering and file names all come from the program's
+// slot catalogue (model/SlotCatalogue.h, model/FaceItemPict.h); this file only
+// pairs each slot with its drawing function and a title for review sheets.
+
+#include "model/SlotCatalogue.h"
 
 #include <QImage>
 
@@ -12,6 +15,7 @@
 namespace mienlore::faceart {
 
 struct SlotArt {
+    const SlotCatalogueEntry* entry;
     int number;        // 1..12
     const char* tag;   // two-letter tag, also the file name prefix in HAIR/
     const char* title; // for review sheets

@@ -3,6 +3,7 @@
 #include "analysis/FateFrame.h"
 #include "analysis/ui/FateHist.h"
 #include "analysis/ui/FateTemper.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogUnits.h"
 #include "shell/ui/UiStrings.h"
 
@@ -95,11 +96,11 @@ CPageFate::CPageFate(const DialogUnits& du, QWidget* parent)
 
     m_men = new QToolButton(this);
     m_men->setObjectName(QStringLiteral("ctl2000"));
-    m_men->setProperty("ctrlId", 2000);
+    m_men->setProperty("ctrlId", cmd::kMenWomen);
     m_men->setGeometry(du.Rect(3, 3, 22, 24));
     m_men->setIconSize(QSize(20, 20));
     m_men->setIcon(MenIcon(true));
-    m_men->setToolTip(UiString(2000));
+    m_men->setToolTip(UiString(cmd::kMenWomen));
     m_men->setFocusPolicy(Qt::NoFocus);
     connect(m_men, &QToolButton::clicked, this, &CPageFate::maleToggled);
 

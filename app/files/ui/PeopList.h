@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/PeopListModel.h"
+#include "shell/ui/CommandIds.h"
 
 #include <QString>
 #include <QWidget>
@@ -27,9 +28,9 @@ public:
     static constexpr int kDialogId = 152;
     static constexpr int kKeysId = 2030;
     static constexpr int kReadId = 2330;
-    static constexpr int kSaveId = 2340;
-    static constexpr int kAddId = 2310;
-    static constexpr int kDelId = 2320;
+    static constexpr int kSaveId = cmd::kSaveList;
+    static constexpr int kAddId = cmd::kListAdd;
+    static constexpr int kDelId = cmd::kListDelete;
     static constexpr int kImgId = 2353;
     static constexpr int kNameBoxId = 1047;
 

@@ -4,6 +4,7 @@
 #include "imaging/FacePictureLoader.h"
 #include "imaging/ui/DevibImage.h"
 #include "model/FaceFrame.h"
+#include "shell/ui/QtColour.h"
 #include "shell/ui/UiStrings.h"
 
 #include <QFontMetrics>
@@ -25,11 +26,6 @@ QFont CaptionFont(int pixelHeight, int weight) {
 }
 
 } // namespace
-
-QColor FromColorRef(std::uint32_t c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
 
 CFaceWnd::~CFaceWnd() = default;
 
@@ -68,7 +64,7 @@ void CFaceWnd::Render(const QString& caption) {
     const QSize size = this->size().expandedTo(QSize(1, 1));
     if (!m_face || !m_compositor) {
         QImage image(size, QImage::Format_RGB32);
-        image.fill(FromColorRef(m_look.faceColour));
+        image.fill(ToQColor(m_look.faceColour));
         m_cache = std::move(image);
         update();
         return;
@@ -99,7 +95,7 @@ int CFaceWnd::DrawCaption(QImage& image) const {
     p.setRenderHint(QPainter::TextAntialiasing);
     const QFont f = CaptionFont(16, 600);
     p.setFont(f);
-    p.setPen(FromColorRef(m_look.infoColour));
+    p.setPen(ToQColor(m_look.infoColour));
     const QFontMetrics fm(f);
     p.drawText(QPoint(fm.horizontalAdvance(QLatin1Char('0')), 1 + fm.ascent()), m_caption);
     return fm.height();
@@ -125,7 +121,7 @@ int CFaceWnd::HitTest(QPoint windowPos) const {
 
 void CFaceWnd::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QColor window = FromColorRef(m_look.faceColour);
+    const QColor window = ToQColor(m_look.faceColour);
     p.fillRect(rect(), window);
     if (!m_cache.isNull())
         p.drawImage(QRect(2, 2, width() - 2, height() - 2), m_cache,

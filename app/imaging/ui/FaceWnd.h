@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Colour.h"
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -17,13 +19,13 @@ struct ImageRect;
 
 // Settings the face window draws with.
 struct FaceWndLook {
-    std::uint32_t faceColour = 0xF0FFFF; // platform colour value (red low)
+    Colour faceColour = 0xF0FFFF; // red in the low byte
     std::uint32_t fillColour = 0xFFFFFF;
-    std::uint32_t infoColour = 0xFF0000; // blue
-    bool showInfo = true;                // draw the caption
-    bool showHints = true;               // draw the hint line
-    int smoothing = 2;                   // 0..5
-    bool photoBackground = false;        // the face over the photograph
+    Colour infoColour = 0xFF0000; // blue
+    bool showInfo = true;         // draw the caption
+    bool showHints = true;        // draw the hint line
+    int smoothing = 2;            // 0..5
+    bool photoBackground = false; // the face over the photograph
 };
 
 // The face picture: a cache of the last rendered face, the caption (the
@@ -42,7 +44,7 @@ public:
     // Where the look comes from; asked before every render.
     void SetLookSource(std::function<FaceWndLook()> source) { m_lookSource = std::move(source); }
     const FaceWndLook& Look() const { return m_look; }
-    void SetFaceColour(std::uint32_t colour) { m_look.faceColour = colour; }
+    void SetFaceColour(Colour colour) { m_look.faceColour = colour; }
     // Draws the photograph under the face while photoBackground is on.
     void SetPhotoPainter(std::function<void(CDevib&, const ImageRect&)> painter);
 
@@ -88,8 +90,5 @@ private:
     int m_hintMode = 0;
     bool m_dragging = false;
 };
-
-// A QColor from a platform colour value (red in the low byte).
-QColor FromColorRef(std::uint32_t colorref);
 
 } // namespace mienlore

@@ -4,6 +4,7 @@
 #include "model/FaceFrame.h"
 #include "model/FaceNames.h"
 #include "model/ui/PictList.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogUnits.h"
 #include "shell/ui/UiStrings.h"
 
@@ -19,8 +20,10 @@
 namespace mienlore {
 namespace {
 
-constexpr int kSlotButtonIds[11] = {2100, 2110, 2120, 2130, 2140, 2150,
-                                    2160, 2170, 2180, 2190, 2200};
+constexpr int kSlotButtonIds[11] = {cmd::kSlotForehead,  cmd::kSlotCheekBones, cmd::kSlotChin,
+                                    cmd::kSlotEyes,      cmd::kSlotEyebrows,   cmd::kSlotNose,
+                                    cmd::kSlotLips,      cmd::kSlotEars,       cmd::kSlotHair,
+                                    cmd::kSlotMoustache, cmd::kSlotBeard};
 constexpr const char* kSlotButtonTexts[11] = {"Head", "Scul", "Chin", "Eyes", "Brov", "Nous",
                                               "Mout", "Ears", "Hair", "Must", "Bear"};
 
@@ -115,13 +118,13 @@ CPageFace::CPageFace(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
     for (int k = 0; k < 11; ++k)
         m_slotButtons[k] = MakeButton(kSlotButtonIds[k], QString::fromLatin1(kSlotButtonTexts[k]),
                                       du.Rect(0, 1 + 19 * k, 20, 17), true);
-    m_emp = MakeButton(2041, QStringLiteral("Emp"), du.Rect(26, 1, 24, 17));
-    m_undo = MakeButton(2370, QStringLiteral("Undo"), du.Rect(52, 1, 24, 17));
-    m_redo = MakeButton(2372, QStringLiteral("Redo"), du.Rect(78, 1, 24, 17));
-    m_scro = MakeButton(2042, QStringLiteral("Scro"), du.Rect(104, 1, 24, 17));
-    m_run = MakeButton(1900, QStringLiteral("Run"), du.Rect(256, 1, 24, 17));
-    m_cent = MakeButton(2050, QStringLiteral("Cent"), du.Rect(263, 193, 12, 13));
-    m_smooth = MakeButton(2399, QStringLiteral("s"), du.Rect(85, 193, 12, 13));
+    m_emp = MakeButton(cmd::kHideItem, QStringLiteral("Emp"), du.Rect(26, 1, 24, 17));
+    m_undo = MakeButton(cmd::kUndo, QStringLiteral("Undo"), du.Rect(52, 1, 24, 17));
+    m_redo = MakeButton(cmd::kRedo, QStringLiteral("Redo"), du.Rect(78, 1, 24, 17));
+    m_scro = MakeButton(cmd::kNextVariant, QStringLiteral("Scro"), du.Rect(104, 1, 24, 17));
+    m_run = MakeButton(cmd::kPhotoRobot, QStringLiteral("Run"), du.Rect(256, 1, 24, 17));
+    m_cent = MakeButton(cmd::kDefaultPlacement, QStringLiteral("Cent"), du.Rect(263, 193, 12, 13));
+    m_smooth = MakeButton(cmd::kSmooth, QStringLiteral("s"), du.Rect(85, 193, 12, 13));
     m_smooth->hide();
     // The small buttons take a type size that fits their caption.
     for (QToolButton* small : {m_cent, m_smooth}) {
@@ -133,10 +136,10 @@ CPageFace::CPageFace(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
         }
         small->setFont(f);
     }
-    m_emp->setToolTip(UiString(2041));
-    m_cent->setToolTip(UiString(2050));
+    m_emp->setToolTip(UiString(cmd::kHideItem));
+    m_cent->setToolTip(UiString(cmd::kDefaultPlacement));
     m_scro->setToolTip(QStringLiteral("Next variant"));
-    m_run->setToolTip(StatusText(1900));
+    m_run->setToolTip(StatusText(cmd::kPhotoRobot));
     m_undo->setToolTip(QStringLiteral("Undo (Ctrl+Z)"));
     m_redo->setToolTip(QStringLiteral("Redo (Ctrl+Shift+Z)"));
 
@@ -160,8 +163,9 @@ CPageFace::CPageFace(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
     connect(m_cent, &QToolButton::clicked, this, &CPageFace::DefaultPlace);
     connect(m_undo, &QToolButton::clicked, this, &CPageFace::undoRequested);
     connect(m_redo, &QToolButton::clicked, this, &CPageFace::redoRequested);
-    connect(m_run, &QToolButton::clicked, this, [this] { emit commandRequested(1900); });
-    connect(m_smooth, &QToolButton::clicked, this, [this] { emit commandRequested(2399); });
+    connect(m_run, &QToolButton::clicked, this,
+            [this] { emit commandRequested(cmd::kPhotoRobot); });
+    connect(m_smooth, &QToolButton::clicked, this, [this] { emit commandRequested(cmd::kSmooth); });
     for (int k = 0; k < 11; ++k) {
         const int id = kSlotButtonIds[k];
         connect(m_slotButtons[k], &QToolButton::clicked, this, [this, id] { SelectSlot(id); });
@@ -453,7 +457,7 @@ void CPageFace::ClearFace() {
     m_face.Clear();
     for (int i = 0; i < kFaceSlotCount; ++i)
         m_face.Item(i).Reload();
-    SelectSlot(2100);
+    SelectSlot(cmd::kSlotForehead);
     emit faceChanged();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FaceSlot.h"
+
 // Command ids shared by the menu, the accelerator table, the toolbars, the
 // page buttons and the string table (the status text of a command has the
 // command's id).
@@ -71,19 +73,19 @@ constexpr int kAbout = 57664;
 constexpr int kNextPane = 57680;
 constexpr int kPrevPane = 57681;
 
-// Feature slots: the same number selects the slot.
-constexpr int kSlotForehead = 2100;
-constexpr int kSlotCheekBones = 2110;
-constexpr int kSlotChin = 2120;
-constexpr int kSlotEyes = 2130;
-constexpr int kSlotEyebrows = 2140;
-constexpr int kSlotNose = 2150;
-constexpr int kSlotLips = 2160;
-constexpr int kSlotEars = 2170;
-constexpr int kSlotHair = 2180;
-constexpr int kSlotMoustache = 2190;
-constexpr int kSlotBeard = 2200;
-constexpr int kSlotGlasses = 2300;
+// Feature slots: the slot's number selects it.
+constexpr int kSlotForehead = static_cast<int>(FaceSlot::Forehead);
+constexpr int kSlotCheekBones = static_cast<int>(FaceSlot::CheekBones);
+constexpr int kSlotChin = static_cast<int>(FaceSlot::Chin);
+constexpr int kSlotEyes = static_cast<int>(FaceSlot::Eyes);
+constexpr int kSlotEyebrows = static_cast<int>(FaceSlot::Eyebrows);
+constexpr int kSlotNose = static_cast<int>(FaceSlot::Nose);
+constexpr int kSlotLips = static_cast<int>(FaceSlot::Lips);
+constexpr int kSlotEars = static_cast<int>(FaceSlot::Ears);
+constexpr int kSlotHair = static_cast<int>(FaceSlot::Hair);
+constexpr int kSlotMoustache = static_cast<int>(FaceSlot::Moustache);
+constexpr int kSlotBeard = static_cast<int>(FaceSlot::Beard);
+constexpr int kSlotGlasses = static_cast<int>(FaceSlot::Glasses);
 
 // Page bar buttons that post frame commands.
 constexpr int kPageBarPrint = 2351;

@@ -1,7 +1,6 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/FrameDialogCommands.h"
 
-#include "gallery/ui/PageCoefCommands.h"
 #include "gallery/ui/PageGall.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
@@ -10,6 +9,7 @@
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/MenuTable.h"
+#include "shell/ui/PageCoefCommands.h"
 #include "shell/ui/PhotoCommands.h"
 #include "shell/ui/ReportCommands.h"
 #include "shell/ui/ToolbarIcons.h"

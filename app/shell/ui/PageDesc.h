@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/ui/CommandIds.h"
+
 #include <QWidget>
 
 #include <array>
@@ -23,11 +25,13 @@ public:
     void ShowActive(int pageId);
     QToolButton* Button(int id) const;
 
-    static constexpr std::array<int, 4> kPageIds = {2362, 2360, 2361, 2363};
+    static constexpr std::array<int, 4> kPageIds = {cmd::kPagePict, cmd::kPageHist, cmd::kPageText,
+                                                    cmd::kPageType};
 
 signals:
     void pageRequested(int pageId);
-    // A frame command: 57607 print, 32600 save HTML report, 32777 options.
+    // A frame command: print (cmd::kFilePrint), save the HTML report
+    // (cmd::kSaveWebPage) or options (cmd::kOptions).
     void commandRequested(int id);
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Params.h"
+#include "base/Colour.h"
 
 #include <QColor>
 

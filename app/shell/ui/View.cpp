@@ -2,6 +2,7 @@
 
 #include "analysis/FateFrame.h"
 #include "analysis/ui/PageFate.h"
+#include "files/StoredFace.h"
 #include "files/ui/PeopList.h"
 #include "gallery/ui/PageCoef.h"
 #include "gallery/ui/PageGall.h"
@@ -279,13 +280,11 @@ void CView::UpdateCycle() {
 }
 
 bool CView::ApplyFaceText(const QString& text) {
-    // Decode into a copy first: a code that cannot be read leaves the face
-    // as it was.
-    CFaceFrame scratch = m_face;
-    const std::string code = text.toStdString();
-    if (!scratch.Decode(code, true))
+    // All or nothing, as a face taken from the list: a code that cannot be
+    // read leaves the face as it was.
+    std::string code = text.toStdString();
+    if (!ApplyFaceCode(m_face, code))
         return false;
-    m_face = scratch;
     m_pageFace->RefreshControls();
     UpdateCycle();
     return true;

@@ -2,6 +2,7 @@
 #include "files/ui/PeopList.h"
 #include "shell/HandOver.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/ReportCommands.h"
 #include "shell/ui/SingleInstance.h"
@@ -36,7 +37,7 @@ void TimeKeys(CMainFrame& frame, int count) {
     const Qt::Key keys[] = {Qt::Key_Z, Qt::Key_W, Qt::Key_X, Qt::Key_E, Qt::Key_F, Qt::Key_D};
     for (int i = 0; i < count; ++i) {
         if (i % 12 == 0)
-            frame.OnCommand(i % 24 == 0 ? 2130 : 2150);
+            frame.OnCommand(i % 24 == 0 ? cmd::kSlotEyes : cmd::kSlotNose);
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : view;
         QKeyEvent press(QEvent::KeyPress, keys[i % 6], Qt::NoModifier);
         QApplication::sendEvent(target, &press);

@@ -78,10 +78,27 @@ TEST(FateTemper, PointerTipUsesIntegerSteps) {
         return c;
     });
     EXPECT_EQ(t.grab().toImage().pixelColor(55, 55), QColor(255, 0, 255));
+    // Value 50 is the centre and a value 80 away would reach the rim (radius
+    // 50): 50 away moves 31.25 pixels, kept as 31 (whole pixels towards the
+    // centre). y grows upwards.
     t.SetPoint(100, 50);
-    EXPECT_EQ(t.PointerTip(), QPoint(55 + 50 * 50 / 80, 55)); // towards "Activity"
-    t.SetPoint(15, 88);
-    EXPECT_EQ(t.PointerTip(), QPoint(55 + 50 * -35 / 80, 55 - 50 * 38 / 80));
+    EXPECT_EQ(t.PointerTip(), QPoint(86, 55)); // towards "Activity"
+    t.SetPoint(0, 100);
+    EXPECT_EQ(t.PointerTip(), QPoint(24, 24));
+    t.SetPoint(15, 88); // -35 → -21.875, 38 → 23.75
+    EXPECT_EQ(t.PointerTip(), QPoint(34, 32));
+    // Every pair keeps the tip inside the circle, and x moves one way.
+    int lastX = 0;
+    for (int x = 0; x <= 100; x += 5) {
+        for (int y = 0; y <= 100; y += 5) {
+            t.SetPoint(x, y);
+            const QPoint d = t.PointerTip() - QPoint(55, 55);
+            EXPECT_LE(d.x() * d.x() + d.y() * d.y(), 50 * 50) << x << "," << y;
+        }
+        t.SetPoint(x, 50);
+        EXPECT_GE(t.PointerTip().x(), lastX);
+        lastX = t.PointerTip().x();
+    }
     // Painting at any size must not fail.
     t.resize(3, 3);
     t.grab();

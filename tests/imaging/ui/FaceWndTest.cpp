@@ -1,5 +1,6 @@
 #include "imaging/ui/FaceWnd.h"
 #include "model/FaceFrame.h"
+#include "shell/ui/CommandIds.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ TEST(FaceWnd, RendersTheFaceAndFindsItsFeatures) {
     const FaceRect eye = face.Slot(FaceSlot::Eyes).pict[0].drawnRect;
     ASSERT_GT(eye.right - eye.left, 1);
     const QPoint inEye((eye.left + eye.right) / 2 + 2, (eye.top + eye.bottom) / 2 + 2);
-    EXPECT_EQ(wnd.HitTest(inEye), 2130);
+    EXPECT_EQ(wnd.HitTest(inEye), cmd::kSlotEyes);
     EXPECT_EQ(wnd.HitTest(QPoint(-50, -50)), 0);
     // Far outside the head nothing is hit.
     EXPECT_EQ(wnd.HitTest(QPoint(287, 327)), 0);

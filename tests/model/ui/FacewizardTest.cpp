@@ -1,6 +1,7 @@
 #include "model/ui/Facewizard.h"
 #include "model/FaceFrame.h"
 #include "model/PhotoRobot.h"
+#include "shell/ui/CommandIds.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -40,7 +41,7 @@ TEST(Facewizard, PagesCarryTheirControlsAndTitles) {
 
     CPageFaceItem* chin = wizard.FacePage(3);
     ASSERT_NE(chin, nullptr);
-    EXPECT_EQ(chin->SlotId(), 2120);
+    EXPECT_EQ(chin->SlotId(), cmd::kSlotChin);
     auto* heading = qobject_cast<QLabel*>(chin->Control(kHeadingId));
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->text(), QStringLiteral("Select chin shape"));
@@ -82,7 +83,9 @@ TEST(Facewizard, ButtonsAndActivatedSlotFollowThePage) {
     QApplication::processEvents();
     EXPECT_TRUE(ButtonShown(wizard, QWizard::BackButton));
     EXPECT_TRUE(ButtonShown(wizard, QWizard::NextButton));
-    const std::vector<int> expected = {2100, 2110, 2120, 2160, 2150, 2130, 2140, 2170, 2140};
+    const std::vector<int> expected = {
+        cmd::kSlotForehead, cmd::kSlotCheekBones, cmd::kSlotChin, cmd::kSlotLips,    cmd::kSlotNose,
+        cmd::kSlotEyes,     cmd::kSlotEyebrows,   cmd::kSlotEars, cmd::kSlotEyebrows};
     EXPECT_EQ(activated, expected);
 }
 
@@ -119,7 +122,8 @@ TEST(Facewizard, ClicksChangeTheFaceAtOnceAndCancelKeepsThem) {
     EXPECT_EQ(face.Slot(FaceSlot::Chin).GetPosY(), 180);
     EXPECT_EQ(face.Slot(FaceSlot::Chin).GetShape(), 4);
     EXPECT_EQ(face.Slot(FaceSlot::Eyes).GetShape(), 10);
-    const std::vector<int> expected = {2120, 2120, 2130, 2130};
+    const std::vector<int> expected = {cmd::kSlotChin, cmd::kSlotChin, cmd::kSlotEyes,
+                                       cmd::kSlotEyes};
     EXPECT_EQ(edited, expected);
 }
 
@@ -152,6 +156,6 @@ TEST(Facewizard, OnlyOneQuestionnaireAtATime) {
     });
     EXPECT_TRUE(CFacewizard::Run(face, nullptr, [&](int slot) { activatedSlot = slot; }, {}));
     EXPECT_FALSE(innerRan);
-    EXPECT_EQ(activatedSlot, 2100);
+    EXPECT_EQ(activatedSlot, cmd::kSlotForehead);
     EXPECT_FALSE(CFacewizard::IsOpen());
 }

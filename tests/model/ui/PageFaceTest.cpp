@@ -2,6 +2,7 @@
 #include "imaging/ui/FaceWnd.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PictList.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogUnits.h"
 
 #include <QApplication>
@@ -56,26 +57,27 @@ struct PageFixture : ::testing::Test {
 } // namespace
 
 TEST_F(PageFixture, EditingButtonsWaitForASelectedSlot) {
-    for (int id : {2042, 2041, 2050, 2370, 2372})
+    for (int id :
+         {cmd::kNextVariant, cmd::kHideItem, cmd::kDefaultPlacement, cmd::kUndo, cmd::kRedo})
         EXPECT_FALSE(page.Button(id)->isEnabled()) << id;
     // "Run" opens the photo-robot: it asks the frame for the command.
-    EXPECT_TRUE(page.Button(1900)->isEnabled());
+    EXPECT_TRUE(page.Button(cmd::kPhotoRobot)->isEnabled());
     QList<int> asked;
     QObject::connect(&page, &CPageFace::commandRequested, [&](int id) { asked << id; });
-    page.Button(1900)->click();
-    EXPECT_EQ(asked, QList<int>{1900});
-    page.SelectSlot(2100);
-    for (int id : {2042, 2041, 2050})
+    page.Button(cmd::kPhotoRobot)->click();
+    EXPECT_EQ(asked, QList<int>{cmd::kPhotoRobot});
+    page.SelectSlot(cmd::kSlotForehead);
+    for (int id : {cmd::kNextVariant, cmd::kHideItem, cmd::kDefaultPlacement})
         EXPECT_TRUE(page.Button(id)->isEnabled()) << id;
-    EXPECT_FALSE(page.Button(2370)->isEnabled()); // no history yet
-    EXPECT_TRUE(page.Button(2100)->isChecked());
-    page.SelectSlot(2150);
-    EXPECT_FALSE(page.Button(2100)->isChecked());
-    EXPECT_TRUE(page.Button(2150)->isChecked());
+    EXPECT_FALSE(page.Button(cmd::kUndo)->isEnabled()); // no history yet
+    EXPECT_TRUE(page.Button(cmd::kSlotForehead)->isChecked());
+    page.SelectSlot(cmd::kSlotNose);
+    EXPECT_FALSE(page.Button(cmd::kSlotForehead)->isChecked());
+    EXPECT_TRUE(page.Button(cmd::kSlotNose)->isChecked());
 }
 
 TEST_F(PageFixture, SizedAndPlacedSlotsShowTheirOwnHorizontalSlider) {
-    page.SelectSlot(2150); // nose: sized
+    page.SelectSlot(cmd::kSlotNose); // nose: sized
     EXPECT_TRUE(page.Slider(1012)->isVisible());
     EXPECT_TRUE(page.SliderIcon(1090)->isVisible());
     EXPECT_FALSE(page.Slider(1011)->isVisible());
@@ -84,12 +86,12 @@ TEST_F(PageFixture, SizedAndPlacedSlotsShowTheirOwnHorizontalSlider) {
     EXPECT_EQ(page.Slider(1012)->maximum(), 156);
     EXPECT_EQ(page.Slider(1012)->value(), 100);
 
-    page.SelectSlot(2130); // eyes: x in [64, 82]
+    page.SelectSlot(cmd::kSlotEyes); // eyes: x in [64, 82]
     EXPECT_TRUE(page.Slider(1011)->isVisible());
     EXPECT_FALSE(page.Slider(1012)->isVisible());
     EXPECT_EQ(page.Slider(1011)->value(), 76);
 
-    page.SelectSlot(2120); // chin: x range [42, 42]
+    page.SelectSlot(cmd::kSlotChin); // chin: x range [42, 42]
     for (int id : {1011, 1012})
         EXPECT_FALSE(page.Slider(id)->isVisible()) << id;
     for (int id : {1090, 1091})
@@ -99,10 +101,10 @@ TEST_F(PageFixture, SizedAndPlacedSlotsShowTheirOwnHorizontalSlider) {
 }
 
 TEST_F(PageFixture, ListsHoldOneEntryPerShapeAndVariant) {
-    page.SelectSlot(2180); // hair: 10 x 10
+    page.SelectSlot(cmd::kSlotHair); // hair: 10 x 10
     EXPECT_EQ(page.VariantList()->count(), 10);
     EXPECT_EQ(page.PictureList()->count(), 10);
-    page.SelectSlot(2100); // forehead: 9 shapes, 3 variants
+    page.SelectSlot(cmd::kSlotForehead); // forehead: 9 shapes, 3 variants
     EXPECT_EQ(page.PictureList()->count(), 9);
     EXPECT_EQ(page.PictureList()->currentRow(), 1);
     EXPECT_EQ(page.VariantList()->count(), 3);
@@ -111,30 +113,30 @@ TEST_F(PageFixture, ListsHoldOneEntryPerShapeAndVariant) {
 }
 
 TEST_F(PageFixture, ScroWrapsTheVariantAndEmpHidesTheFeature) {
-    page.SelectSlot(2130);
+    page.SelectSlot(cmd::kSlotEyes);
     Slot(FaceSlot::Eyes).SetVariant(5);
     page.RefreshControls();
-    QTest::mouseClick(page.Button(2042), Qt::LeftButton);
+    QTest::mouseClick(page.Button(cmd::kNextVariant), Qt::LeftButton);
     EXPECT_EQ(Slot(FaceSlot::Eyes).GetVariant(), 0);
     EXPECT_EQ(page.VariantList()->currentIndex(), 0);
 
-    QTest::mouseClick(page.Button(2041), Qt::LeftButton);
+    QTest::mouseClick(page.Button(cmd::kHideItem), Qt::LeftButton);
     EXPECT_EQ(Slot(FaceSlot::Eyes).GetShape(), 10);
     EXPECT_TRUE(Slot(FaceSlot::Eyes).IsEmpty());
     page.RefreshControls();
     EXPECT_EQ(page.PictureList()->currentRow(), 10);
 
-    page.SelectSlot(2190); // moustache: hidden means shape 0, variant 0
+    page.SelectSlot(cmd::kSlotMoustache); // moustache: hidden means shape 0, variant 0
     Slot(FaceSlot::Moustache).SetShape(4);
     page.HideItem();
     EXPECT_FALSE(Slot(FaceSlot::Moustache).IsPresent());
 }
 
 TEST_F(PageFixture, CentRestoresTheDefaultPlacementAndTheSlidersFollow) {
-    page.SelectSlot(2140);
+    page.SelectSlot(cmd::kSlotEyebrows);
     Slot(FaceSlot::Eyebrows).SetPosX(44);
     Slot(FaceSlot::Eyebrows).SetPosY(108);
-    QTest::mouseClick(page.Button(2050), Qt::LeftButton);
+    QTest::mouseClick(page.Button(cmd::kDefaultPlacement), Qt::LeftButton);
     EXPECT_EQ(Slot(FaceSlot::Eyebrows).GetPosX(), 56);
     EXPECT_EQ(Slot(FaceSlot::Eyebrows).GetPosY(), 95);
     EXPECT_EQ(page.Slider(1011)->value(), 56);
@@ -143,7 +145,7 @@ TEST_F(PageFixture, CentRestoresTheDefaultPlacementAndTheSlidersFollow) {
 }
 
 TEST_F(PageFixture, ControlsEditTheSlot) {
-    page.SelectSlot(2160); // lips, sized
+    page.SelectSlot(cmd::kSlotLips); // lips, sized
     page.PictureList()->setCurrentRow(3);
     EXPECT_EQ(Slot(FaceSlot::Lips).GetShape(), 3);
     EXPECT_EQ(page.Slider(1008)->value(), 3);
@@ -162,7 +164,7 @@ TEST_F(PageFixture, ControlsEditTheSlot) {
 }
 
 TEST_F(PageFixture, KeysStepAndWrapTheSelectedSlot) {
-    page.SelectSlot(2100); // forehead shape 1 of 9, variant 1 of 3, y 30 in [10, 60]
+    page.SelectSlot(cmd::kSlotForehead); // forehead shape 1 of 9, variant 1 of 3, y 30 in [10, 60]
     const auto key = [&](Qt::Key k) { page.OnKey(k, Qt::NoModifier); };
     key(Qt::Key_W);
     key(Qt::Key_W);
@@ -195,10 +197,10 @@ TEST_F(PageFixture, ClickingTheFaceSelectsAndDraggingMoves) {
     const FaceRect eye = Slot(FaceSlot::Eyes).pict[1].drawnRect;
     ASSERT_GT(eye.right - eye.left, 1);
     const QPoint onEye((eye.left + eye.right) / 2 + 2, (eye.top + eye.bottom) / 2 + 2);
-    EXPECT_EQ(page.FaceWindow()->HitTest(onEye), 2130);
+    EXPECT_EQ(page.FaceWindow()->HitTest(onEye), cmd::kSlotEyes);
 
     Drag(onEye, onEye + QPoint(7, -9));
-    EXPECT_EQ(page.SelectedSlot(), 2130);
+    EXPECT_EQ(page.SelectedSlot(), cmd::kSlotEyes);
     // Horizontal 7 -> x + 3; vertical -9 -> y - 4 (integer halves, sign kept).
     EXPECT_EQ(Slot(FaceSlot::Eyes).GetPosX(), 79);
     EXPECT_EQ(Slot(FaceSlot::Eyes).GetPosY(), 118);
@@ -211,7 +213,7 @@ TEST_F(PageFixture, ClickingTheFaceSelectsAndDraggingMoves) {
 }
 
 TEST_F(PageFixture, WheelStepsTheListAndShiftWheelTheVariant) {
-    page.SelectSlot(2150); // nose shape 2, variant 2
+    page.SelectSlot(cmd::kSlotNose); // nose shape 2, variant 2
     Wheel(-120, Qt::NoModifier);
     EXPECT_EQ(Slot(FaceSlot::Nose).GetShape(), 3);
     Wheel(120, Qt::NoModifier);
@@ -233,12 +235,12 @@ TEST_F(PageFixture, SliderValuesAreKeptWithinZeroToThreeHundred) {
 }
 
 TEST_F(PageFixture, ClearEmptiesTheFaceAndSelectsTheForehead) {
-    page.SelectSlot(2170);
+    page.SelectSlot(cmd::kSlotEars);
     Slot(FaceSlot::Hair).SetShape(3);
     page.OnKey(Qt::Key_H, Qt::NoModifier);
     EXPECT_TRUE(face.IsBlank());
     EXPECT_FALSE(Slot(FaceSlot::Hair).IsPresent());
-    EXPECT_EQ(page.SelectedSlot(), 2100);
+    EXPECT_EQ(page.SelectedSlot(), cmd::kSlotForehead);
     EXPECT_EQ(page.PictureList()->currentRow(), 8);
 }
 

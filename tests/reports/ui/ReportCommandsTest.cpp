@@ -5,6 +5,7 @@
 #include "model/ui/PageFace.h"
 #include "reports/WebReport.h"
 #include "reports/ui/PrintedReport.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/PageDesc.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
@@ -97,23 +98,25 @@ TEST_F(ReportFixture, SaveFaceImageWritesTheFaceAndTheSmallCopyInEachFormat) {
 
 TEST_F(ReportFixture, ExportCommandsAndTheImgButtonAreAvailableWithACurrentSlot) {
     frame.IdleUpdate();
-    for (int id : {57607, 57609, 57605, 32600, 32602, 32604})
+    for (int id : {cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kFilePageSetup, cmd::kSaveWebPage,
+                   cmd::kSaveFaceImage, cmd::kExportPdf})
         EXPECT_TRUE(frame.Action(id)->isEnabled()) << id;
     auto* list = qobject_cast<CPeopList*>(frame.View()->FacesListBar());
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->Button(CPeopList::kImgId)->isEnabled());
-    frame.OnCommand(2010); // Randomize ends the selection
+    frame.OnCommand(cmd::kRandomize); // Randomize ends the selection
     frame.IdleUpdate();
-    for (int id : {57607, 57609, 32600, 32602, 32604})
+    for (int id : {cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kSaveWebPage, cmd::kSaveFaceImage,
+                   cmd::kExportPdf})
         EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
     EXPECT_FALSE(list->Button(CPeopList::kImgId)->isEnabled());
-    EXPECT_FALSE(frame.View()->PageBar()->Button(2351)->isEnabled()); // "Print"
-    EXPECT_FALSE(frame.View()->PageBar()->Button(2352)->isEnabled()); // "Web"
+    EXPECT_FALSE(frame.View()->PageBar()->Button(cmd::kPageBarPrint)->isEnabled()); // "Print"
+    EXPECT_FALSE(frame.View()->PageBar()->Button(cmd::kPageBarWeb)->isEnabled());   // "Web"
     frame.OnCommand(2130);
     frame.IdleUpdate();
     EXPECT_TRUE(list->Button(CPeopList::kImgId)->isEnabled());
-    EXPECT_TRUE(frame.View()->PageBar()->Button(2351)->isEnabled());
-    EXPECT_TRUE(frame.View()->PageBar()->Button(2352)->isEnabled());
+    EXPECT_TRUE(frame.View()->PageBar()->Button(cmd::kPageBarPrint)->isEnabled());
+    EXPECT_TRUE(frame.View()->PageBar()->Button(cmd::kPageBarWeb)->isEnabled());
 }
 
 TEST_F(ReportFixture, AHostileNameRoundTripsThroughAJavaScriptEngineUnchanged) {
@@ -141,7 +144,7 @@ TEST_F(ReportFixture, SaveAsWebPageOpensThePageOnlyAfterTheReportIsWritten) {
     ASSERT_FALSE(folder.empty()) << error;
     std::filesystem::remove(folder / kReportScript);
     SetName(QStringLiteral("Anna"));
-    ASSERT_TRUE(frame.OnCommand(32600));
+    ASSERT_TRUE(frame.OnCommand(cmd::kSaveWebPage));
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0],
               QUrl::fromLocalFile(QString::fromStdString((folder / kReportPage).string())));
@@ -155,7 +158,7 @@ TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
     frame.activateWindow();
     QApplication::processEvents();
     frame.OnCommand(2130); // the eyes: Z changes their shape
-    ASSERT_TRUE(frame.OnCommand(57609));
+    ASSERT_TRUE(frame.OnCommand(cmd::kFilePrintPreview));
     QApplication::processEvents();
     EXPECT_TRUE(frame.IsPreviewOn());
     ASSERT_NE(reports->Preview(), nullptr);
@@ -163,7 +166,7 @@ TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
     EXPECT_EQ(frame.View()->parent(), &frame); // still owned by the frame
     EXPECT_TRUE(frame.Toolbar(130)->isVisible());
     frame.IdleUpdate();
-    EXPECT_TRUE(frame.Action(57609)->isChecked());
+    EXPECT_TRUE(frame.Action(cmd::kFilePrintPreview)->isChecked());
     EXPECT_EQ(reports->Preview()->pageCount(), 1);
     // Saved for looking at: build/tests/preview-*.png.
     for (const auto& [name, size] :
@@ -180,14 +183,14 @@ TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
     QTest::keyClick(target, Qt::Key_Z);
     EXPECT_EQ(globals.face.Encode(), before);
 
-    ASSERT_TRUE(frame.OnCommand(57609));
+    ASSERT_TRUE(frame.OnCommand(cmd::kFilePrintPreview));
     QApplication::processEvents();
     EXPECT_FALSE(frame.IsPreviewOn());
     EXPECT_EQ(frame.centralWidget(), frame.View());
     EXPECT_TRUE(frame.View()->isVisible());
     EXPECT_FALSE(frame.Toolbar(130)->isVisible());
     frame.IdleUpdate();
-    EXPECT_FALSE(frame.Action(57609)->isChecked());
+    EXPECT_FALSE(frame.Action(cmd::kFilePrintPreview)->isChecked());
     target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
     QTest::keyClick(target, Qt::Key_Z);
     EXPECT_NE(globals.face.Encode(), before);
@@ -226,7 +229,7 @@ TEST_F(ReportFixture, GathersTheReportFromTheViewAndTheAnalysis) {
     EXPECT_EQ(c.confidenceLabel, QStringLiteral("Confidence factor"));
     EXPECT_FALSE(c.face.isNull());
 
-    frame.OnCommand(2010);
+    frame.OnCommand(cmd::kRandomize);
     EXPECT_FALSE(GatherPrintedReport(*frame.View(), globals.params, c));
 }
 
@@ -274,7 +277,7 @@ TEST_F(ReportFixture, SaveFaceImageDialogStartsAtFaceBmpInTheReportFolder) {
             edit->setText(QString::fromStdString(chosen.string()));
             QMetaObject::invokeMethod(d, "accept");
         });
-    ASSERT_TRUE(frame.OnCommand(32602));
+    ASSERT_TRUE(frame.OnCommand(cmd::kSaveFaceImage));
     EXPECT_FALSE(frame.View()->IsModalOpen());
     EXPECT_EQ(test::ReadFileBytes(chosen).substr(0, 2), "\xFF\xD8");
     EXPECT_EQ(BmpSize(test::ReadFileBytes(dir / "chosenSmall.bmp")), std::make_pair(38, 38));
@@ -290,7 +293,7 @@ TEST_F(ReportFixture, ThePrintDialogMarksTheViewModalAndCancelChangesNothing) {
             EXPECT_EQ(d->maxPage(), 1);
         },
         [](QPrintDialog* d) { d->reject(); });
-    ASSERT_TRUE(frame.OnCommand(57607));
+    ASSERT_TRUE(frame.OnCommand(cmd::kFilePrint));
     EXPECT_TRUE(seen);
     EXPECT_FALSE(frame.View()->IsModalOpen());
     EXPECT_TRUE(messages.isEmpty());
@@ -305,7 +308,7 @@ TEST(ReportPreview, AFrameClosedDuringThePreviewTakesItsViewWithIt) {
     {
         CMainFrame frame(globals);
         view = frame.View();
-        ASSERT_TRUE(frame.OnCommand(57609));
+        ASSERT_TRUE(frame.OnCommand(cmd::kFilePrintPreview));
         ASSERT_TRUE(frame.IsPreviewOn());
     }
     EXPECT_TRUE(view.isNull());

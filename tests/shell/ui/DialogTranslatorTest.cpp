@@ -1,5 +1,6 @@
 #include "shell/ui/DialogTranslator.h"
 #include "shell/Lang.h"
+#include "shell/ui/CommandIds.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -98,10 +99,10 @@ TEST(DialogTranslator, TranslatesMenusByPositionAndCommandId) {
     QMenuBar bar;
     QMenu* file = bar.addMenu(QStringLiteral("&File"));
     QAction* open = file->addAction(QStringLiteral("&Open..."));
-    SetCommandId(open, 57601);
+    SetCommandId(open, cmd::kFileOpen);
     QAction* sep = file->addSeparator();
     QAction* saveAs = file->addAction(QStringLiteral("&Save As..."));
-    SetCommandId(saveAs, 2340);
+    SetCommandId(saveAs, cmd::kSaveList);
     QAction* noId = file->addAction(QStringLiteral("Untagged"));
     QMenu* edit = bar.addMenu(QStringLiteral("&Edit"));
     QMenu* view = bar.addMenu(QStringLiteral("&View"));

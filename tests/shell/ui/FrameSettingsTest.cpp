@@ -1,5 +1,6 @@
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/QtSettingsStore.h"
 #include "shell/ui/ToolbarIcons.h"
@@ -54,9 +55,9 @@ TEST(FrameSettings, SmoothingSwitchAlternatesBetweenOffAndThirtyPercent) {
     CAppGlobals globals(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
     CMainFrame frame(globals);
     ASSERT_EQ(globals.params.face.filter, 2);
-    frame.OnCommand(2399);
+    frame.OnCommand(cmd::kSmooth);
     EXPECT_EQ(globals.params.face.filter, 0);
-    frame.OnCommand(2399);
+    frame.OnCommand(cmd::kSmooth);
     EXPECT_EQ(globals.params.face.filter, 3);
 }
 
@@ -67,7 +68,7 @@ TEST(FrameSettings, KeysWaitWhileAModalDialogIsOpen) {
     frame.show();
     frame.activateWindow();
     QApplication::processEvents();
-    frame.OnCommand(2130);
+    frame.OnCommand(cmd::kSlotEyes);
     const std::string before = globals.face.Encode();
     frame.View()->SetModalOpen(true);
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
@@ -80,14 +81,16 @@ TEST(FrameSettings, KeysWaitWhileAModalDialogIsOpen) {
 
 TEST(ToolbarIcons, EveryButtonHasASharpDoubleSizePicture) {
     for (int id :
-         {57601, 57604, 57607, 57609, 57605, 32600, 32602, 32777, 2362, 2360, 2361, 2363, 57670}) {
+         {cmd::kFileOpen, cmd::kFileSaveAsButton, cmd::kFilePrint, cmd::kFilePrintPreview,
+          cmd::kFilePageSetup, cmd::kSaveWebPage, cmd::kSaveFaceImage, cmd::kOptions,
+          cmd::kPagePict, cmd::kPageHist, cmd::kPageText, cmd::kPageType, cmd::kHelpTopics}) {
         const QIcon icon = CommandIcon(id);
         ASSERT_FALSE(icon.isNull()) << id;
         const QList<QSize> sizes = icon.availableSizes();
         EXPECT_TRUE(sizes.contains(QSize(16, 15))) << id;
         EXPECT_TRUE(sizes.contains(QSize(32, 30))) << id;
     }
-    EXPECT_TRUE(CommandIcon(2100).isNull());
+    EXPECT_TRUE(CommandIcon(cmd::kSlotForehead).isNull());
 }
 
 TEST(FrameSettings, AFailedSaveAndMissingTextFilesAreToldWithTheFileName) {

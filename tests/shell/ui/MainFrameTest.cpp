@@ -1,6 +1,7 @@
 #include "shell/ui/MainFrame.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/QtSettingsStore.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
@@ -69,31 +70,31 @@ TEST_F(FrameFixture, MenuHoldsEveryItemInOrderWithSeparators) {
 }
 
 TEST_F(FrameFixture, CtrlPPrintsAndTheSecondEntryOfAKeyIsIgnored) {
-    EXPECT_EQ(frame.Action(57607)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_TRUE(frame.Action(1900)->shortcut().isEmpty());
+    EXPECT_EQ(frame.Action(cmd::kFilePrint)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_TRUE(frame.Action(cmd::kPhotoRobot)->shortcut().isEmpty());
     // Menu texts with an accelerator but no table entry get no shortcut.
-    EXPECT_TRUE(frame.Action(2300)->shortcut().isEmpty());
-    EXPECT_TRUE(frame.Action(2340)->shortcut().isEmpty());
-    EXPECT_EQ(frame.Action(2050)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    EXPECT_EQ(frame.Action(2310)->shortcut(),
+    EXPECT_TRUE(frame.Action(cmd::kSlotGlasses)->shortcut().isEmpty());
+    EXPECT_TRUE(frame.Action(cmd::kSaveList)->shortcut().isEmpty());
+    EXPECT_EQ(frame.Action(cmd::kDefaultPlacement)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_EQ(frame.Action(cmd::kListAdd)->shortcut(),
               QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus));
 
     int printed = 0;
-    frame.SetCommand(57607, {[&] { ++printed; }, {}});
+    frame.SetCommand(cmd::kFilePrint, {[&] { ++printed; }, {}});
     frame.IdleUpdate();
     KeyClick(Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(printed, 1);
 }
 
 TEST_F(FrameFixture, StatusTextsAndToolTipsComeFromTheStringTable) {
-    EXPECT_EQ(frame.Action(57601)->statusTip(), "Open an existing list");
-    EXPECT_EQ(frame.Action(57601)->toolTip(), "Open");
-    EXPECT_EQ(frame.Action(2340)->statusTip(), "Save List (Ctrl+S)");
-    EXPECT_EQ(frame.Action(57604)->toolTip(), "Save as");
+    EXPECT_EQ(frame.Action(cmd::kFileOpen)->statusTip(), "Open an existing list");
+    EXPECT_EQ(frame.Action(cmd::kFileOpen)->toolTip(), "Open");
+    EXPECT_EQ(frame.Action(cmd::kSaveList)->statusTip(), "Save List (Ctrl+S)");
+    EXPECT_EQ(frame.Action(cmd::kFileSaveAsButton)->toolTip(), "Save as");
 
     QMenu* view = frame.menuBar()->actions()[2]->menu();
     view->popup(QPoint(0, 0));
-    view->setActiveAction(frame.Action(32772));
+    view->setActiveAction(frame.Action(cmd::kToggleInterpretation));
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Show or hide the interpretation window");
 }
 
@@ -103,15 +104,15 @@ TEST_F(FrameFixture, StartsWithPanelsShownToolbarsHiddenAndTheDiagramPage) {
     EXPECT_TRUE(frame.statusBar()->isVisible());
     EXPECT_TRUE(frame.IsFacesListShown() && frame.IsInterpretationShown() &&
                 frame.IsGalleryShown());
-    EXPECT_TRUE(frame.Action(32772)->isChecked());
-    EXPECT_TRUE(frame.Action(32774)->isChecked());
-    EXPECT_TRUE(frame.Action(59393)->isChecked());
-    EXPECT_EQ(frame.View()->ActivePage(), 2360);
-    EXPECT_TRUE(frame.Action(2360)->isChecked());
+    EXPECT_TRUE(frame.Action(cmd::kToggleInterpretation)->isChecked());
+    EXPECT_TRUE(frame.Action(cmd::kToggleGallery)->isChecked());
+    EXPECT_TRUE(frame.Action(cmd::kToggleStatusBar)->isChecked());
+    EXPECT_EQ(frame.View()->ActivePage(), cmd::kPageHist);
+    EXPECT_TRUE(frame.Action(cmd::kPageHist)->isChecked());
 
     const QList<QAction*> buttons128 = frame.Toolbar(128)->actions();
     ASSERT_EQ(buttons128.size(), 16);
-    EXPECT_EQ(buttons128[1]->data().toInt(), 57604);
+    EXPECT_EQ(buttons128[1]->data().toInt(), cmd::kFileSaveAsButton);
     EXPECT_TRUE(buttons128[2]->isSeparator());
     EXPECT_FALSE(buttons128[0]->icon().isNull());
 }
@@ -121,22 +122,24 @@ TEST_F(FrameFixture, CommandsWithoutHandlersStayDisabled) {
     // An id that no command answers stays refused.
     EXPECT_FALSE(frame.OnCommand(12345));
     for (int id :
-         {2100, 2040, 2010, 32772, 2360, 57665, 2021, 2022, 2031, 2361, 2363, 57670, 57664, 1051})
+         {cmd::kSlotForehead, cmd::kClear, cmd::kRandomize, cmd::kToggleInterpretation,
+          cmd::kPageHist, cmd::kAppExit, cmd::kFindFace, cmd::kFindInGallery, cmd::kFindOnMap,
+          cmd::kPageText, cmd::kPageType, cmd::kHelpTopics, cmd::kAbout, cmd::kTipOfTheDay})
         EXPECT_TRUE(frame.Action(id)->isEnabled()) << id;
 }
 
 TEST_F(FrameFixture, PrintAndExportsNeedACurrentSlot) {
-    for (int id : {57607, 57609, 32600, 32602})
+    for (int id : {cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kSaveWebPage, cmd::kSaveFaceImage})
         frame.SetCommand(id, {[] {}, {}});
     frame.IdleUpdate();
-    EXPECT_TRUE(frame.Action(57607)->isEnabled());
-    frame.OnCommand(2010); // Randomize ends the selection
+    EXPECT_TRUE(frame.Action(cmd::kFilePrint)->isEnabled());
+    frame.OnCommand(cmd::kRandomize); // Randomize ends the selection
     frame.IdleUpdate();
-    for (int id : {57607, 57609, 32600, 32602})
+    for (int id : {cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kSaveWebPage, cmd::kSaveFaceImage})
         EXPECT_FALSE(frame.Action(id)->isEnabled()) << id;
-    frame.OnCommand(2130);
+    frame.OnCommand(cmd::kSlotEyes);
     frame.IdleUpdate();
-    EXPECT_TRUE(frame.Action(32602)->isEnabled());
+    EXPECT_TRUE(frame.Action(cmd::kSaveFaceImage)->isEnabled());
 }
 
 TEST_F(FrameFixture, HidingTheInterpretationNarrowsTheFrameAndKeepsItsCorner) {
@@ -146,29 +149,29 @@ TEST_F(FrameFixture, HidingTheInterpretationNarrowsTheFrameAndKeepsItsCorner) {
     const int faceRight = frame.View()->PlaceholderRect(CView::kFacePage).x() +
                           frame.View()->PlaceholderRect(CView::kFacePage).width();
     const int wide = frame.width();
-    frame.OnCommand(32772);
+    frame.OnCommand(cmd::kToggleInterpretation);
     QApplication::processEvents();
-    EXPECT_FALSE(frame.Action(32772)->isChecked());
+    EXPECT_FALSE(frame.Action(cmd::kToggleInterpretation)->isChecked());
     EXPECT_LT(frame.width(), wide);
     EXPECT_EQ(frame.View()->width(), faceRight + 8);
     EXPECT_EQ(frame.pos(), corner);
-    frame.OnCommand(32772);
+    frame.OnCommand(cmd::kToggleInterpretation);
     QApplication::processEvents();
     EXPECT_EQ(frame.width(), wide);
 }
 
 TEST_F(FrameFixture, AcceleratorsSelectSlotsAndPages) {
     KeyClick(Qt::Key_4, Qt::ControlModifier);
-    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), 2130);
+    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), cmd::kSlotEyes);
     KeyClick(Qt::Key_H, Qt::ControlModifier);
-    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), 2180);
-    frame.OnCommand(2300);
-    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), 2300);
-    frame.OnCommand(2361);
+    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), cmd::kSlotHair);
+    frame.OnCommand(cmd::kSlotGlasses);
+    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), cmd::kSlotGlasses);
+    frame.OnCommand(cmd::kPageText);
     frame.IdleUpdate();
-    EXPECT_EQ(frame.View()->ActivePage(), 2361);
-    EXPECT_TRUE(frame.Action(2361)->isChecked());
-    EXPECT_FALSE(frame.Action(2360)->isChecked());
+    EXPECT_EQ(frame.View()->ActivePage(), cmd::kPageText);
+    EXPECT_TRUE(frame.Action(cmd::kPageText)->isChecked());
+    EXPECT_FALSE(frame.Action(cmd::kPageHist)->isChecked());
 }
 
 TEST_F(FrameFixture, CtrlHSelectsTheHairWithoutClearingTheFace) {
@@ -177,13 +180,13 @@ TEST_F(FrameFixture, CtrlHSelectsTheHairWithoutClearingTheFace) {
     EXPECT_EQ(globals.face.Encode(), before);
     KeyClick(Qt::Key_H);
     EXPECT_TRUE(globals.face.IsBlank());
-    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), 2100);
+    EXPECT_EQ(frame.View()->FacePage()->SelectedSlot(), cmd::kSlotForehead);
 }
 
 TEST_F(FrameFixture, StatusBarToggleKeepsTheCheckMarkInStep) {
-    frame.OnCommand(59393);
+    frame.OnCommand(cmd::kToggleStatusBar);
     EXPECT_TRUE(frame.statusBar()->isHidden());
-    EXPECT_FALSE(frame.Action(59393)->isChecked());
-    frame.OnCommand(59393);
+    EXPECT_FALSE(frame.Action(cmd::kToggleStatusBar)->isChecked());
+    frame.OnCommand(cmd::kToggleStatusBar);
     EXPECT_FALSE(frame.statusBar()->isHidden());
 }

@@ -3,6 +3,7 @@
 #include "imaging/ui/FaceWnd.h"
 #include "imaging/ui/PagePict.h"
 #include "model/ui/PageFace.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/ReportCommands.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
@@ -49,15 +50,15 @@ TEST_F(PhotoInFrame, SampleIsLoadedAndSpaceLaysItUnderTheFace) {
 TEST_F(PhotoInFrame, PasteBitmapTakesTheClipboardAndShowsThePhotoPage) {
     QApplication::clipboard()->setText(QStringLiteral("text only"));
     frame.IdleUpdate();
-    EXPECT_FALSE(frame.Action(32617)->isEnabled());
+    EXPECT_FALSE(frame.Action(cmd::kPasteBitmap)->isEnabled());
     QImage image(64, 48, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QApplication::clipboard()->setImage(image);
     frame.IdleUpdate();
-    EXPECT_TRUE(frame.Action(32617)->isEnabled());
-    EXPECT_TRUE(frame.Action(32620)->isEnabled());
-    ASSERT_TRUE(frame.OnCommand(32617));
-    EXPECT_EQ(view.ActivePage(), 2362);
+    EXPECT_TRUE(frame.Action(cmd::kPasteBitmap)->isEnabled());
+    EXPECT_TRUE(frame.Action(cmd::kOpenPicture)->isEnabled());
+    ASSERT_TRUE(frame.OnCommand(cmd::kPasteBitmap));
+    EXPECT_EQ(view.ActivePage(), cmd::kPagePict);
     EXPECT_EQ(page.View().Picture().bitmap.Width(), 64);
 }
 
@@ -80,10 +81,10 @@ TEST_F(PhotoInFrame, WebReportTakesThePhotoViewWhileThePageIsShown) {
     };
     ASSERT_TRUE(reports->WriteWebReportTo(out.Path()).ok);
     EXPECT_EQ(picture(), view.FacePage()->FaceWindow()->size());
-    view.SelectPage(2362);
+    view.SelectPage(cmd::kPagePict);
     ASSERT_TRUE(reports->WriteWebReportTo(out.Path()).ok);
     EXPECT_EQ(picture(), page.PictureWindow()->size());
-    view.SelectPage(2360);
+    view.SelectPage(cmd::kPageHist);
     ASSERT_TRUE(reports->WriteWebReportTo(out.Path()).ok);
     EXPECT_EQ(picture(), view.FacePage()->FaceWindow()->size());
 }

@@ -3,6 +3,7 @@
 // when the environment names a folder in MIENLORE_SHOT_DIR.
 #include "imaging/ui/PagePict.h"
 #include "model/ui/PageFace.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
 
@@ -33,7 +34,7 @@ TEST_F(PhotoShots, PhotoPageEffectsAndFaceOverPhoto) {
         GTEST_SKIP() << "MIENLORE_SHOT_DIR not set";
     frame.show();
     CView& view = *frame.View();
-    view.SelectPage(2362);
+    view.SelectPage(cmd::kPagePict);
     CPagePict* page = view.PhotoPage();
     Save(&frame, QStringLiteral("photo_main.png"));
     Save(page, QStringLiteral("photo_page.png"));

@@ -1,5 +1,6 @@
 #include "shell/ui/SingleInstance.h"
 #include "shell/HandOver.h"
+#include "shell/ui/CommandIds.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -48,9 +49,9 @@ template <typename F> bool WaitFor(F done, int ms = 3000) {
 void SendRaw(const QString& server, const QByteArray& bytes) {
     QLocalSocket socket;
     socket.connectToServer(server);
-    ASSERT_TRUE(socket.waitForConnected(2000));
+    ASSERT_TRUE(socket.waitForConnected(cmd::kMenWomen));
     socket.write(bytes);
-    socket.waitForBytesWritten(2000);
+    socket.waitForBytesWritten(cmd::kMenWomen);
     socket.disconnectFromServer();
 }
 

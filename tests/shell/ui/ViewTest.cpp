@@ -3,6 +3,7 @@
 #include "analysis/ui/PageFate.h"
 #include "model/ui/PageFace.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogUnits.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/PageDesc.h"
@@ -13,8 +14,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
 
 using namespace mienlore;
 
@@ -48,28 +53,28 @@ TEST(DialogUnits, ConvertEdgesSoNeighboursStayAdjacent) {
 }
 
 TEST_F(ViewFixture, StartsOnTheDiagramPageWithHistPressedAndTheForeheadSelected) {
-    EXPECT_EQ(view.ActivePage(), 2360);
-    EXPECT_TRUE(view.PageBar()->Button(2360)->isChecked());
-    EXPECT_FALSE(view.PageBar()->Button(2362)->isChecked());
+    EXPECT_EQ(view.ActivePage(), cmd::kPageHist);
+    EXPECT_TRUE(view.PageBar()->Button(cmd::kPageHist)->isChecked());
+    EXPECT_FALSE(view.PageBar()->Button(cmd::kPagePict)->isChecked());
     EXPECT_TRUE(view.FatePage()->isVisible());
-    EXPECT_EQ(view.FacePage()->SelectedSlot(), 2100);
+    EXPECT_EQ(view.FacePage()->SelectedSlot(), cmd::kSlotForehead);
     EXPECT_EQ(view.ChangeCounter(), 0);
 }
 
 TEST_F(ViewFixture, PageBarSwitchesPagesAndPostsFrameCommands) {
-    QTest::mouseClick(view.PageBar()->Button(2363), Qt::LeftButton);
-    EXPECT_EQ(view.ActivePage(), 2363);
-    EXPECT_TRUE(view.PageBar()->Button(2363)->isChecked());
-    EXPECT_FALSE(view.PageBar()->Button(2360)->isChecked());
+    QTest::mouseClick(view.PageBar()->Button(cmd::kPageType), Qt::LeftButton);
+    EXPECT_EQ(view.ActivePage(), cmd::kPageType);
+    EXPECT_TRUE(view.PageBar()->Button(cmd::kPageType)->isChecked());
+    EXPECT_FALSE(view.PageBar()->Button(cmd::kPageHist)->isChecked());
     EXPECT_FALSE(view.FatePage()->isVisible());
-    EXPECT_TRUE(view.Page(2363)->isVisible());
+    EXPECT_TRUE(view.Page(cmd::kPageType)->isVisible());
     // Clicking the active page's button keeps it pressed.
-    QTest::mouseClick(view.PageBar()->Button(2363), Qt::LeftButton);
-    EXPECT_TRUE(view.PageBar()->Button(2363)->isChecked());
+    QTest::mouseClick(view.PageBar()->Button(cmd::kPageType), Qt::LeftButton);
+    EXPECT_TRUE(view.PageBar()->Button(cmd::kPageType)->isChecked());
 
     int options = 0;
-    frame.SetCommand(32777, {[&] { ++options; }, {}});
-    QTest::mouseClick(view.PageBar()->Button(2350), Qt::LeftButton);
+    frame.SetCommand(cmd::kOptions, {[&] { ++options; }, {}});
+    QTest::mouseClick(view.PageBar()->Button(cmd::kPageBarProps), Qt::LeftButton);
     EXPECT_EQ(options, 1);
 }
 
@@ -90,7 +95,7 @@ TEST_F(ViewFixture, TypingInTheNameBoxLeavesTheFaceAlone) {
 }
 
 TEST_F(ViewFixture, KeysEditTheSelectedSlotAndTheIndicatorsFollow) {
-    frame.OnCommand(2150); // nose
+    frame.OnCommand(cmd::kSlotNose); // nose
     const int size = Slot(FaceSlot::Nose).GetSize();
     KeyClick(Qt::Key_F);
     EXPECT_EQ(Slot(FaceSlot::Nose).GetSize(), size + 1);
@@ -98,7 +103,7 @@ TEST_F(ViewFixture, KeysEditTheSelectedSlotAndTheIndicatorsFollow) {
 
     // Pointed eyebrows-and-eyes changes move the analysis; the page shows
     // what the analysis reports.
-    frame.OnCommand(2130);
+    frame.OnCommand(cmd::kSlotEyes);
     KeyClick(Qt::Key_W);
     EXPECT_EQ(Slot(FaceSlot::Eyes).GetShape(), 2);
     const auto inte = globals.fate.GetIndicator(2640).value;
@@ -110,14 +115,14 @@ TEST_F(ViewFixture, KeysEditTheSelectedSlotAndTheIndicatorsFollow) {
 
 TEST_F(ViewFixture, UndoAndRedoWalkTheHistory) {
     const std::string start = globals.face.Encode();
-    frame.OnCommand(2130);
+    frame.OnCommand(cmd::kSlotEyes);
     KeyClick(Qt::Key_Z);
     const std::string one = globals.face.Encode();
     KeyClick(Qt::Key_X);
     const std::string two = globals.face.Encode();
     ASSERT_NE(one, two);
-    QToolButton* undo = view.FacePage()->Button(2370);
-    QToolButton* redo = view.FacePage()->Button(2372);
+    QToolButton* undo = view.FacePage()->Button(cmd::kUndo);
+    QToolButton* redo = view.FacePage()->Button(cmd::kRedo);
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
 
@@ -135,15 +140,19 @@ TEST_F(ViewFixture, UndoAndRedoWalkTheHistory) {
 }
 
 TEST_F(ViewFixture, RandomizeStartsRandomStepsAndSelectingASlotStopsThem) {
-    frame.OnCommand(2010);
+    const int before = view.ChangeCounter();
+    frame.OnCommand(cmd::kRandomize);
     EXPECT_FALSE(view.FaceHasCurrentSlot());
-    QTest::qWait(450);
-    const int counted = view.ChangeCounter();
-    EXPECT_GE(counted, 2);
-    frame.OnCommand(2160);
+    QTRY_VERIFY_WITH_TIMEOUT(view.ChangeCounter() >= before + 2, 5000);
+    frame.OnCommand(cmd::kSlotLips);
     EXPECT_TRUE(view.FaceHasCurrentSlot());
+    const int counted = view.ChangeCounter();
     const std::string held = globals.face.Encode();
-    QTest::qWait(300);
+    // A timer started now fires after at least three of the view's 100 ms
+    // ticks would have.
+    bool later = false;
+    QTimer::singleShot(300, [&later] { later = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(later, 5000);
     EXPECT_EQ(view.ChangeCounter(), counted);
     EXPECT_EQ(globals.face.Encode(), held);
 }
@@ -166,14 +175,32 @@ TEST_F(ViewFixture, RandomStepsTouchOnlyMainSlotsAndKeepThemVisible) {
 }
 
 TEST_F(ViewFixture, FittingSizeFollowsTheShownPanels) {
-    const QRect face = view.PlaceholderRect(CView::kFacePage);
-    const QRect area = view.PlaceholderRect(CView::kPageArea);
-    const QRect strip = view.PlaceholderRect(CView::kGallery);
-    const auto right = [](QRect r) { return r.x() + r.width(); };
-    const auto bottom = [](QRect r) { return r.y() + r.height(); };
-    EXPECT_EQ(view.FittingSize(true, true, true), QSize(8 + right(area), 8 + bottom(strip)));
-    EXPECT_EQ(view.FittingSize(true, false, false), QSize(8 + right(face), 8 + bottom(area)));
-    EXPECT_EQ(view.FittingSize(false, false, false), QSize(8 + right(face), 8 + bottom(face)));
+    // Every shown panel fits with a margin of 8 pixels, and some panel
+    // touches that margin on each side (nothing is wasted); showing more
+    // panels never makes the size smaller.
+    const auto check = [&](bool list, bool interpretation, bool gallery,
+                           std::initializer_list<CView::Placeholder> shown) {
+        const QSize size = view.FittingSize(list, interpretation, gallery);
+        int widest = 0;
+        int lowest = 0;
+        for (CView::Placeholder p : shown) {
+            const QRect r = view.PlaceholderRect(p);
+            EXPECT_LE(r.x() + r.width() + 8, size.width()) << p;
+            EXPECT_LE(r.y() + r.height() + 8, size.height()) << p;
+            widest = std::max(widest, r.x() + r.width() + 8);
+            lowest = std::max(lowest, r.y() + r.height() + 8);
+        }
+        EXPECT_EQ(size, QSize(widest, lowest));
+        return size;
+    };
+    const QSize faceOnly = check(false, false, false, {CView::kFacePage});
+    const QSize withPages =
+        check(true, true, false, {CView::kFacesList, CView::kFacePage, CView::kPageArea});
+    const QSize everything = check(
+        true, true, true, {CView::kFacesList, CView::kFacePage, CView::kPageArea, CView::kGallery});
+    EXPECT_GT(withPages.width(), faceOnly.width());
+    EXPECT_GE(everything.width(), withPages.width());
+    EXPECT_GT(everything.height(), withPages.height());
 }
 
 TEST_F(ViewFixture, AWiderViewWidensThePagesToEightPixelsShort) {
@@ -202,6 +229,6 @@ TEST_F(ViewFixture, MenButtonSwitchesTheAnalysis) {
     QTest::mouseClick(view.FatePage()->MenButton(), Qt::LeftButton);
     EXPECT_FALSE(globals.fate.IsMale());
     EXPECT_FALSE(view.FatePage()->IsMale());
-    EXPECT_TRUE(frame.OnCommand(2000));
+    EXPECT_TRUE(frame.OnCommand(cmd::kMenWomen));
     EXPECT_TRUE(globals.fate.IsMale());
 }

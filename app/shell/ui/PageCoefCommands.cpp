@@ -1,4 +1,4 @@
-#include "gallery/ui/PageCoefCommands.h"
+#include "shell/ui/PageCoefCommands.h"
 
 #include "analysis/FateFrame.h"
 #include "gallery/SimilarSearch.h"
