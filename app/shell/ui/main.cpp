@@ -191,6 +191,18 @@ int main(int argc, char* argv[]) {
                                   nullptr);
     CMainFrame frame(globals);
     frame.show();
+    // Faces and lists handed over by later starts are taken from now on, also
+    // while the wait window below runs its event loop.
+    instance.SetHandler([&frame, &opts](const QString& text) {
+        const QString refusal = TakeOutsideText(frame, text, opts.faceOutPath,
+                                                QStringLiteral("handed over by a "
+                                                               "later start"));
+        if (frame.isMinimized())
+            frame.showNormal();
+        frame.raise();
+        frame.activateWindow();
+        return refusal;
+    });
     // The shipped gallery is read once, under the wait window, before the
     // user starts working.
     {
@@ -206,16 +218,6 @@ int main(int argc, char* argv[]) {
     if (!opts.faceCode.isEmpty())
         TakeOutsideText(frame, opts.faceCode, opts.faceOutPath,
                         QStringLiteral("given on the command line"));
-    instance.SetHandler([&frame, &opts](const QString& text) {
-        const QString refusal = TakeOutsideText(frame, text, opts.faceOutPath,
-                                                QStringLiteral("handed over by a "
-                                                               "later start"));
-        if (frame.isMinimized())
-            frame.showNormal();
-        frame.raise();
-        frame.activateWindow();
-        return refusal;
-    });
 
     if (opts.page != 0)
         frame.OnCommand(opts.page);
