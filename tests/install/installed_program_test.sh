@@ -53,9 +53,12 @@ case "$current" in *Deutsch*) ;; *) fail "German is not current after a restart:
 
 # The program starts from the read-only tree and shows its window (a loaded
 # machine may take seconds to show it, hence the generous time).
-"$prefix/bin/mienlore" --screenshot "$tmp/shot.png" --quit-after 15000 >/dev/null 2>"$tmp/err" ||
-  { cat "$tmp/err" >&2; fail "the installed program did not run"; }
+"$prefix/bin/mienlore" --page text --screenshot "$tmp/shot.png" --quit-after 15000 >/dev/null \
+  2>"$tmp/err" || { cat "$tmp/err" >&2; fail "the installed program did not run"; }
 [ -s "$tmp/shot.png" ] || fail "no screenshot was written"
+# The Text page writes its document, with its style sheets, to the user's folder.
+[ -s "$user/Text/text.htm" ] || fail "the Text page did not write $user/Text/text.htm"
+ls "$user/Text/"*.css >/dev/null 2>&1 || fail "no style sheet beside the user's text.htm"
 
 # The reports from the read-only tree: the web report beside its installed
 # page, and the printed report as a PDF.
