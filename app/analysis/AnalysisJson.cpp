@@ -1,8 +1,8 @@
 #include "analysis/AnalysisJson.h"
 
 #include "analysis/FateFrame.h"
-#include "model/FaceFrame.h"
 #include "base/TextEncoding.h"
+#include "model/FaceFrame.h"
 
 #include <charconv>
 #include <cstdio>
@@ -63,6 +63,12 @@ void AppendJsonString(std::string& out, std::string_view text) {
         }
     }
     out += '"';
+}
+
+std::string JsonString(std::string_view text) {
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
 }
 
 void AppendJsonNumber(std::string& out, double value) {

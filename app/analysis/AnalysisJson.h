@@ -11,6 +11,8 @@ class CFateFrame;
 // Appends text as a JSON string (with quotes); bytes that are not UTF-8 are
 // read as Windows-1252.
 void AppendJsonString(std::string& out, std::string_view text);
+// The same JSON string as a value of its own.
+std::string JsonString(std::string_view text);
 // Appends a double with the shortest digits that read back to the same value.
 void AppendJsonNumber(std::string& out, double value);
 

@@ -14,12 +14,6 @@
 namespace mienlore::cli {
 namespace {
 
-std::string JsonString(std::string_view s) {
-    std::string out;
-    AppendJsonString(out, s);
-    return out;
-}
-
 int Run(const std::vector<std::string>& args) {
     if (args.size() > 1) {
         std::fprintf(stderr, "usage: mienlore-cli gallery [DIR]\n");

@@ -16,12 +16,6 @@
 namespace mienlore::cli {
 namespace {
 
-std::string JsonString(std::string_view s) {
-    std::string out;
-    AppendJsonString(out, s);
-    return out;
-}
-
 int Run(const std::vector<std::string>& args) {
     const CliArgs parsed = ParseCliArgs(args, {}, {});
     if (!parsed.error.empty() || parsed.operands.size() != 1) {
