@@ -30,6 +30,7 @@ pid_t Spawn(const std::vector<std::string>& args) {
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    std::fflush(nullptr); // else the child prints what the parent had buffered
     const pid_t pid = ::fork();
     if (pid == 0) {
         std::freopen("/dev/null", "w", stdout);
