@@ -148,4 +148,8 @@ TEST(CliListEdit, AddAndDelKeepWhatIsNotAFaceAndRefuseFilesThatAreNotLists) {
     EXPECT_EQ(r.status, 1);
     EXPECT_THAT(r.err, HasSubstr("not a face list"));
     EXPECT_EQ(ReadFileBytes(dir / "p.phy"), png);
+    r = Cli({"list", (dir / "p.phy").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr("not a face list"));
+    EXPECT_EQ(r.out, "");
 }
