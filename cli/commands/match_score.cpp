@@ -11,25 +11,19 @@ namespace mienlore::cli {
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-    TraitTargets targets;
-    bool female = false;
-    std::vector<std::string> codes;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const int taken = TakeTarget(args, i, targets, "match-score");
-        if (taken < 0)
-            return 2;
-        if (taken > 0)
-            continue;
-        if (args[i] == "--female")
-            female = true;
-        else
-            codes.push_back(args[i]);
-    }
-    if (codes.size() != 1) {
-        std::fprintf(stderr,
-                     "usage: mienlore-cli match-score [--female] --target ID=POS ... CODE\n");
+    const CliArgs parsed = ParseCliArgs(args, {"--female"}, {"--target"});
+    const std::vector<std::string>& codes = parsed.operands;
+    if (!parsed.error.empty() || codes.size() != 1) {
+        std::fprintf(stderr, "mienlore-cli match-score: %s\n",
+                     !parsed.error.empty() ? parsed.error.c_str()
+                     : codes.empty()       ? "no face code (or \"new\" for the new face)"
+                                           : "only one face code is taken");
         return 2;
     }
+    TraitTargets targets;
+    if (!ReadTargets(parsed, targets, "match-score"))
+        return 2;
+    const bool female = parsed.Has("--female");
     CFaceFrame face(ExecutableFolder());
     if (!ReadFaceArgument(codes[0], face, "match-score"))
         return 1;

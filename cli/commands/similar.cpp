@@ -10,14 +10,19 @@ namespace mienlore::cli {
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-    GallerySource source;
-    std::vector<std::string> codes;
-    for (std::size_t i = 0; i < args.size(); ++i)
-        if (!source.Take(args, i))
-            codes.push_back(args[i]);
-    if (!source.Given() || codes.size() != 1) {
-        std::fprintf(stderr,
-                     "usage: mienlore-cli similar (--gallery DIR | --fac-list FILE) CODE\n");
+    const CliArgs parsed = ParseCliArgs(args, {}, {"--gallery", "--fac-list"});
+    const GallerySource source(parsed);
+    const std::vector<std::string>& codes = parsed.operands;
+    const char* problem = nullptr;
+    if (!parsed.error.empty())
+        problem = parsed.error.c_str();
+    else if (!source.Given())
+        problem = "no gallery face files (--gallery DIR or --fac-list FILE)";
+    else if (codes.size() != 1)
+        problem = codes.empty() ? "no face code (or \"new\" for the new face)"
+                                : "only one face code is taken";
+    if (problem) {
+        std::fprintf(stderr, "mienlore-cli similar: %s\n", problem);
         return 2;
     }
     CFaceFrame face(ExecutableFolder());
