@@ -10,16 +10,19 @@
 namespace mienlore::cli {
 namespace {
 
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "mienlore-cli match-score: %s\n", problem.c_str());
+    return 2;
+}
+
 int Run(const std::vector<std::string>& args) {
     const CliArgs parsed = ParseCliArgs(args, {"--female"}, {"--target"});
+    if (!parsed.error.empty())
+        return Usage(parsed.error);
     const std::vector<std::string>& codes = parsed.operands;
-    if (!parsed.error.empty() || codes.size() != 1) {
-        std::fprintf(stderr, "mienlore-cli match-score: %s\n",
-                     !parsed.error.empty() ? parsed.error.c_str()
-                     : codes.empty()       ? "no face code (or \"new\" for the new face)"
-                                           : "only one face code is taken");
-        return 2;
-    }
+    if (codes.size() != 1)
+        return Usage(codes.empty() ? "no face code (or \"new\" for the new face)"
+                                   : "only one face code is taken");
     TraitTargets targets;
     if (!ReadTargets(parsed, targets, "match-score"))
         return 2;

@@ -9,22 +9,22 @@
 namespace mienlore::cli {
 namespace {
 
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "mienlore-cli similar: %s\n", problem.c_str());
+    return 2;
+}
+
 int Run(const std::vector<std::string>& args) {
     const CliArgs parsed = ParseCliArgs(args, {}, {"--gallery", "--fac-list"});
-    const GallerySource source(parsed);
-    const std::vector<std::string>& codes = parsed.operands;
-    const char* problem = nullptr;
     if (!parsed.error.empty())
-        problem = parsed.error.c_str();
-    else if (!source.Given())
-        problem = "no gallery face files (--gallery DIR or --fac-list FILE)";
-    else if (codes.size() != 1)
-        problem = codes.empty() ? "no face code (or \"new\" for the new face)"
-                                : "only one face code is taken";
-    if (problem) {
-        std::fprintf(stderr, "mienlore-cli similar: %s\n", problem);
-        return 2;
-    }
+        return Usage(parsed.error);
+    const GallerySource source(parsed);
+    if (!source.Given())
+        return Usage("no gallery face files (--gallery DIR or --fac-list FILE)");
+    const std::vector<std::string>& codes = parsed.operands;
+    if (codes.size() != 1)
+        return Usage(codes.empty() ? "no face code (or \"new\" for the new face)"
+                                   : "only one face code is taken");
     CFaceFrame face(ExecutableFolder());
     if (!ReadFaceArgument(codes[0], face, "similar"))
         return 1;
