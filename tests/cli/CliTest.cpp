@@ -177,8 +177,7 @@ TEST(CliArguments, OptionsStandAnywhereAndUnknownOnesAreNeverOperands) {
 TEST(CliArguments, ImageSizesKeepEachCommandsBounds) {
     TempDir dir;
     const auto out = (dir / "f.png").string();
-    // render and photo draw from one pixel a side, figures from 50; none
-    // beyond 4000.
+    // render draws from one pixel a side, figures from 50; none beyond 4000.
     EXPECT_EQ(Cli({"render", "new", "-o", out, "--size", "1x1"}).status, 0);
     EXPECT_EQ(Cli({"render", "new", "-o", out, "--size", "4001x10"}).status, 2);
     EXPECT_EQ(Cli({"render", "new", "-o", out, "--size", "0x10"}).status, 2);
