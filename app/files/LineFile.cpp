@@ -6,11 +6,17 @@
 
 namespace mienlore {
 
+namespace {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+} // namespace
+
 LineReadResult SplitLines(std::string_view bytes) {
     LineReadResult result;
     result.opened = true;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    if (bytes.substr(0, 3) == kByteOrderMark) {
         bytes.remove_prefix(3);
+        result.byteOrderMark = true;
+    }
 
     std::string line; // the current line's bytes; CRs are dropped and not counted
     auto keepRaw = [&](std::string bytesOfLine) {
@@ -59,8 +65,8 @@ LineReadResult ReadLines(const std::filesystem::path& path) {
     return SplitLines(bytes);
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string out;
+std::string JoinLines(const std::vector<std::string>& lines, bool byteOrderMark) {
+    std::string out(byteOrderMark ? kByteOrderMark : "");
     for (const auto& line : lines) {
         if (line.empty())
             continue;
@@ -70,11 +76,12 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return out;
 }
 
-WriteResult WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+WriteResult WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                       bool byteOrderMark) {
     if (path.empty())
         return WriteResult{false, "no file name given"};
     WriteResult result;
-    result.ok = WriteFileAtomically(path, JoinLines(lines), &result.error);
+    result.ok = WriteFileAtomically(path, JoinLines(lines, byteOrderMark), &result.error);
     return result;
 }
 

@@ -31,6 +31,9 @@ struct LineReadResult {
     // kMaxLineBytes stands here as an empty string, so that the positions of
     // the others do not move; callers skip empty lines.
     std::vector<std::string> lines;
+    // True when the file began with a UTF-8 byte order mark (not part of
+    // the first line); a list written back keeps it.
+    bool byteOrderMark = false;
     // Zero-based numbers of the lines left out for their length.
     std::vector<std::size_t> tooLong;
     // The bytes of a line as they stand in the file (without CRs), for the
@@ -56,12 +59,15 @@ LineReadResult SplitLines(std::string_view bytes);
 // not read (tooLarge).
 LineReadResult ReadLines(const std::filesystem::path& path);
 
-// The bytes the writer stores: every non-empty line followed by CR LF.
-std::string JoinLines(const std::vector<std::string>& lines);
+// The bytes the writer stores: every non-empty line followed by CR LF, after
+// a UTF-8 byte order mark when asked (a file read with one gets it back, so
+// that a first line that itself begins with the mark stays part of the line).
+std::string JoinLines(const std::vector<std::string>& lines, bool byteOrderMark = false);
 
 // Writes JoinLines(lines) through a temporary file in the same folder that is
 // flushed and renamed over the target: either the whole new content is in
 // place or the old file is untouched and the result says why.
-WriteResult WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+WriteResult WriteLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+                       bool byteOrderMark = false);
 
 } // namespace mienlore

@@ -107,6 +107,7 @@ CPeopListModel::LoadResult CPeopListModel::LoadList(const std::filesystem::path&
 
     m_path = path;
     m_entries = std::move(entries);
+    m_byteOrderMark = read.byteOrderMark;
     m_items = std::move(items);
     m_selection = -1;
     m_editText.clear();
@@ -148,7 +149,7 @@ WriteResult CPeopListModel::Add(std::string_view name) {
     const std::string storedName = StorableFaceName(name);
     m_entries.push_back(StoredFaceLine(m_host.CurrentFace(), storedName));
     SelectWithoutPicking(InsertItem(storedName, static_cast<int>(m_entries.size()) - 1));
-    return WriteLines(m_path, m_entries);
+    return WriteLines(m_path, m_entries, m_byteOrderMark);
 }
 
 WriteResult CPeopListModel::Del() {
@@ -159,11 +160,11 @@ WriteResult CPeopListModel::Del() {
         m_entries[position].clear();
     m_items.erase(m_items.begin() + m_selection);
     SelectWithoutPicking(m_items.empty() ? -1 : 0);
-    return WriteLines(m_path, m_entries);
+    return WriteLines(m_path, m_entries, m_byteOrderMark);
 }
 
 WriteResult CPeopListModel::SaveAs(const std::filesystem::path& path) {
-    WriteResult result = WriteLines(path, m_entries);
+    WriteResult result = WriteLines(path, m_entries, m_byteOrderMark);
     if (result)
         m_path = path;
     return result;

@@ -108,6 +108,7 @@ private:
     IFaceListHost& m_host;
     std::filesystem::path m_path;
     std::vector<std::string> m_entries;
+    bool m_byteOrderMark = false; // the list file began with one: keep it
     std::vector<FaceListItem> m_items;
     int m_selection = -1;
     std::string m_editText;

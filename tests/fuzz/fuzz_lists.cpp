@@ -100,7 +100,7 @@ void FuzzList(std::string_view bytes) {
         std::abort();
     // Every non-empty line of the file is still there, in order, and the
     // new face follows them.
-    std::string expected;
+    std::string expected = read.byteOrderMark ? "\xEF\xBB\xBF" : "";
     for (std::size_t i = 0; i < read.lines.size(); ++i) {
         const std::string& raw = read.RawLine(i);
         if (raw.empty())
