@@ -20,8 +20,7 @@
 namespace mienlore {
 namespace {
 
-using test::ProgramFolder;
-using test::TempDir;
+using namespace test;
 
 std::string FindChromium() {
     for (const char* name : {"chromium", "chromium-browser", "google-chrome"}) {

@@ -17,9 +17,7 @@
 namespace mienlore {
 namespace {
 
-using test::ProgramFolder;
-using test::ReadFileBytes;
-using test::TempDir;
+using namespace test;
 
 std::vector<std::string> SplitCrLf(const std::string& text) {
     std::vector<std::string> lines;

@@ -6,8 +6,8 @@
 #include "gallery/ui/PictListBox.h"
 #include "imaging/Devib.h"
 #include "shell/ui/StaticLink.h"
+#include "support/FaceTestSupport.h"
 #include "support/ShotSupport.h"
-#include "support/TestSupport.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -24,15 +24,12 @@
 #include <gtest/gtest.h>
 
 using namespace mienlore;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 
 namespace {
 
 std::string Line(int nose, const std::string& name) {
-    CFaceFrame face(mienlore::test::ProgramFolder());
-    face.Slot(FaceSlot::Nose).SetShape(nose);
-    return face.Encode(name);
+    return FaceLine(FaceSlot::Nose, nose, name);
 }
 
 void WritePortrait(const std::filesystem::path& path, QColor colour) {

@@ -9,8 +9,8 @@
 #include "shell/ui/PropPages.h"
 #include "shell/ui/Props.h"
 #include "shell/ui/QtSettingsStore.h"
+#include "support/FaceTestSupport.h"
 #include "support/ShotSupport.h"
-#include "support/TestSupport.h"
 
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -18,13 +18,6 @@
 using namespace mienlore;
 
 namespace {
-
-struct FaceListHost : IFaceListHost {
-    CFaceFrame face{test::ProgramFolder()};
-    bool IsSlotSelected() const override { return true; }
-    CFaceFrame& CurrentFace() override { return face; }
-    void FaceChanged() override {}
-};
 
 using ReviewShots = test::ShotTest<>;
 
@@ -58,7 +51,7 @@ TEST_F(ReviewShots, WizardOptionsAndColourPopup) {
     test::SaveShot(button->Popup(), QStringLiteral("colour_popup.png"));
     button->Popup()->close();
 
-    FaceListHost host;
+    test::FakeFaceListHost host;
     CPeopList list(host, test::ProgramFolder(), &lang);
     list.LoadDefaultList();
     list.show();

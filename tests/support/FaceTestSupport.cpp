@@ -1,0 +1,11 @@
+#include "support/FaceTestSupport.h"
+
+namespace mienlore::test {
+
+std::string FaceLine(FaceSlot slot, int shape, const std::string& name) {
+    CFaceFrame face(ProgramFolder());
+    face.Slot(slot).SetShape(shape);
+    return face.Encode(name);
+}
+
+} // namespace mienlore::test
