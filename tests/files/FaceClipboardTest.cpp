@@ -1,5 +1,6 @@
 #include "files/FaceClipboard.h"
 #include "model/FaceFrame.h"
+#include "support/MemoryClipboard.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,18 +9,7 @@ using namespace mienlore;
 
 namespace {
 
-class MemoryClipboard : public IClipboard {
-public:
-    std::optional<std::string> record;
-
-    bool HasRecord() const override { return record.has_value(); }
-    std::optional<std::string> ReadRecord() const override { return record; }
-    bool WriteRecord(std::string_view bytes) override {
-        record = std::string(bytes);
-        return true;
-    }
-    void RemoveRecord() override { record.reset(); }
-};
+using test::MemoryClipboard;
 
 CFaceFrame NewFace() {
     return CFaceFrame(mienlore::test::ProgramFolder());
