@@ -2,6 +2,7 @@
 #include "files/LineFile.h"
 #include "files/StoredFace.h"
 #include "gallery/GallEdit.h"
+#include "gallery/SimilarSearchFaces.h"
 #include "imaging/Devib.h"
 #include "support/TestSupport.h"
 
@@ -174,10 +175,12 @@ TEST(GallCollection, ShippedFolderFillsFacesAndFaceFiles) {
     // Every ".fac" takes part, also without a portrait; the broken one is
     // listed but hands out no stored face.
     EXPECT_EQ(gallery.GalleryFaceFiles().size(), 3u);
-    const std::vector<StoredFace> lines = gallery.GalleryFaceFileLines();
-    ASSERT_EQ(lines.size(), 2u);
+    const SearchGallery files = FaceFilesOf(gallery);
+    ASSERT_EQ(files.faces.size(), 3u);
     std::set<std::string> names;
-    for (const StoredFace& s : lines) {
+    for (const StoredFace& s : files.faces) {
+        if (s.line.empty())
+            continue;
         names.insert(s.name);
         EXPECT_EQ(StoredFaceName(s.line), s.name);
     }
@@ -185,11 +188,13 @@ TEST(GallCollection, ShippedFolderFillsFacesAndFaceFiles) {
     for (const CGallFace& f : gallery.GalleryFaceFiles())
         EXPECT_EQ(f.PicturePath().extension(), ".jpg");
     // The portraits of the stored faces, entry for entry.
-    const std::vector<std::filesystem::path> pictures = gallery.GalleryFaceFilePictures();
-    ASSERT_EQ(pictures.size(), lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(pictures[i].filename(),
-                  lines[i].name == "Lonely" ? "lonely.jpg" : "drawme-Ann-Lee.jpg");
+    ASSERT_EQ(files.pictures.size(), files.faces.size());
+    for (std::size_t i = 0; i < files.faces.size(); ++i) {
+        if (!files.faces[i].line.empty()) {
+            EXPECT_EQ(files.pictures[i].filename(),
+                      files.faces[i].name == "Lonely" ? "lonely.jpg" : "drawme-Ann-Lee.jpg");
+        }
+    }
 
     // Reading a missing folder empties everything.
     EXPECT_EQ(gallery.LoadFolder(GallFolder::Gallery, dir / "missing"), 0u);
