@@ -4,7 +4,7 @@
 #include "imaging/FaceCompositor.h"
 #include "imaging/FacePictureLoader.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -34,14 +34,7 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
     return lines;
 }
 
-struct Analysed {
-    CFaceFrame face{ProgramFolder()};
-    CFateFrame fate{FateTextFiles{ProgramFolder()}};
-    Analysed() {
-        fate.BindFace(&face);
-        fate.Recompute(true);
-    }
-};
+using Analysed = AnalysedFace;
 
 TEST(JsStringLiteral, EscapesWhatCouldEndTheStringOrTheScript) {
     EXPECT_EQ(JsStringLiteral(""), "\"\"");

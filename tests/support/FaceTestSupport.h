@@ -1,7 +1,9 @@
 #pragma once
 
-// Faces as tests build them: a face list's host with a face of its own, and
-// the stored line of a face that differs from a new one in one slot.
+// Faces as tests build them: a face list's host with a face of its own, the
+// stored line of a face that differs from a new one in one slot, and a face
+// with its analysis.
+#include "analysis/FateFrame.h"
 #include "files/PeopListModel.h"
 #include "model/FaceFrame.h"
 #include "model/FaceSlot.h"
@@ -22,6 +24,14 @@ public:
     bool IsSlotSelected() const override { return slotSelected; }
     CFaceFrame& CurrentFace() override { return face; }
     void FaceChanged() override { ++changes; }
+};
+
+// A new face (over the shipped pictures) with the analysis bound to it and
+// computed once, with types.
+struct AnalysedFace {
+    CFaceFrame face{ProgramFolder()};
+    CFateFrame fate{FateTextFiles{ProgramFolder()}};
+    AnalysedFace();
 };
 
 // The line a face list stores for a new face whose slot has that shape.
