@@ -1,7 +1,7 @@
 #include "files/FaceClipboard.h"
 #include "model/FaceFrame.h"
+#include "support/FaceTestSupport.h"
 #include "support/MemoryClipboard.h"
-#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,7 @@ namespace {
 
 using test::MemoryClipboard;
 
-CFaceFrame NewFace() {
-    return CFaceFrame(mienlore::test::ProgramFolder());
-}
+using test::NewFace;
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "files/StoredFace.h"
 #include "files/LineFile.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +10,8 @@ using namespace mienlore::test;
 
 namespace {
 
-CFaceFrame NewFace() {
-    return CFaceFrame(mienlore::test::ProgramFolder());
-}
-
 CFaceFrame FaceWithEyes(int shape) {
-    CFaceFrame face = NewFace();
-    face.Slot(FaceSlot::Eyes).SetShape(shape);
-    return face;
+    return FaceWith(FaceSlot::Eyes, shape);
 }
 
 std::string LongName() {

@@ -4,7 +4,7 @@
 #include "gallery/GallEdit.h"
 #include "gallery/SimilarSearchFaces.h"
 #include "imaging/Devib.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,13 +17,11 @@ using namespace mienlore::test;
 namespace {
 
 CFaceFrame FaceWithNose(int shape) {
-    CFaceFrame face(mienlore::test::ProgramFolder());
-    face.Slot(FaceSlot::Nose).SetShape(shape);
-    return face;
+    return FaceWith(FaceSlot::Nose, shape);
 }
 
 std::string Line(int nose, const std::string& name) {
-    return FaceWithNose(nose).Encode(name);
+    return FaceLine(FaceSlot::Nose, nose, name);
 }
 
 std::vector<std::string> FileNames(const std::vector<CGallItem>& items) {

@@ -7,10 +7,18 @@ AnalysedFace::AnalysedFace() {
     fate.Recompute(true);
 }
 
-std::string FaceLine(FaceSlot slot, int shape, const std::string& name) {
-    CFaceFrame face(ProgramFolder());
+CFaceFrame NewFace() {
+    return CFaceFrame(ProgramFolder());
+}
+
+CFaceFrame FaceWith(FaceSlot slot, int shape) {
+    CFaceFrame face = NewFace();
     face.Slot(slot).SetShape(shape);
-    return face.Encode(name);
+    return face;
+}
+
+std::string FaceLine(FaceSlot slot, int shape, const std::string& name) {
+    return FaceWith(slot, shape).Encode(name);
 }
 
 } // namespace mienlore::test

@@ -34,6 +34,10 @@ struct AnalysedFace {
     AnalysedFace();
 };
 
+// A new face over the shipped pictures.
+CFaceFrame NewFace();
+// A new face whose slot has that shape.
+CFaceFrame FaceWith(FaceSlot slot, int shape);
 // The line a face list stores for a new face whose slot has that shape.
 std::string FaceLine(FaceSlot slot, int shape, const std::string& name);
 
