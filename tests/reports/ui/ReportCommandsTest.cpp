@@ -302,9 +302,7 @@ TEST_F(ReportFixture, ThePrintDialogMarksTheViewModalAndCancelChangesNothing) {
 
 TEST(ReportPreview, AFrameClosedDuringThePreviewTakesItsViewWithIt) {
     test::TempDir dir;
-    CAppGlobals globals{
-        MIENLORE_PROGRAM_FOLDER,
-        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
+    CAppGlobals globals{MIENLORE_PROGRAM_FOLDER, test::StoreIn(dir)};
     QPointer<CView> view;
     {
         CMainFrame frame(globals);
