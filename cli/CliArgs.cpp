@@ -13,6 +13,12 @@ std::string CliArgs::Value(const std::string& option, std::string fallback) cons
     return it == values.end() || it->second.empty() ? fallback : it->second.back();
 }
 
+const std::vector<std::string>& CliArgs::All(const std::string& option) const {
+    static const std::vector<std::string> none;
+    const auto it = values.find(option);
+    return it == values.end() ? none : it->second;
+}
+
 CliArgs ParseCliArgs(const std::vector<std::string>& args, std::initializer_list<const char*> flags,
                      std::initializer_list<const char*> valued) {
     CliArgs out;

@@ -22,6 +22,8 @@ struct CliArgs {
     bool Has(std::string_view flag) const;
     // The last value of an option, or fallback.
     std::string Value(const std::string& option, std::string fallback = {}) const;
+    // Every value of an option, in order (none when it was not given).
+    const std::vector<std::string>& All(const std::string& option) const;
 };
 
 CliArgs ParseCliArgs(const std::vector<std::string>& args, std::initializer_list<const char*> flags,

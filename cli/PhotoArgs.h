@@ -2,22 +2,15 @@
 
 // The photo view options shared by "photo" and "render --photo".
 
+#include "NumberArgs.h"
+
 #include "imaging/PhotoView.h"
 
-#include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <string>
 
 namespace mienlore::cli {
-
-inline std::optional<int> ParsePhotoInt(const std::string& text, int lo, int hi) {
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || v < lo || v > hi)
-        return std::nullopt;
-    return static_cast<int>(v);
-}
 
 // Takes one photo option (args[i], and its value from args[i + 1]) into
 // view. Returns false when a is not a photo option; sets problem when its
@@ -33,7 +26,7 @@ inline bool TakePhotoOption(const std::string& a, const std::string* value, bool
     }
     usedValue = true;
     if (a == "--zoom") {
-        const auto n = ParsePhotoInt(*value, kZoomMin, kZoomMax);
+        const auto n = ParseIntIn(*value, kZoomMin, kZoomMax);
         if (!n)
             problem = "--zoom needs a zoom value 20..300 (shown at 10000 / value percent)";
         else
@@ -42,16 +35,16 @@ inline bool TakePhotoOption(const std::string& a, const std::string* value, bool
         const auto comma = value->find(',');
         const auto x = comma == std::string::npos
                            ? std::nullopt
-                           : ParsePhotoInt(value->substr(0, comma), -kPanXLimit, kPanXLimit);
+                           : ParseIntIn(value->substr(0, comma), -kPanXLimit, kPanXLimit);
         const auto y = comma == std::string::npos
                            ? std::nullopt
-                           : ParsePhotoInt(value->substr(comma + 1), -kPanYLimit, kPanYLimit);
+                           : ParseIntIn(value->substr(comma + 1), -kPanYLimit, kPanYLimit);
         if (!x || !y)
             problem = "--pan needs X,Y with X in -100..100 and Y in -150..150";
         else
             view.SetPan(*x, *y);
     } else if (a == "--rotate") {
-        const auto n = ParsePhotoInt(*value, -3600, 3600);
+        const auto n = ParseIntIn(*value, -3600, 3600);
         if (!n)
             problem = "--rotate needs degrees -3600..3600";
         else

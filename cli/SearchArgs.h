@@ -2,6 +2,8 @@
 
 // Shared by the search commands: reading a face code argument and the
 // gallery face files (--gallery DIR or --fac-list FILE).
+#include "CliArgs.h"
+
 #include "files/StoredFace.h"
 #include "gallery/SimilarSearchFaces.h"
 #include "model/FaceFrame.h"
@@ -9,6 +11,7 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -30,27 +33,16 @@ inline bool ReadFaceArgument(const std::string& code, CFaceFrame& face, const ch
     return true;
 }
 
-// The gallery face files named by --gallery DIR or --fac-list FILE.
+// The gallery face files named by --gallery DIR or --fac-list FILE (the
+// last of each when one is repeated).
 struct GallerySource {
     std::string folder;
     std::string list;
-    bool Given() const { return !folder.empty() || !list.empty(); }
 
-    // Takes --gallery / --fac-list at args[i] (moving i past the value);
-    // false when args[i] is neither.
-    bool Take(const std::vector<std::string>& args, std::size_t& i) {
-        if (i + 1 >= args.size())
-            return false;
-        if (args[i] == "--gallery") {
-            folder = args[++i];
-            return true;
-        }
-        if (args[i] == "--fac-list") {
-            list = args[++i];
-            return true;
-        }
-        return false;
-    }
+    explicit GallerySource(const CliArgs& parsed)
+        : folder(parsed.Value("--gallery")), list(parsed.Value("--fac-list")) {}
+
+    bool Given() const { return !folder.empty() || !list.empty(); }
 
     // The faces, or nothing (with the error printed) when they cannot be
     // read.
@@ -91,29 +83,29 @@ inline std::optional<long> ParseWhole(const std::string& text) {
 
 namespace mienlore::cli {
 
-// Reads "--target ID=POS" at args[i] into targets (moving i past the
-// value). Returns 0 when args[i] is no --target, 1 when taken, -1 (error
-// printed) when the value is not an ID=POS of a trait and a position 0..100.
-inline int TakeTarget(const std::vector<std::string>& args, std::size_t& i, TraitTargets& targets,
-                      const char* command) {
-    if (args[i] != "--target")
-        return 0;
-    if (i + 1 >= args.size()) {
-        std::fprintf(stderr, "mienlore-cli %s: --target needs ID=POS\n", command);
-        return -1;
+// Sets every "--target ID=POS" into targets, in the order given. False
+// (error printed) when one is not the id of a trait and a position 0..100.
+inline bool ReadTargets(const CliArgs& parsed, TraitTargets& targets, const char* command) {
+    for (const std::string& value : parsed.All("--target")) {
+        const std::size_t eq = value.find('=');
+        const auto id = eq == std::string::npos ? std::nullopt : ParseWhole(value.substr(0, eq));
+        const auto pos = eq == std::string::npos ? std::nullopt : ParseWhole(value.substr(eq + 1));
+        // Numbers beyond int are refused here: cut down to int they could
+        // pass for a trait id or a position.
+        const auto isInt = [](const std::optional<long>& n) {
+            return n && *n >= std::numeric_limits<int>::min() &&
+                   *n <= std::numeric_limits<int>::max();
+        };
+        if (!isInt(id) || !isInt(pos) ||
+            !targets.Set(static_cast<int>(*id), static_cast<int>(*pos))) {
+            std::fprintf(stderr,
+                         "mienlore-cli %s: bad --target %s (ID is a trait id 2510..2590 or "
+                         "2620..2670, POS 0..100)\n",
+                         command, value.c_str());
+            return false;
+        }
     }
-    const std::string& value = args[++i];
-    const std::size_t eq = value.find('=');
-    const auto id = eq == std::string::npos ? std::nullopt : ParseWhole(value.substr(0, eq));
-    const auto pos = eq == std::string::npos ? std::nullopt : ParseWhole(value.substr(eq + 1));
-    if (!id || !pos || !targets.Set(static_cast<int>(*id), static_cast<int>(*pos))) {
-        std::fprintf(stderr,
-                     "mienlore-cli %s: bad --target %s (ID is a trait id 2510..2590 or "
-                     "2620..2670, POS 0..100)\n",
-                     command, value.c_str());
-        return -1;
-    }
-    return 1;
+    return true;
 }
 
 } // namespace mienlore::cli

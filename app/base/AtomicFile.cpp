@@ -2,8 +2,13 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mienlore {
@@ -16,19 +21,86 @@ bool Fail(std::string* error, const std::string& message) {
     return false;
 }
 
+// Temporary files are named "<target>.tmp<pid>-<n>", so that a leftover can
+// be traced to the process that wrote it.
+std::string TemporaryName(const std::string& target, unsigned n) {
+    return target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(n);
+}
+
+// The writer's process id in a name "<file>.tmp<pid>-<n>", or 0.
+pid_t WriterOf(std::string_view name, std::string_view file) {
+    const std::string_view marker = ".tmp";
+    if (name.size() <= file.size() + marker.size() || name.substr(0, file.size()) != file ||
+        name.substr(file.size(), marker.size()) != marker)
+        return 0;
+    const std::string_view rest = name.substr(file.size() + marker.size());
+    long pid = 0;
+    const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+    if (ec != std::errc() || end == rest.data() || pid <= 0 || end == rest.data() + rest.size() ||
+        *end != '-')
+        return 0;
+    unsigned long n = 0;
+    const auto [last, ec2] = std::from_chars(end + 1, rest.data() + rest.size(), n);
+    if (ec2 != std::errc() || last != rest.data() + rest.size() || last == end + 1)
+        return 0;
+    return static_cast<pid_t>(pid);
+}
+
+bool ProcessIsGone(pid_t pid) {
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// A writer killed between creating its temporary file and renaming it leaves
+// that file behind. Once a save of the same target has succeeded, leftovers of
+// writers that no longer run are removed; those of running writers (another
+// copy of the program saving at this moment) are left alone. Each target's
+// folder is looked through once a process, so files written at every change
+// do not pay for a folder scan each time.
+void RemoveLeftovers(const std::filesystem::path& target) {
+    static std::mutex mutex;
+    static std::set<std::string> done;
+    {
+        std::lock_guard lock(mutex);
+        if (!done.insert(target.string()).second)
+            return;
+    }
+    const std::string file = target.filename().string();
+    std::error_code ec;
+    const auto folder = target.has_parent_path() ? target.parent_path() : ".";
+    std::filesystem::directory_iterator it(folder, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const pid_t pid = WriterOf(name, file);
+        if (pid > 0 && pid != ::getpid() && ProcessIsGone(pid)) {
+            std::error_code ignored;
+            std::filesystem::remove(it->path(), ignored);
+        }
+    }
+}
+
+// The file to replace: the file a symbolic link points to, so that saving
+// through a link updates the linked file and keeps the link.
+std::filesystem::path ReplacedFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec))
+        return path;
+    const auto resolved = std::filesystem::weakly_canonical(path, ec);
+    return ec ? path : resolved;
+}
+
 } // namespace
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* error, bool syncToDisk) {
-    const std::string target = path.string();
+    const std::filesystem::path replaced = ReplacedFile(path);
+    const std::string target = replaced.string();
     // A fresh name beside the target (same file system, so the rename is
     // atomic); open with O_EXCL so another writer's temporary is never reused.
     static std::atomic<unsigned> counter{0};
     std::string tempName;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tempName = target + ".tmp" + std::to_string(::getpid()) + "-" +
-                   std::to_string(counter.fetch_add(1));
+        tempName = TemporaryName(target, counter.fetch_add(1));
         fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
@@ -36,6 +108,9 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     if (fd < 0)
         return Fail(error,
                     "Cannot create a file beside \"" + target + "\": " + std::strerror(errno));
+    // A replaced file keeps its permissions (a list kept private stays so).
+    if (struct stat old{}; ::stat(target.c_str(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
 
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -68,6 +143,16 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         ::unlink(tempName.c_str());
         return Fail(error, "Cannot replace \"" + target + "\": " + reason);
     }
+    if (syncToDisk) {
+        // The rename itself reaches the disk with the folder's entry.
+        const std::string folder =
+            replaced.has_parent_path() ? replaced.parent_path().string() : std::string(".");
+        if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+    }
+    RemoveLeftovers(replaced);
     return true;
 }
 

@@ -6,7 +6,9 @@
 // mean grey of a patch of skin on each side between the eye, the nose and the
 // mouth. With --bare the random faces wear no hair, moustache, beard or
 // glasses, so that the figures show the features themselves.
+#include "CliArgs.h"
 #include "CliCommand.h"
+#include "NumberArgs.h"
 
 #include "base/CrtRandom.h"
 #include "base/ProgramFolder.h"
@@ -27,14 +29,6 @@ namespace {
 int Fail(const std::string& message) {
     std::fprintf(stderr, "mienlore-cli figures: %s\n", message.c_str());
     return 2;
-}
-
-std::optional<int> ParseInt(const std::string& text, int lo, int hi) {
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || v < lo || v > hi)
-        return std::nullopt;
-    return static_cast<int>(v);
 }
 
 // The measured features, in face order.
@@ -123,49 +117,46 @@ void Measure(const CDevib& image, const CFaceFrame& face, Samples& samples) {
 }
 
 int Run(const std::vector<std::string>& args) {
+    const CliArgs parsed =
+        ParseCliArgs(args, {"--bare"}, {"--faces", "--seed", "--smooth", "--size"});
+    if (!parsed.error.empty())
+        return Fail(parsed.error);
+    if (!parsed.operands.empty())
+        return Fail("unexpected argument " + parsed.operands[0]);
+    // A repeated option: every value must be good, the last one counts
+    // (every --smooth level is measured).
     int faces = 24;
-    unsigned seed = 11;
-    int width = 300;
-    int height = 300;
-    bool bare = false;
-    std::vector<int> levels;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--bare") {
-            bare = true;
-            continue;
-        }
-        const std::optional<std::string> value =
-            i + 1 < args.size() ? std::optional<std::string>(args[++i]) : std::nullopt;
-        if (a == "--faces") {
-            const auto n = value ? ParseInt(*value, 0, 1000) : std::nullopt;
-            if (!n)
-                return Fail("--faces needs a number 0..1000");
-            faces = *n;
-        } else if (a == "--seed") {
-            const auto n = value ? ParseInt(*value, 0, 0x7FFFFFFF) : std::nullopt;
-            if (!n)
-                return Fail("--seed needs a number");
-            seed = static_cast<unsigned>(*n);
-        } else if (a == "--smooth") {
-            const auto n = value ? ParseInt(*value, 0, 5) : std::nullopt;
-            if (!n)
-                return Fail("--smooth needs a level 0..5");
-            levels.push_back(*n);
-        } else if (a == "--size") {
-            const auto x = value ? value->find_first_of("xX") : std::string::npos;
-            const auto w =
-                x != std::string::npos ? ParseInt(value->substr(0, x), 50, 4000) : std::nullopt;
-            const auto h =
-                x != std::string::npos ? ParseInt(value->substr(x + 1), 50, 4000) : std::nullopt;
-            if (!w || !h)
-                return Fail("--size needs WIDTHxHEIGHT (50..4000 each)");
-            width = *w;
-            height = *h;
-        } else {
-            return Fail("unknown argument " + a);
-        }
+    for (const std::string& value : parsed.All("--faces")) {
+        const auto n = ParseIntIn(value, 0, 1000);
+        if (!n)
+            return Fail("--faces needs a number 0..1000");
+        faces = *n;
     }
+    unsigned seed = 11;
+    for (const std::string& value : parsed.All("--seed")) {
+        const auto n = ParseIntIn(value, 0, 0x7FFFFFFF);
+        if (!n)
+            return Fail("--seed needs a number");
+        seed = static_cast<unsigned>(*n);
+    }
+    std::vector<int> levels;
+    for (const std::string& value : parsed.All("--smooth")) {
+        const auto n = ParseIntIn(value, 0, 5);
+        if (!n)
+            return Fail("--smooth needs a level 0..5");
+        levels.push_back(*n);
+    }
+    constexpr int kMinSide = 50;
+    ImageSize size{300, 300};
+    for (const std::string& value : parsed.All("--size")) {
+        const auto given = ParseImageSize(value, kMinSide);
+        if (!given)
+            return Fail(ImageSizeNeeds(kMinSide));
+        size = *given;
+    }
+    const int width = size.width;
+    const int height = size.height;
+    const bool bare = parsed.Has("--bare");
     if (levels.empty())
         levels = {0, 2};
 

@@ -10,36 +10,30 @@
 namespace mienlore::cli {
 namespace {
 
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "mienlore-cli find-face: %s\n", problem.c_str());
+    return 2;
+}
+
 int Run(const std::vector<std::string>& args) {
+    const CliArgs parsed = ParseCliArgs(args, {"--female"}, {"--seed", "--target"});
+    if (!parsed.error.empty())
+        return Usage(parsed.error);
     TraitTargets targets;
-    bool female = false;
-    unsigned seed = 1;
-    std::vector<std::string> codes;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const int taken = TakeTarget(args, i, targets, "find-face");
-        if (taken < 0)
-            return 2;
-        if (taken > 0)
-            continue;
-        if (args[i] == "--female") {
-            female = true;
-        } else if (args[i] == "--seed") {
-            const auto n = i + 1 < args.size() ? ParseWhole(args[++i]) : std::nullopt;
-            if (!n || *n < 0 || *n > 0xFFFFFFFFL) {
-                std::fprintf(stderr,
-                             "mienlore-cli find-face: --seed needs a number 0..4294967295\n");
-                return 2;
-            }
-            seed = static_cast<unsigned>(*n);
-        } else {
-            codes.push_back(args[i]);
-        }
-    }
-    if (codes.size() != 1) {
-        std::fprintf(stderr, "usage: mienlore-cli find-face [--seed S] [--female] --target "
-                             "ID=POS ... CODE\n");
+    if (!ReadTargets(parsed, targets, "find-face"))
         return 2;
+    unsigned seed = 1;
+    for (const std::string& value : parsed.All("--seed")) {
+        const auto n = ParseWhole(value);
+        if (!n || *n < 0 || *n > 0xFFFFFFFFL)
+            return Usage("--seed needs a number 0..4294967295");
+        seed = static_cast<unsigned>(*n);
     }
+    const bool female = parsed.Has("--female");
+    const std::vector<std::string>& codes = parsed.operands;
+    if (codes.size() != 1)
+        return Usage(codes.empty() ? "no face code (or \"new\" for the new face)"
+                                   : "only one face code is taken");
     const PreparedTargets prepared = PrepareTargets(targets);
     if (!prepared.CanStart()) {
         std::fprintf(stderr, "mienlore-cli find-face: no ticked target lies at or beyond 40 or "

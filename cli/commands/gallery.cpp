@@ -1,5 +1,6 @@
 // mienlore-cli gallery [DIR]: the displayed list of a gallery folder, then its
 // gallery face files, one JSON object a line.
+#include "CliArgs.h"
 #include "CliCommand.h"
 #include "analysis/AnalysisJson.h"
 #include "base/ProgramFolder.h"
@@ -15,13 +16,16 @@ namespace mienlore::cli {
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-    if (args.size() > 1) {
-        std::fprintf(stderr, "usage: mienlore-cli gallery [DIR]\n");
+    const CliArgs parsed = ParseCliArgs(args, {}, {});
+    if (!parsed.error.empty() || parsed.operands.size() > 1) {
+        std::fprintf(stderr, "mienlore-cli gallery: %s\n",
+                     parsed.error.empty() ? "only one folder is taken" : parsed.error.c_str());
         return 2;
     }
     const std::filesystem::path programFolder = ExecutableFolder();
-    const std::filesystem::path folder =
-        args.empty() ? ShippedGalleryFolder(programFolder) : std::filesystem::path(args[0]);
+    const std::filesystem::path folder = parsed.operands.empty()
+                                             ? ShippedGalleryFolder(programFolder)
+                                             : std::filesystem::path(parsed.operands[0]);
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
         std::fprintf(stderr, "mienlore-cli: %s is not a folder\n", folder.string().c_str());

@@ -10,14 +10,17 @@ namespace mienlore::cli {
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: mienlore-cli likeness CODE_A CODE_B\n");
+    const CliArgs parsed = ParseCliArgs(args, {}, {});
+    const std::vector<std::string>& codes = parsed.operands;
+    if (!parsed.error.empty() || codes.size() != 2) {
+        std::fprintf(stderr, "mienlore-cli likeness: %s\n",
+                     parsed.error.empty() ? "needs two face codes" : parsed.error.c_str());
         return 2;
     }
     const CFaceFrame fresh(ExecutableFolder());
     CFaceFrame a = fresh;
     CFaceFrame b = fresh;
-    if (!ReadFaceArgument(args[0], a, "likeness") || !ReadFaceArgument(args[1], b, "likeness"))
+    if (!ReadFaceArgument(codes[0], a, "likeness") || !ReadFaceArgument(codes[1], b, "likeness"))
         return 1;
     std::string out;
     AppendJsonNumber(out, Likeness(a, b));

@@ -37,6 +37,19 @@ int Run(const std::vector<std::string>& args) {
         return 1;
     }
     CFaceFrame scratch(ExecutableFolder());
+    // A file of which no line holds a face is not a face list (a picture or
+    // other file given by mistake): say so instead of listing its bytes.
+    std::size_t nonEmpty = 0, faces = 0;
+    for (const std::string& line : read.lines) {
+        nonEmpty += !line.empty();
+        faces += !line.empty() && ValidateStoredLine(line, scratch).has_value();
+    }
+    if (faces == 0 && (nonEmpty > 0 || !read.tooLong.empty())) {
+        std::fprintf(stderr,
+                     "mienlore-cli list: %s is not a face list: none of its lines holds a face\n",
+                     path.c_str());
+        return 1;
+    }
     std::size_t tooLong = 0;
     for (std::size_t i = 0; i < read.lines.size(); ++i) {
         const std::string& line = read.lines[i];

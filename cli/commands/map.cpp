@@ -29,31 +29,26 @@ bool ParseDims(const std::string& text, std::vector<int>& ids) {
     return true;
 }
 
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "mienlore-cli map: %s\n", problem.c_str());
+    return 2;
+}
+
 int Run(const std::vector<std::string>& args) {
-    GallerySource source;
+    const CliArgs parsed =
+        ParseCliArgs(args, {}, {"--dims", "--current", "--gallery", "--fac-list"});
+    if (!parsed.error.empty())
+        return Usage(parsed.error);
+    if (!parsed.operands.empty())
+        return Usage("unexpected argument " + parsed.operands[0]);
     std::vector<int> ticked;
-    std::string current;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (source.Take(args, i))
-            continue;
-        if (args[i] == "--dims" && i + 1 < args.size()) {
-            if (!ParseDims(args[++i], ticked)) {
-                std::fprintf(stderr, "mienlore-cli map: --dims takes ids of 2530, 2550..2590, "
-                                     "2620..2670 separated by commas\n");
-                return 2;
-            }
-        } else if (args[i] == "--current" && i + 1 < args.size()) {
-            current = args[++i];
-        } else {
-            std::fprintf(stderr, "mienlore-cli map: unexpected argument %s\n", args[i].c_str());
-            return 2;
-        }
-    }
-    if (!source.Given()) {
-        std::fprintf(stderr, "usage: mienlore-cli map [--dims ID,ID,...] [--current CODE] "
-                             "(--gallery DIR | --fac-list FILE)\n");
-        return 2;
-    }
+    for (const std::string& dims : parsed.All("--dims"))
+        if (!ParseDims(dims, ticked))
+            return Usage("--dims takes ids of 2530, 2550..2590, 2620..2670 separated by commas");
+    const std::string current = parsed.Value("--current");
+    const GallerySource source(parsed);
+    if (!source.Given())
+        return Usage("no gallery face files (--gallery DIR or --fac-list FILE)");
     CFaceFrame face(ExecutableFolder());
     if (!current.empty() && !ReadFaceArgument(current, face, "map"))
         return 1;

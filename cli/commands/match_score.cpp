@@ -10,26 +10,23 @@
 namespace mienlore::cli {
 namespace {
 
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "mienlore-cli match-score: %s\n", problem.c_str());
+    return 2;
+}
+
 int Run(const std::vector<std::string>& args) {
+    const CliArgs parsed = ParseCliArgs(args, {"--female"}, {"--target"});
+    if (!parsed.error.empty())
+        return Usage(parsed.error);
+    const std::vector<std::string>& codes = parsed.operands;
+    if (codes.size() != 1)
+        return Usage(codes.empty() ? "no face code (or \"new\" for the new face)"
+                                   : "only one face code is taken");
     TraitTargets targets;
-    bool female = false;
-    std::vector<std::string> codes;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const int taken = TakeTarget(args, i, targets, "match-score");
-        if (taken < 0)
-            return 2;
-        if (taken > 0)
-            continue;
-        if (args[i] == "--female")
-            female = true;
-        else
-            codes.push_back(args[i]);
-    }
-    if (codes.size() != 1) {
-        std::fprintf(stderr,
-                     "usage: mienlore-cli match-score [--female] --target ID=POS ... CODE\n");
+    if (!ReadTargets(parsed, targets, "match-score"))
         return 2;
-    }
+    const bool female = parsed.Has("--female");
     CFaceFrame face(ExecutableFolder());
     if (!ReadFaceArgument(codes[0], face, "match-score"))
         return 1;

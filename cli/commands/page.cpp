@@ -1,5 +1,6 @@
 // mienlore-cli page text|ptype [--style 0|1] [--female] CODE|new : the lines
 // of the interpretation page the program would write for a face.
+#include "CliArgs.h"
 #include "CliCommand.h"
 
 #include "analysis/FateFrame.h"
@@ -14,42 +15,30 @@
 namespace mienlore::cli {
 namespace {
 
-int Usage() {
-    std::fprintf(stderr, "usage: mienlore-cli page text|ptype [--style 0|1] [--female] CODE|new\n");
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "mienlore-cli page: %s\n", problem.c_str());
     return 2;
 }
 
 int Run(const std::vector<std::string>& args) {
-    if (args.empty())
-        return Usage();
-    int mode = 0;
-    if (args[0] == "text")
-        mode = kInterpretationText;
-    else if (args[0] == "ptype")
-        mode = kInterpretationType;
-    else
-        return Usage();
+    const CliArgs parsed = ParseCliArgs(args, {"--female"}, {"--style"});
+    if (!parsed.error.empty())
+        return Usage(parsed.error);
+    const std::vector<std::string>& operands = parsed.operands;
+    if (operands.empty() || (operands[0] != "text" && operands[0] != "ptype"))
+        return Usage("the first argument is the page: text or ptype");
+    const int mode = operands[0] == "text" ? kInterpretationText : kInterpretationType;
+    if (operands.size() != 2)
+        return Usage(operands.size() < 2 ? "no face code (or \"new\" for the new face)"
+                                         : "only one face code is taken");
+    const std::string& code = operands[1];
     int style = kPageStyleWhite;
-    bool female = false;
-    std::string code;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--style") {
-            if (i + 1 >= args.size() || (args[i + 1] != "0" && args[i + 1] != "1")) {
-                std::fprintf(stderr, "mienlore-cli: --style needs 0 (black) or 1 (white)\n");
-                return 2;
-            }
-            style = args[++i] == "1" ? kPageStyleWhite : kPageStyleBlack;
-        } else if (arg == "--female") {
-            female = true;
-        } else if (code.empty()) {
-            code = arg;
-        } else {
-            return Usage();
-        }
+    for (const std::string& value : parsed.All("--style")) {
+        if (value != "0" && value != "1")
+            return Usage("--style needs 0 (black) or 1 (white)");
+        style = value == "1" ? kPageStyleWhite : kPageStyleBlack;
     }
-    if (code.empty())
-        return Usage();
+    const bool female = parsed.Has("--female");
 
     const std::filesystem::path folder = ExecutableFolder();
     CFaceFrame face(folder);

@@ -1,6 +1,7 @@
 // mienlore-cli photo: the photo page's view of a picture file, with its
 // effects, zoom, pan and rotation, written as PNG, JPEG or BMP.
 #include "CliCommand.h"
+#include "NumberArgs.h"
 #include "PhotoArgs.h"
 
 #include "imaging/ImageFile.h"
@@ -24,19 +25,6 @@ int Fail(const std::string& message) {
     return 2;
 }
 
-bool ParseSize(const std::string& text, int& w, int& h) {
-    const auto x = text.find_first_of("xX");
-    if (x == std::string::npos)
-        return false;
-    const auto pw = ParsePhotoInt(text.substr(0, x), 1, 4000);
-    const auto ph = ParsePhotoInt(text.substr(x + 1), 1, 4000);
-    if (!pw || !ph)
-        return false;
-    w = *pw;
-    h = *ph;
-    return true;
-}
-
 int Run(const std::vector<std::string>& args) {
     CPhotoView view;
     int width = 400, height = 600;
@@ -51,8 +39,11 @@ int Run(const std::vector<std::string>& args) {
                 return Fail(problem);
             i += used ? 1 : 0;
         } else if (a == "--size") {
-            if (!value || !ParseSize(*value, width, height))
-                return Fail("--size needs WIDTHxHEIGHT (1..4000 each)");
+            const auto size = value ? ParseImageSize(*value, 1) : std::nullopt;
+            if (!size)
+                return Fail(ImageSizeNeeds(1));
+            width = size->width;
+            height = size->height;
             ++i;
         } else if (a == "-o" || a == "--output") {
             if (!value || value->empty())

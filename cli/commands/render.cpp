@@ -1,6 +1,7 @@
 // mienlore-cli render: the face picture of a face code, or a review sheet of
 // random faces, written as PNG, JPEG or BMP.
 #include "CliCommand.h"
+#include "NumberArgs.h"
 #include "PhotoArgs.h"
 
 #include "base/CrtRandom.h"
@@ -45,27 +46,6 @@ int Fail(const std::string& message) {
     return 2;
 }
 
-std::optional<int> ParseInt(const std::string& text, int lo, int hi) {
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || v < lo || v > hi)
-        return std::nullopt;
-    return static_cast<int>(v);
-}
-
-bool ParseSize(const std::string& text, int& w, int& h) {
-    const auto x = text.find_first_of("xX");
-    if (x == std::string::npos)
-        return false;
-    const auto pw = ParseInt(text.substr(0, x), 1, 4000);
-    const auto ph = ParseInt(text.substr(x + 1), 1, 4000);
-    if (!pw || !ph)
-        return false;
-    w = *pw;
-    h = *ph;
-    return true;
-}
-
 // "RRGGBB" as a platform colour value (red in the low byte).
 bool ParseColour(const std::string& text, ColorRef& colour) {
     if (text.size() != 6 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
@@ -101,11 +81,14 @@ std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
             continue; // the picture is the same for both; accepted like analyse
         } else if (a == "--size") {
             const auto v = value();
-            if (!v || !ParseSize(*v, o.width, o.height))
-                return "--size needs WIDTHxHEIGHT (1..4000 each)";
+            const auto size = v ? ParseImageSize(*v, 1) : std::nullopt;
+            if (!size)
+                return ImageSizeNeeds(1);
+            o.width = size->width;
+            o.height = size->height;
         } else if (a == "--smooth") {
             const auto v = value();
-            const auto n = v ? ParseInt(*v, 0, 5) : std::nullopt;
+            const auto n = v ? ParseIntIn(*v, 0, 5) : std::nullopt;
             if (!n)
                 return "--smooth needs a level 0..5";
             o.look.smoothing = *n;
@@ -125,19 +108,19 @@ std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
                 return "--fill needs a colour RRGGBB in hexadecimal";
         } else if (a == "--reduce") {
             const auto v = value();
-            const auto n = v ? ParseInt(*v, 1, 8) : std::nullopt;
+            const auto n = v ? ParseIntIn(*v, 1, 8) : std::nullopt;
             if (!n)
                 return "--reduce needs a save mode 1..8";
             o.reduce = *n;
         } else if (a == "--sheet") {
             const auto v = value();
-            const auto n = v ? ParseInt(*v, 1, 400) : std::nullopt;
+            const auto n = v ? ParseIntIn(*v, 1, 400) : std::nullopt;
             if (!n)
                 return "--sheet needs a number of faces 1..400";
             o.sheet = *n;
         } else if (a == "--seed") {
             const auto v = value();
-            const auto n = v ? ParseInt(*v, 0, 0x7FFFFFFF) : std::nullopt;
+            const auto n = v ? ParseIntIn(*v, 0, 0x7FFFFFFF) : std::nullopt;
             if (!n)
                 return "--seed needs a number";
             o.seed = static_cast<unsigned>(*n);

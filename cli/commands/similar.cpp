@@ -9,17 +9,22 @@
 namespace mienlore::cli {
 namespace {
 
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "mienlore-cli similar: %s\n", problem.c_str());
+    return 2;
+}
+
 int Run(const std::vector<std::string>& args) {
-    GallerySource source;
-    std::vector<std::string> codes;
-    for (std::size_t i = 0; i < args.size(); ++i)
-        if (!source.Take(args, i))
-            codes.push_back(args[i]);
-    if (!source.Given() || codes.size() != 1) {
-        std::fprintf(stderr,
-                     "usage: mienlore-cli similar (--gallery DIR | --fac-list FILE) CODE\n");
-        return 2;
-    }
+    const CliArgs parsed = ParseCliArgs(args, {}, {"--gallery", "--fac-list"});
+    if (!parsed.error.empty())
+        return Usage(parsed.error);
+    const GallerySource source(parsed);
+    if (!source.Given())
+        return Usage("no gallery face files (--gallery DIR or --fac-list FILE)");
+    const std::vector<std::string>& codes = parsed.operands;
+    if (codes.size() != 1)
+        return Usage(codes.empty() ? "no face code (or \"new\" for the new face)"
+                                   : "only one face code is taken");
     CFaceFrame face(ExecutableFolder());
     if (!ReadFaceArgument(codes[0], face, "similar"))
         return 1;

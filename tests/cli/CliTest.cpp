@@ -19,6 +19,7 @@ using mienlore::test::ReadFileBytes;
 using mienlore::test::TempDir;
 using mienlore::test::WriteFileBytes;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -68,17 +69,11 @@ std::vector<std::string> CommandNames() {
 
 } // namespace
 
-// The commands that follow the shared argument rules (CliArgs). The search
-// and gallery commands do not yet: they join this list as they move over.
-const char* const kRuleCommands[] = {"add",   "analyse", "del",    "lang", "list",
-                                     "photo", "render",  "report", "sheet"};
-
 TEST(CliArguments, CommandsRefuseAnUnknownOptionWithTheirUsageLine) {
+    // Every command the help lists follows the same argument rules.
     const std::vector<std::string> names = CommandNames();
-    ASSERT_GE(names.size(), 5u);
-    for (const char* listed : kRuleCommands) {
-        const std::string name = listed;
-        ASSERT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+    ASSERT_GE(names.size(), 17u);
+    for (const std::string& name : names) {
         // Alone, and after an operand: never taken as a face code or a file.
         for (const std::vector<std::string>& args :
              {std::vector<std::string>{name, "--no-such-option"},
@@ -87,6 +82,7 @@ TEST(CliArguments, CommandsRefuseAnUnknownOptionWithTheirUsageLine) {
             EXPECT_EQ(r.status, 2) << name << ": " << r.err;
             EXPECT_THAT(r.err, HasSubstr("--no-such-option")) << name;
             EXPECT_THAT(r.err, HasSubstr("usage: mienlore-cli " + name)) << name;
+            EXPECT_EQ(r.err.find("usage:"), r.err.rfind("usage:")) << name << ": said twice";
         }
     }
 }
@@ -102,6 +98,109 @@ TEST(CliArguments, OptionsMayFollowTheOperands) {
     // "--" ends the options.
     EXPECT_EQ(Cli({"list", "-missing.phy"}).status, 2);
     EXPECT_EQ(Cli({"list", "--", "-missing.phy"}).status, 1);
+}
+
+// A working call of a command: its operands, options that change what it
+// prints, and one option that takes a value.
+struct WorkingCall {
+    std::string command;
+    std::vector<std::string> operands;
+    std::vector<std::string> options;
+    std::string valued; // empty when the command takes no option with a value
+};
+
+std::vector<WorkingCall> WorkingCalls() {
+    const std::string gallery = (test::ProgramFolder() / "Gallery").string();
+    return {
+        {"figures",
+         {},
+         {"--faces", "1", "--seed", "5", "--size", "300x300", "--smooth", "3", "--bare"},
+         "--faces"},
+        {"find-face",
+         {Code(2)},
+         {"--seed", "3", "--female", "--target", "2530=80", "--target", "2550=100"},
+         "--seed"},
+        {"gallery", {gallery}, {}, ""},
+        {"likeness", {Code(1), Code(2)}, {}, ""},
+        {"map",
+         {},
+         {"--dims", "2530,2550", "--current", Code(2), "--gallery", gallery},
+         "--current"},
+        {"page", {"text", Code(2)}, {"--style", "0", "--female"}, "--style"},
+        {"match-score",
+         {Code(2)},
+         {"--female", "--target", "2530=80", "--target", "2590=100"},
+         "--target"},
+        {"similar", {Code(2)}, {"--gallery", gallery}, "--fac-list"},
+    };
+}
+
+std::vector<std::string> Joined(const std::string& command,
+                                std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> args{command};
+    for (const std::vector<std::string>& part : parts)
+        args.insert(args.end(), part.begin(), part.end());
+    return args;
+}
+
+TEST(CliArguments, OptionsStandAnywhereAndUnknownOnesAreNeverOperands) {
+    for (const WorkingCall& call : WorkingCalls()) {
+        const std::string& name = call.command;
+        const Result before = Cli(Joined(name, {call.options, call.operands}));
+        ASSERT_EQ(before.status, 0) << name << ": " << before.err;
+        ASSERT_FALSE(before.out.empty()) << name;
+        // After the operands, and with "--" before them, the same output.
+        EXPECT_EQ(Cli(Joined(name, {call.operands, call.options})).out, before.out) << name;
+        EXPECT_EQ(Cli(Joined(name, {call.options, {"--"}, call.operands})).out, before.out) << name;
+
+        // An unknown option, before or after the operands, is refused before
+        // anything is printed: not a face code, folder or file.
+        for (const std::vector<std::string>& args :
+             {Joined(name, {call.options, call.operands, {"--no-such-option"}}),
+              Joined(name, {{"--no-such-option"}, call.options, call.operands})}) {
+            const Result r = Cli(args);
+            EXPECT_EQ(r.status, 2) << name;
+            EXPECT_EQ(r.out, "") << name;
+            EXPECT_THAT(r.err, HasSubstr("unknown option --no-such-option")) << name;
+            EXPECT_THAT(r.err, HasSubstr("usage: mienlore-cli " + name)) << name;
+            EXPECT_THAT(r.err, Not(HasSubstr("not a"))) << name << ": " << r.err;
+        }
+        if (!call.valued.empty()) {
+            const Result r = Cli(Joined(name, {call.operands, call.options, {call.valued}}));
+            EXPECT_EQ(r.status, 2) << name;
+            EXPECT_EQ(r.out, "") << name;
+            EXPECT_THAT(r.err, HasSubstr(call.valued + " needs a value")) << name;
+        }
+    }
+}
+
+TEST(CliArguments, ImageSizesKeepEachCommandsBounds) {
+    TempDir dir;
+    const auto out = (dir / "f.png").string();
+    // render draws from one pixel a side, figures from 50; none beyond 4000.
+    EXPECT_EQ(Cli({"render", "new", "-o", out, "--size", "1x1"}).status, 0);
+    EXPECT_EQ(Cli({"render", "new", "-o", out, "--size", "4001x10"}).status, 2);
+    EXPECT_EQ(Cli({"render", "new", "-o", out, "--size", "0x10"}).status, 2);
+    EXPECT_EQ(Cli({"render", "new", "-o", out, "--size", "10X20"}).status, 0);
+    for (const char* bad : {"10", "x10", "10x", "10x10x10", "axb", "10x-5", "49x100"}) {
+        const Result r = Cli({"figures", "--faces", "0", "--size", bad});
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_THAT(r.err, HasSubstr("--size needs WIDTHxHEIGHT (50..4000 each)")) << bad;
+    }
+    const Result fig = Cli({"figures", "--faces", "0", "--smooth", "0", "--size", "50X4000"});
+    EXPECT_EQ(fig.status, 0) << fig.err;
+    EXPECT_THAT(fig.out, HasSubstr("at 50x4000"));
+}
+
+TEST(CliArguments, TraitTargetsBeyondTheRangeOfIntAreRefused) {
+    // 2^32 + 2530 and 2^32 + 80 must not pass for trait 2530 at 80.
+    EXPECT_EQ(Cli({"match-score", "--target", "2530=80", "new"}).status, 0);
+    for (const char* target : {"4294969826=80", "2530=4294967376", "2530=-4294967216"}) {
+        const Result r = Cli({"match-score", "--target", target, "new"});
+        EXPECT_EQ(r.status, 2) << target;
+        EXPECT_THAT(r.err, HasSubstr(std::string("bad --target ") + target));
+        EXPECT_EQ(r.out, "");
+    }
 }
 
 TEST(CliLimits, RenderRefusesPicturesBeyondTheLimitBeforeDrawing) {
@@ -148,4 +247,8 @@ TEST(CliListEdit, AddAndDelKeepWhatIsNotAFaceAndRefuseFilesThatAreNotLists) {
     EXPECT_EQ(r.status, 1);
     EXPECT_THAT(r.err, HasSubstr("not a face list"));
     EXPECT_EQ(ReadFileBytes(dir / "p.phy"), png);
+    r = Cli({"list", (dir / "p.phy").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr("not a face list"));
+    EXPECT_EQ(r.out, "");
 }

@@ -29,6 +29,7 @@ pid_t Spawn(const std::vector<std::string>& args) {
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    std::fflush(nullptr); // else the child prints what the parent had buffered
     const pid_t pid = ::fork();
     if (pid == 0) {
         std::freopen("/dev/null", "w", stdout);
@@ -38,9 +39,12 @@ pid_t Spawn(const std::vector<std::string>& args) {
     return pid;
 }
 
-bool TemporaryFileExists(const std::filesystem::path& folder) {
+// Whether a temporary file of the given writer (any writer, for 0) lies in
+// the folder.
+bool TemporaryFileExists(const std::filesystem::path& folder, pid_t writer = 0) {
+    const std::string marker = writer ? ".tmp" + std::to_string(writer) + "-" : ".tmp";
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().filename().string().find(".tmp") != std::string::npos)
+        if (entry.path().filename().string().find(marker) != std::string::npos)
             return true;
     return false;
 }
@@ -118,7 +122,8 @@ TEST(ListKillSafety, AKilledSaveLeavesTheOldOrTheNewListNeverAMix) {
             // While the new version is being written: once its temporary file
             // appears beside the list, within the next few milliseconds.
             const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-            while (!TemporaryFileExists(dir.Path()) && std::chrono::steady_clock::now() < giveUp) {
+            while (!TemporaryFileExists(dir.Path(), pid) &&
+                   std::chrono::steady_clock::now() < giveUp) {
                 if (::waitpid(pid, &status, WNOHANG) == pid) {
                     reaped = true;
                     break;
@@ -145,12 +150,12 @@ TEST(ListKillSafety, AKilledSaveLeavesTheOldOrTheNewListNeverAMix) {
             ++newWritten;
         }
         current = after;
-        // A killed writer leaves its temporary file behind; clear it so the
-        // next round sees its own.
-        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
-            if (entry.path() != list)
-                std::filesystem::remove(entry.path());
     }
+    // Killed writers left their temporary files behind; the next save that
+    // completes removes them.
+    ::waitpid(Spawn({"add", list.string(), "--name", "last", Code(2)}), &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_FALSE(TemporaryFileExists(dir.Path()));
     // Every line still a face.
     const LineReadResult read = ReadLines(list);
     CFaceFrame scratch(test::ProgramFolder());

@@ -30,6 +30,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -L "$prefix/bin/mienlore" ] || fail "bin/mienlore is not a link"
 version=$("$prefix/bin/mienlore-cli" --version)
 [ "$version" = "Mienlore, version 1.831" ] || fail "version: $version"
+# The program answers --version and --help without a display.
+version=$(QT_QPA_PLATFORM= DISPLAY= WAYLAND_DISPLAY= "$prefix/bin/mienlore" --version)
+[ "$version" = "Mienlore, version 1.831" ] || fail "program version: $version"
+QT_QPA_PLATFORM= DISPLAY= "$prefix/bin/mienlore" --help | grep -q "^usage: mienlore" ||
+  fail "program help"
 [ -f "$prefix/lib/mienlore/Lang/german.lng" ] || fail "no language files installed"
 [ -f "$prefix/lib/mienlore/FaceArt/11000.bmp" ] || fail "no feature pictures installed"
 [ -f "$prefix/share/applications/lab.orvanta.Mienlore.desktop" ] || fail "no desktop file"

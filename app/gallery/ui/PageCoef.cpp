@@ -1,5 +1,6 @@
 #include "gallery/ui/PageCoef.h"
 
+#include "shell/ui/ButtonTextFit.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/DialogUnits.h"
 #include "shell/ui/UiStrings.h"
@@ -84,8 +85,10 @@ void CPageCoef::Place() {
     const int top = m_units.Y(6);
     const int buttonHeight = m_units.Y(14);
     const int buttonWidth = (width() - 2 * margin - 2 * gap) / 3;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         m_buttons[i]->setGeometry(margin + i * (buttonWidth + gap), top, buttonWidth, buttonHeight);
+        FitButtonText(m_buttons[i]);
+    }
     const int rowTop = top + buttonHeight + m_units.Y(6);
     const int rowHeight = m_units.Y(12);
     m_factorCaption->setGeometry(margin, rowTop, width() / 2 - margin, rowHeight);

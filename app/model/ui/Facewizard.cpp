@@ -146,9 +146,19 @@ CFacewizard::CFacewizard(CFaceFrame& face, QWidget* parent) : QWizard(parent) {
         setPage(i + 1, page);
         connect(page, &CPageFaceItem::slotEdited, this, &CFacewizard::slotEdited);
     }
+    for (int i = 1; i <= kPageCount; ++i)
+        m_largestPage = m_largestPage.expandedTo(page(i)->sizeHint());
     setStartId(1);
     connect(this, &QWizard::currentIdChanged, this, &CFacewizard::OnPageChanged);
     setWindowTitle(QString::fromStdString(PhotoRobotTitle(1)));
+}
+
+QSize CFacewizard::sizeHint() const {
+    const QSize base = QWizard::sizeHint();
+    const QWizardPage* shown = currentPage() ? currentPage() : page(startId());
+    if (!shown)
+        return base;
+    return base + (m_largestPage - shown->sizeHint()).expandedTo(QSize(0, 0));
 }
 
 CFacewizard::~CFacewizard() {

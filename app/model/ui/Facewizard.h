@@ -70,12 +70,19 @@ public:
 
     CPageFaceItem* FacePage(int pageNumber) const; // 1..8
 
+    // Room for the largest page whichever page is shown, so that the window
+    // keeps one size and its buttons stay in place while the user pages
+    // through.
+    QSize sizeHint() const override;
+
 signals:
     void slotActivated(int slotId);
     void slotEdited(int slotId);
 
 private:
     void OnPageChanged(int id);
+
+    QSize m_largestPage;
 
     static bool s_open;
 };

@@ -1,4 +1,5 @@
 #include "shell/ui/FrameDialogCommands.h"
+#include "shell/ui/ButtonTextFit.h"
 
 #include "analysis/ui/PageFate.h"
 #include "files/ui/ClipboardCommands.h"
@@ -55,8 +56,10 @@ void RunOptions(CMainFrame& frame, CAppGlobals& globals) {
     QObject::connect(&props, &CProps::helpRequested, &props,
                      [&globals, &props] { globals.help.ShowTopic(&props, help::kOptions); });
     props.exec();
-    if (props.LanguageChanged())
+    if (props.LanguageChanged()) {
         TranslateDialog(globals.lang, view, 140);
+        FitButtonTexts(view);
+    }
 }
 
 } // namespace

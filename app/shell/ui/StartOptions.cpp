@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <string_view>
 #include <utility>
 
 namespace mienlore {
@@ -10,6 +11,39 @@ QString StartUsage() {
     return QStringLiteral("usage: mienlore [--screenshot FILE] [--quit-after MS] [--time-keys N] "
                           "[--face-out FILE] [--page hist|pict|text|ptype] [--export-pdf FILE] "
                           "[--] [FACECODE | FILE.phy]");
+}
+
+QString StartHelp() {
+    return StartUsage() +
+           QStringLiteral("\n\n"
+                          "Starts Mienlore with the face of FACECODE, or opens the face list "
+                          "FILE.phy.\n"
+                          "A second start hands its face or list over to the running copy.\n\n"
+                          "  --page hist|pict|text|ptype  the page shown at start\n"
+                          "  --export-pdf FILE            write the printed report as a PDF "
+                          "and end\n"
+                          "  --screenshot FILE            save a picture of the window once "
+                          "shown\n"
+                          "  --quit-after MS              end after MS milliseconds\n"
+                          "  --time-keys N                press N face keys, print the redraw "
+                          "times, end\n"
+                          "  --face-out FILE              write each face taken from outside "
+                          "to FILE\n"
+                          "  --help, --version            print this text or the version, and "
+                          "end\n");
+}
+
+StartInfo StartInfoRequest(int argc, const char* const* argv) {
+    for (int i = 1; i < argc && argv[i]; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--")
+            break;
+        if (arg == "--help" || arg == "-h")
+            return StartInfo::Help;
+        if (arg == "--version")
+            return StartInfo::Version;
+    }
+    return StartInfo::None;
 }
 
 bool IsFaceListArgument(const QString& argument) {

@@ -24,6 +24,15 @@ StartOptions ParseStartOptions(const QStringList& arguments);
 // The one-line summary of the command line.
 QString StartUsage();
 
+// "--help" (or "-h") and "--version" before any "--" ask for the usage or the
+// version only; they are read from the raw arguments, before a window system
+// is needed, so that they work without a display.
+enum class StartInfo { None, Help, Version };
+StartInfo StartInfoRequest(int argc, const char* const* argv);
+
+// The text printed for --help: the usage line and what each option does.
+QString StartHelp();
+
 // True when the plain argument names an existing face list file (".phy", in
 // any case): what the desktop passes when the user opens a face list. Such an
 // argument opens the list instead of being read as a face code.

@@ -1,4 +1,5 @@
 #include "shell/ui/View.h"
+#include "shell/ui/ButtonTextFit.h"
 
 #include "analysis/FateFrame.h"
 #include "analysis/ui/PageFate.h"
@@ -150,6 +151,7 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     TranslateDialog(globals.lang, m_pageDesc, 153);
     TranslateDialog(globals.lang, m_pageFate, 161);
     TranslateDialog(globals.lang, m_pagePict, 160);
+    FitButtonTexts(this);
     m_pagePict->LoadSample();
 
     m_timer.start(100, this);

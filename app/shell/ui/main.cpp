@@ -1,6 +1,7 @@
 #include "base/AtomicFile.h"
 #include "files/ui/PeopList.h"
 #include "shell/HandOver.h"
+#include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/MainFrame.h"
@@ -134,6 +135,16 @@ int ExportPdf(const StartOptions& opts) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    switch (StartInfoRequest(argc, argv)) {
+    case StartInfo::Help:
+        std::printf("%s", qPrintable(StartHelp()));
+        return 0;
+    case StartInfo::Version:
+        std::printf("%s\n", VersionLine());
+        return 0;
+    case StartInfo::None:
+        break;
+    }
     // The web view module (loaded at run time) needs shared GL contexts, which
     // must be requested before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

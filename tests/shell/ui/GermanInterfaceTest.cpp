@@ -1,8 +1,12 @@
 #include "support/FrameTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QStyle>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -53,4 +57,40 @@ TEST(GermanInterface, MenusPanelsAndStringsSpeakGerman) {
     const auto* extrovert = frame.findChild<QLabel*>(QStringLiteral("ctl2534"));
     ASSERT_NE(extrovert, nullptr);
     EXPECT_EQ(extrovert->text(), QStringLiteral("Extrovertiert")); // diagram page
+}
+
+// Every button of the main window shows its whole text, in English and in
+// each shipped language (a cut text hides what the button does).
+TEST(LanguageInterfaces, ButtonTextsFitTheirButtons) {
+    for (const char* language : {"", "german.lng", "french.lng"}) {
+        SCOPED_TRACE(language);
+        test::TempDir dir;
+        std::filesystem::path folder = test::ProgramFolder();
+        if (*language) {
+            folder = dir / "prog";
+            std::filesystem::create_directory(folder);
+            for (const auto& entry : std::filesystem::directory_iterator(test::ProgramFolder()))
+                if (entry.path().filename() != "lang.lng")
+                    std::filesystem::create_symlink(entry.path(), folder / entry.path().filename());
+            std::filesystem::copy_file(test::ProgramFolder() / "Lang" / language,
+                                       folder / "lang.lng");
+        }
+        CAppGlobals globals{folder, std::make_unique<CQtSettingsStore>(
+                                        QString::fromStdString((dir / "s.ini").string()))};
+        CMainFrame frame{globals};
+        frame.show();
+        QApplication::processEvents();
+        for (QAbstractButton* b : frame.findChildren<QAbstractButton*>()) {
+            if (!b->isVisible() || b->text().isEmpty())
+                continue;
+            QString text = b->text();
+            text.remove(QLatin1Char('&'));
+            int room = b->width() - 4;
+            if (qobject_cast<QRadioButton*>(b) || qobject_cast<QCheckBox*>(b))
+                room -= b->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 4;
+            const int needed = b->fontMetrics().horizontalAdvance(text);
+            EXPECT_LE(needed, room)
+                << b->objectName().toStdString() << " \"" << text.toStdString() << "\"";
+        }
+    }
 }

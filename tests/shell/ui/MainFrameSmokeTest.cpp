@@ -52,6 +52,21 @@ TEST(StartOptions, UnknownOptionsAndExtraOperandsAreErrorsNotFaceCodes) {
     EXPECT_EQ(o.faceCode, QStringLiteral("-odd"));
 }
 
+TEST(StartOptions, HelpAndVersionAreAnsweredAnywhereBeforeTheEndOfOptions) {
+    auto ask = [](std::initializer_list<const char*> args) {
+        std::vector<const char*> argv{"mienlore"};
+        argv.insert(argv.end(), args);
+        return StartInfoRequest(static_cast<int>(argv.size()), argv.data());
+    };
+    EXPECT_EQ(ask({"--help"}), StartInfo::Help);
+    EXPECT_EQ(ask({"lo0101040030", "-h"}), StartInfo::Help);
+    EXPECT_EQ(ask({"--page", "text", "--version"}), StartInfo::Version);
+    EXPECT_EQ(ask({"lo0101040030"}), StartInfo::None);
+    EXPECT_EQ(ask({"--", "--help"}), StartInfo::None); // a face text after "--"
+    EXPECT_EQ(ask({"--help-me"}), StartInfo::None);    // refused later as unknown
+    EXPECT_TRUE(StartHelp().startsWith(StartUsage()));
+}
+
 TEST(WebPaneLoader, FindsTheModuleInTheProgramFolder) {
     CWebPaneLoader loader(QStringLiteral(MIENLORE_PROGRAM_FOLDER));
     EXPECT_NE(loader.Pane(), nullptr) << loader.ErrorString().toStdString();

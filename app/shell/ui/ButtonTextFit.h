@@ -1,0 +1,22 @@
+#pragma once
+
+class QAbstractButton;
+class QWidget;
+
+namespace mienlore {
+
+// Buttons placed at fixed sizes (the panels are laid out in dialog units)
+// cannot grow with a longer translation. FitButtonText gives such a button a
+// smaller font, down to two thirds of its normal size, until its whole text
+// fits; a text that fits at the normal size keeps the normal font.
+void FitButtonText(QAbstractButton* button);
+
+// FitButtonText for every button of the panel that no layout manages (a
+// layout gives its buttons the room their texts need by itself).
+void FitButtonTexts(QWidget* panel);
+
+// The width the button's text may take: the button less a small margin, and
+// less the check mark of radio buttons and check boxes.
+int ButtonTextRoom(const QAbstractButton& button);
+
+} // namespace mienlore
