@@ -7,8 +7,7 @@
 
 namespace mienlore {
 
-// True when the path's extension is ".jpg" in any letter case. Everything
-// else, ".jpeg" included, is written as BMP data.
+// True when the path's extension is ".jpg" or ".jpeg" in any letter case.
 bool IsJpegPath(const std::filesystem::path& path);
 
 // True when the path's extension is ".png" in any letter case.

@@ -83,11 +83,13 @@ TEST(JpegWrite, QualityAffectsSizeAndBadInputIsReported) {
     EXPECT_FALSE(error.empty());
 }
 
-TEST(ImageFile, OnlyDotJpgInAnyCaseIsJpeg) {
+TEST(ImageFile, DotJpgAndDotJpegInAnyCaseAreJpeg) {
     EXPECT_TRUE(IsJpegPath("face.jpg"));
     EXPECT_TRUE(IsJpegPath("/x/FACE.JPG"));
     EXPECT_TRUE(IsJpegPath("a.b/Face.JpG"));
-    EXPECT_FALSE(IsJpegPath("face.jpeg"));
+    EXPECT_TRUE(IsJpegPath("face.jpeg"));
+    EXPECT_TRUE(IsJpegPath("FACE.JPEG"));
+    EXPECT_FALSE(IsJpegPath("face.jpegx"));
     EXPECT_FALSE(IsJpegPath("face.bmp"));
     EXPECT_FALSE(IsJpegPath("jpg"));
     EXPECT_FALSE(IsJpegPath("face.jpg.bmp"));

@@ -184,7 +184,9 @@ CPagePict::CPagePict(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
     Button(2389)->setEnabled(ClipboardHasImage());
 
     m_messages = [this](const QString& caption, const QString& text) {
-        QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, this);
+        QMessageBox box(caption == QLatin1String("WND") ? QMessageBox::Critical
+                                                        : QMessageBox::Warning,
+                        caption, text, QMessageBox::Ok, this);
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     };
@@ -319,7 +321,21 @@ void CPagePict::OpenPicture() {
         QStringLiteral(
             "Picture files (*.bmp *.gif *.jpg *.jpeg *.png *.emf *.wmf);;All files (*)"));
     if (!path.isEmpty())
-        LoadPhoto(path, true);
+        LoadChosenPhoto(path);
+}
+
+bool CPagePict::LoadChosenPhoto(const QString& path) {
+    if (LoadPhoto(path, true))
+        return true;
+    // The user picked this file: a line on the status bar that fades is too
+    // easy to miss, so the reason also comes in a message box.
+    Warn(m_lastStatus);
+    return false;
+}
+
+void CPagePict::Warn(const QString& text) {
+    if (m_messages)
+        m_messages(QApplication::applicationDisplayName(), text);
 }
 
 bool CPagePict::DropFile(const QString& path) {
@@ -327,9 +343,10 @@ bool CPagePict::DropFile(const QString& path) {
     if (native.size() >= PATH_MAX) {
         Status(QStringLiteral("The dropped file's path is too long (more than %1 bytes).")
                    .arg(PATH_MAX - 1));
+        Warn(m_lastStatus);
         return false;
     }
-    return LoadPhoto(path, true);
+    return LoadChosenPhoto(path);
 }
 
 void CPagePict::dragEnterEvent(QDragEnterEvent* event) {

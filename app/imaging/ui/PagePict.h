@@ -153,6 +153,11 @@ private:
     bool m_captureStarted = false;
     bool m_probed = false;
     std::function<void(const QString&, const QString&)> m_messages;
+
+    // LoadPhoto for a file the user chose or dropped: a failure also comes
+    // as a message box.
+    bool LoadChosenPhoto(const QString& path);
+    void Warn(const QString& text);
     QString m_lastStatus;
 };
 

@@ -178,6 +178,15 @@ TEST_F(PageFixture, DroppedFileIsLoadedAndOverlongPathsAreRefused) {
     EXPECT_FALSE(page->DropFile(longPath));
     EXPECT_TRUE(page->LastStatus().contains("too long"));
     EXPECT_EQ(page->View().Path().string(), file.toStdString());
+
+    // A dropped file that is no picture: the user is told in a message box
+    // (not only on the status bar), and the picture stays.
+    test::WriteFileBytes(dir / "notes.gif", "GIF89a but not really");
+    EXPECT_FALSE(page->DropFile(QString::fromStdString((dir / "notes.gif").string())));
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].contains("too long"));
+    EXPECT_TRUE(messages[1].contains("Cannot open picture notes.gif")) << messages[1].toStdString();
+    EXPECT_EQ(page->View().Path().string(), file.toStdString());
 }
 
 TEST_F(PageFixture, MissingVideoModuleShowsTheMessage) {
