@@ -71,7 +71,9 @@ TEST(SaveFaceImage, TheExtensionChoosesTheFormat) {
     EXPECT_EQ(static_cast<unsigned char>(jpeg[0]), 0xFF);
     EXPECT_EQ(static_cast<unsigned char>(jpeg[1]), 0xD8);
     ASSERT_TRUE(SaveFaceImage(compositor, face, Smoothed(), dir / "face.jpeg", 3, 64, 64));
-    EXPECT_EQ(test::ReadFileBytes(dir / "face.jpeg").substr(0, 2), "BM");
+    EXPECT_EQ(test::ReadFileBytes(dir / "face.jpeg").substr(0, 2), "\xFF\xD8");
+    ASSERT_TRUE(SaveFaceImage(compositor, face, Smoothed(), dir / "face.dib", 3, 64, 64));
+    EXPECT_EQ(test::ReadFileBytes(dir / "face.dib").substr(0, 2), "BM");
 }
 
 TEST(SaveFaceImage, FailuresAreReportedAndWriteNothing) {

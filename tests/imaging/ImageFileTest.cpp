@@ -104,7 +104,9 @@ TEST(ImageFile, WritesJpegOrBmpByTheName) {
     const std::string jpg = test::ReadFileBytes(dir / "face.JPG");
     EXPECT_EQ(static_cast<unsigned char>(jpg[0]), 0xFF);
     ASSERT_TRUE(WriteImageFile(d, dir / "face.jpeg", 1, 75, &error)) << error;
-    EXPECT_EQ(test::ReadFileBytes(dir / "face.jpeg"), EncodeBmp(d)); // BMP data under that name
+    EXPECT_EQ(test::ReadFileBytes(dir / "face.jpeg"), jpg); // JPEG, as the name says
+    ASSERT_TRUE(WriteImageFile(d, dir / "face.tif", 1, 75, &error)) << error;
+    EXPECT_EQ(test::ReadFileBytes(dir / "face.tif"), EncodeBmp(d)); // any other name: BMP
     ASSERT_TRUE(WriteImageFile(d, dir / "faceSmall.bmp", 0, 100, &error)) << error;
     EXPECT_EQ(test::ReadFileBytes(dir / "faceSmall.bmp").size(), 54u + 16 * 16 * 4);
     EXPECT_FALSE(WriteImageFile(d, dir / "none" / "face.jpg", 1, 75, &error));

@@ -513,7 +513,9 @@ TEST(PhotoSave, SavedViewHasTheWindowSizeAndTheFormatOfItsName) {
     ASSERT_TRUE(SavePhotoView(v, dir / "view.JPG", 120, 90, 0xEFEFEF, &error)) << error;
     EXPECT_EQ(test::ReadFileBytes(dir / "view.JPG").substr(0, 3), "\xFF\xD8\xFF");
     ASSERT_TRUE(SavePhotoView(v, dir / "view.jpeg", 120, 90, 0xEFEFEF, &error));
-    EXPECT_EQ(test::ReadFileBytes(dir / "view.jpeg").substr(0, 2), "BM");
+    EXPECT_EQ(test::ReadFileBytes(dir / "view.jpeg").substr(0, 3), "\xFF\xD8\xFF");
+    ASSERT_TRUE(SavePhotoView(v, dir / "view.dib", 120, 90, 0xEFEFEF, &error));
+    EXPECT_EQ(test::ReadFileBytes(dir / "view.dib").substr(0, 2), "BM");
     CPhotoView none;
     EXPECT_FALSE(SavePhotoView(none, dir / "none.bmp", 10, 10, 0, &error));
     EXPECT_FALSE(std::filesystem::exists(dir / "none.bmp"));
