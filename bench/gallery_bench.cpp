@@ -2,6 +2,7 @@
 // generated folders (no pictures are decoded when a folder is read).
 #include "files/StoredFace.h"
 #include "gallery/GallCollection.h"
+#include "gallery/SimilarSearchFaces.h"
 #include "model/FaceFrame.h"
 
 #include <benchmark/benchmark.h>
@@ -59,13 +60,13 @@ void BM_LoadMyGalleryFolder(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadMyGalleryFolder)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-void BM_GalleryFaceFileLines(benchmark::State& state) {
+void BM_GalleryFaceFilesForSearch(benchmark::State& state) {
     const std::filesystem::path folder = GeneratedFolder(10000);
     mienlore::CGallery gallery(MIENLORE_PROGRAM_FOLDER);
     gallery.LoadFolder(mienlore::GallFolder::Gallery, folder);
     for (auto _ : state)
-        benchmark::DoNotOptimize(gallery.GalleryFaceFileLines());
+        benchmark::DoNotOptimize(mienlore::FaceFilesOf(gallery));
 }
-BENCHMARK(BM_GalleryFaceFileLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GalleryFaceFilesForSearch)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "model/FaceFrame.h"
 
 #include <charconv>
-#include <cstdio>
 
 namespace mienlore {
 namespace {
@@ -32,37 +31,7 @@ template <typename ValueOf> void AppendTraitObject(std::string& out, ValueOf val
 } // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
-    const std::string utf8 = Utf8From8Bit(text);
-    out += '"';
-    for (const char c : utf8) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (u < 0x20 || u == 0x7F) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", u);
-                out += escape;
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
+    AppendQuotedText(out, text, QuotedTextRules::Json);
 }
 
 std::string JsonString(std::string_view text) {

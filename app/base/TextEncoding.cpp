@@ -1,6 +1,7 @@
 #include "base/TextEncoding.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace mienlore {
 namespace {
@@ -112,6 +113,58 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
         if (AsciiLower(a[i]) != AsciiLower(b[i]))
             return false;
     return true;
+}
+
+void AppendQuotedText(std::string& out, std::string_view text, QuotedTextRules rules) {
+    const bool script = rules == QuotedTextRules::Script;
+    const auto appendEscape = [&out](unsigned code) {
+        char buffer[8];
+        std::snprintf(buffer, sizeof buffer, "\\u%04x", code);
+        out += buffer;
+    };
+    const std::string utf8 = Utf8From8Bit(text);
+    out += '"';
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            continue;
+        case '"':
+            out += "\\\"";
+            continue;
+        case '\n':
+            out += "\\n";
+            continue;
+        case '\r':
+            out += "\\r";
+            continue;
+        case '\t':
+            out += "\\t";
+            continue;
+        default:
+            break;
+        }
+        if (c < 0x20 || c == 0x7F) {
+            appendEscape(c);
+        } else if (!script) {
+            out += static_cast<char>(c);
+        } else if (c == '\'') {
+            out += "\\'";
+        } else if (c == '<' || c == '>' || c == '&') {
+            appendEscape(c);
+        } else if (c == 0xE2 && i + 2 < utf8.size() &&
+                   static_cast<unsigned char>(utf8[i + 1]) == 0x80 &&
+                   (static_cast<unsigned char>(utf8[i + 2]) == 0xA8 ||
+                    static_cast<unsigned char>(utf8[i + 2]) == 0xA9)) {
+            // U+2028, U+2029
+            appendEscape(0x2000u + static_cast<unsigned char>(utf8[i + 2]) - 0x80);
+            i += 2;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    out += '"';
 }
 
 } // namespace mienlore

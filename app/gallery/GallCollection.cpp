@@ -143,22 +143,4 @@ std::size_t CGallery::LoadFolder(GallFolder which, const std::filesystem::path& 
     return displayed.size();
 }
 
-std::vector<StoredFace> CGallery::GalleryFaceFileLines() const {
-    std::vector<StoredFace> out;
-    out.reserve(m_faceFiles.size());
-    for (const CGallFace& face : m_faceFiles)
-        if (!face.Line().empty())
-            out.push_back({face.Line(), face.Name()});
-    return out;
-}
-
-std::vector<std::filesystem::path> CGallery::GalleryFaceFilePictures() const {
-    std::vector<std::filesystem::path> out;
-    out.reserve(m_faceFiles.size());
-    for (const CGallFace& face : m_faceFiles)
-        if (!face.Line().empty())
-            out.push_back(face.PicturePath());
-    return out;
-}
-
 } // namespace mienlore

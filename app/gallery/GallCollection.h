@@ -51,14 +51,6 @@ public:
     const std::vector<CGallFace>& GalleryFaces() const { return m_galleryFaces; }
     const std::vector<CGallFace>& GalleryFaceFiles() const { return m_faceFiles; }
 
-    // The gallery face files as stored faces (line with ";" separators and
-    // name), in collection order; files that do not read as a face are left
-    // out.
-    std::vector<StoredFace> GalleryFaceFileLines() const;
-    // The portrait paths of the same entries, in the same order (a path may
-    // name a portrait that does not exist: a face file without portrait).
-    std::vector<std::filesystem::path> GalleryFaceFilePictures() const;
-
     const std::filesystem::path& ProgramFolder() const { return *m_programFolder; }
 
 private:

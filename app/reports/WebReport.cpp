@@ -12,12 +12,6 @@
 namespace mienlore {
 namespace {
 
-void AppendUnicodeEscape(std::string& out, unsigned code) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "\\u%04x", code);
-    out += buffer;
-}
-
 // Which slot and which member of a pair each rectangle key shows.
 struct RectSource {
     FaceSlot slot;
@@ -72,53 +66,9 @@ void AddRect(std::string& out, const char* key, const FaceRect& r) {
 } // namespace
 
 std::string JsStringLiteral(std::string_view text) {
-    const std::string utf8 = Utf8From8Bit(text);
     std::string out;
-    out.reserve(utf8.size() + 2);
-    out += '"';
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '"':
-            out += "\\\"";
-            break;
-        case '\'':
-            out += "\\'";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '<':
-        case '>':
-        case '&':
-            AppendUnicodeEscape(out, c);
-            break;
-        default:
-            if (c < 0x20 || c == 0x7F) {
-                AppendUnicodeEscape(out, c);
-            } else if (c == 0xE2 && i + 2 < utf8.size() &&
-                       static_cast<unsigned char>(utf8[i + 1]) == 0x80 &&
-                       (static_cast<unsigned char>(utf8[i + 2]) == 0xA8 ||
-                        static_cast<unsigned char>(utf8[i + 2]) == 0xA9)) {
-                // U+2028, U+2029: line terminators inside string literals
-                // for engines before ES2019.
-                AppendUnicodeEscape(out, 0x2000u + static_cast<unsigned char>(utf8[i + 2]) - 0x80);
-                i += 2;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    out += '"';
+    out.reserve(text.size() + 2);
+    AppendQuotedText(out, text, QuotedTextRules::Script);
     return out;
 }
 

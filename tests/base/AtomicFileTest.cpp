@@ -8,9 +8,7 @@
 #include <unistd.h>
 
 using mienlore::WriteFileAtomically;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 
 namespace {
 

@@ -5,11 +5,7 @@
 #include <string>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::ReadOnlyFolder;
-using mienlore::test::ScopedEnv;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 namespace fs = std::filesystem;
 
 TEST(UserDataPath, PerUserFolderFollowsXdgDataHomeThenHome) {

@@ -18,8 +18,7 @@
 #include <unistd.h>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::TempDir;
+using namespace mienlore::test;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "files/ClipboardRecord.h"
+#include "support/MemoryClipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -6,23 +7,7 @@ using namespace mienlore;
 
 namespace {
 
-class FakeClipboard : public IClipboard {
-public:
-    std::optional<std::string> record;
-    std::string other = "text/plain content";
-    bool writable = true;
-
-    bool HasRecord() const override { return record.has_value(); }
-    std::optional<std::string> ReadRecord() const override { return record; }
-    bool WriteRecord(std::string_view bytes) override {
-        if (!writable)
-            return false;
-        other.clear();
-        record = std::string(bytes);
-        return true;
-    }
-    void RemoveRecord() override { record.reset(); }
-};
+using FakeClipboard = test::MemoryClipboard;
 
 const std::string kCode = "lo0101040030sc0800100120ch0202042190ey0300076122br0400056095"
                           "no0202100120mo0101100190ea0101100095ha0000100010mu0000100110"

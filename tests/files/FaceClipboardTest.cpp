@@ -1,6 +1,7 @@
 #include "files/FaceClipboard.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
+#include "support/MemoryClipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -8,22 +9,9 @@ using namespace mienlore;
 
 namespace {
 
-class MemoryClipboard : public IClipboard {
-public:
-    std::optional<std::string> record;
+using test::MemoryClipboard;
 
-    bool HasRecord() const override { return record.has_value(); }
-    std::optional<std::string> ReadRecord() const override { return record; }
-    bool WriteRecord(std::string_view bytes) override {
-        record = std::string(bytes);
-        return true;
-    }
-    void RemoveRecord() override { record.reset(); }
-};
-
-CFaceFrame NewFace() {
-    return CFaceFrame(mienlore::test::ProgramFolder());
-}
+using test::NewFace;
 
 } // namespace
 

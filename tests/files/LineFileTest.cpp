@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 using ::testing::ElementsAre;
 
 TEST(LineReader, LineEndsOfAnyKindReadTheSame) {

@@ -7,9 +7,7 @@
 #include <sys/resource.h>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 
 namespace {
 

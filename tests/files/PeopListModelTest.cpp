@@ -4,34 +4,21 @@
 #include "imaging/Devib.h"
 #include "imaging/PngFile.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 using ::testing::ElementsAre;
 
 namespace {
 
-class FakeHost : public IFaceListHost {
-public:
-    CFaceFrame face{mienlore::test::ProgramFolder()};
-    bool slotSelected = true;
-    int changes = 0;
-
-    bool IsSlotSelected() const override { return slotSelected; }
-    CFaceFrame& CurrentFace() override { return face; }
-    void FaceChanged() override { ++changes; }
-};
+using FakeHost = FakeFaceListHost;
 
 std::string Line(int eyes, const std::string& name) {
-    CFaceFrame face(mienlore::test::ProgramFolder());
-    face.Slot(FaceSlot::Eyes).SetShape(eyes);
-    return face.Encode(name);
+    return FaceLine(FaceSlot::Eyes, eyes, name);
 }
 
 std::vector<std::string> Names(const CPeopListModel& model) {

@@ -1,25 +1,17 @@
 #include "files/StoredFace.h"
 #include "files/LineFile.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 
 namespace {
 
-CFaceFrame NewFace() {
-    return CFaceFrame(mienlore::test::ProgramFolder());
-}
-
 CFaceFrame FaceWithEyes(int shape) {
-    CFaceFrame face = NewFace();
-    face.Slot(FaceSlot::Eyes).SetShape(shape);
-    return face;
+    return FaceWith(FaceSlot::Eyes, shape);
 }
 
 std::string LongName() {

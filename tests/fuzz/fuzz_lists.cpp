@@ -11,6 +11,7 @@
 #include "files/PeopListModel.h"
 #include "files/StoredFace.h"
 #include "model/FaceFrame.h"
+#include "support/MemoryClipboard.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -23,17 +24,7 @@ using namespace mienlore;
 
 namespace {
 
-class MemoryClipboard : public IClipboard {
-public:
-    std::optional<std::string> record;
-    bool HasRecord() const override { return record.has_value(); }
-    std::optional<std::string> ReadRecord() const override { return record; }
-    bool WriteRecord(std::string_view bytes) override {
-        record = std::string(bytes);
-        return true;
-    }
-    void RemoveRecord() override { record.reset(); }
-};
+using test::MemoryClipboard;
 
 class Host : public IFaceListHost {
 public:

@@ -2,8 +2,9 @@
 #include "files/LineFile.h"
 #include "files/StoredFace.h"
 #include "gallery/GallEdit.h"
+#include "gallery/SimilarSearchFaces.h"
 #include "imaging/Devib.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +12,16 @@
 #include <set>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 
 namespace {
 
 CFaceFrame FaceWithNose(int shape) {
-    CFaceFrame face(mienlore::test::ProgramFolder());
-    face.Slot(FaceSlot::Nose).SetShape(shape);
-    return face;
+    return FaceWith(FaceSlot::Nose, shape);
 }
 
 std::string Line(int nose, const std::string& name) {
-    return FaceWithNose(nose).Encode(name);
+    return FaceLine(FaceSlot::Nose, nose, name);
 }
 
 std::vector<std::string> FileNames(const std::vector<CGallItem>& items) {
@@ -176,10 +173,12 @@ TEST(GallCollection, ShippedFolderFillsFacesAndFaceFiles) {
     // Every ".fac" takes part, also without a portrait; the broken one is
     // listed but hands out no stored face.
     EXPECT_EQ(gallery.GalleryFaceFiles().size(), 3u);
-    const std::vector<StoredFace> lines = gallery.GalleryFaceFileLines();
-    ASSERT_EQ(lines.size(), 2u);
+    const SearchGallery files = FaceFilesOf(gallery);
+    ASSERT_EQ(files.faces.size(), 3u);
     std::set<std::string> names;
-    for (const StoredFace& s : lines) {
+    for (const StoredFace& s : files.faces) {
+        if (s.line.empty())
+            continue;
         names.insert(s.name);
         EXPECT_EQ(StoredFaceName(s.line), s.name);
     }
@@ -187,11 +186,13 @@ TEST(GallCollection, ShippedFolderFillsFacesAndFaceFiles) {
     for (const CGallFace& f : gallery.GalleryFaceFiles())
         EXPECT_EQ(f.PicturePath().extension(), ".jpg");
     // The portraits of the stored faces, entry for entry.
-    const std::vector<std::filesystem::path> pictures = gallery.GalleryFaceFilePictures();
-    ASSERT_EQ(pictures.size(), lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(pictures[i].filename(),
-                  lines[i].name == "Lonely" ? "lonely.jpg" : "drawme-Ann-Lee.jpg");
+    ASSERT_EQ(files.pictures.size(), files.faces.size());
+    for (std::size_t i = 0; i < files.faces.size(); ++i) {
+        if (!files.faces[i].line.empty()) {
+            EXPECT_EQ(files.pictures[i].filename(),
+                      files.faces[i].name == "Lonely" ? "lonely.jpg" : "drawme-Ann-Lee.jpg");
+        }
+    }
 
     // Reading a missing folder empties everything.
     EXPECT_EQ(gallery.LoadFolder(GallFolder::Gallery, dir / "missing"), 0u);

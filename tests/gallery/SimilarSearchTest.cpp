@@ -2,7 +2,7 @@
 #include "gallery/SimilarSearchFaces.h"
 
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +18,10 @@ namespace {
 const char kNewFace[] = "lo0101040030sc0800100120ch0202042190ey0300076122br0400056095no0202100120"
                         "mo0101100190ea0101100095ha0000100010mu0000100110be0000100110";
 
-CFaceFrame Fresh() {
-    return CFaceFrame(test::ProgramFolder());
-}
+using test::NewFace;
 
 CFaceFrame FromCode(const std::string& code) {
-    CFaceFrame face = Fresh();
+    CFaceFrame face = NewFace();
     EXPECT_TRUE(face.Decode(code, true)) << code;
     return face;
 }
@@ -34,14 +32,14 @@ StoredFace Stored(const CFaceFrame& face, const std::string& name) {
 
 // A face that differs from the new face in one slot's shape.
 CFaceFrame WithShape(int slot, int shape) {
-    CFaceFrame face = Fresh();
+    CFaceFrame face = NewFace();
     face.Item(slot).SetShape(shape);
     return face;
 }
 
 // The first x of the eyes' range that falls into the given class.
 int EyesXOfClass(int wanted) {
-    CFaceFrame face = Fresh();
+    CFaceFrame face = NewFace();
     CFaceItem& eyes = face.Slot(FaceSlot::Eyes);
     for (int x = eyes.HorzMin(); x <= eyes.HorzMax(); ++x) {
         eyes.SetPosX(x);
@@ -68,7 +66,7 @@ TEST(Likeness, EqualFacesScoreFiftyFiveAndUnweighedPartsDoNotCount) {
 }
 
 TEST(Likeness, SlotsWeighAsTheTableSays) {
-    const CFaceFrame a = Fresh();
+    const CFaceFrame a = NewFace();
     // Eyes one horizontal class apart lose 1 - 1/2 of agreement, times 3.
     CFaceFrame b = a;
     CFaceFrame c = a;
@@ -91,7 +89,7 @@ TEST(Likeness, SlotsWeighAsTheTableSays) {
 }
 
 TEST(Likeness, FeatureRankingKeepsTheListedOrderAmongEquals) {
-    const CFaceFrame a = Fresh();
+    const CFaceFrame a = NewFace();
     const LikenessKey k = MakeLikenessKey(a);
     EXPECT_EQ(RankFeatures(k, k),
               (std::vector<int>{21300, 21400, 21500, 21600, 21700, 21200, 21000, 21100}));
@@ -145,7 +143,7 @@ TEST(SimilarSearch, TheEqualFaceComesFirstWithFiftyFive) {
 }
 
 TEST(SimilarSearch, RowRules) {
-    const CFaceFrame me = Fresh();
+    const CFaceFrame me = NewFace();
     // Equal likenesses keep collection order.
     {
         const CSimilarSearch search(
@@ -186,7 +184,7 @@ TEST(SimilarSearch, RowRules) {
 }
 
 TEST(SimilarSearch, ALineThatDoesNotDecodeTakesPartAsANewFaceWithoutAName) {
-    const CFaceFrame fresh = Fresh();
+    const CFaceFrame fresh = NewFace();
     const std::vector<StoredFace> gallery = {{"garbage;Somebody", "Somebody"},
                                              {"lo0101040030", "No separator"}};
     const auto rows = CSimilarSearch(gallery).Search(fresh);
@@ -197,7 +195,7 @@ TEST(SimilarSearch, ALineThatDoesNotDecodeTakesPartAsANewFaceWithoutAName) {
 
 TEST(SimilarSearchFaces, ReadsFacListsAndFolders) {
     test::TempDir dir;
-    const CFaceFrame me = Fresh();
+    const CFaceFrame me = NewFace();
     const std::string fac = ToFacLine(me.Encode("Anna"));
     test::WriteFileBytes(dir / "list.txt", fac + "\r\n\r\n" + ToFacLine(me.Encode("Bob")) + "\n");
     const auto list = ReadFacList(dir / "list.txt");

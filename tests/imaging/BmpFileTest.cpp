@@ -13,14 +13,8 @@
 namespace mienlore {
 namespace {
 
-void Put16(std::string& s, std::uint32_t v) {
-    s += static_cast<char>(v & 0xFF);
-    s += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, std::uint32_t v) {
-    Put16(s, v & 0xFFFF);
-    Put16(s, v >> 16);
-}
+using test::Put16;
+using test::Put32;
 
 // Builds a BMP file with a 40-byte header from already padded pixel rows.
 std::string MakeBmp(int width, int height, int bits, const std::vector<std::uint32_t>& palette,

@@ -1,6 +1,6 @@
 // Drawing operations; points and rectangles are picture coordinates (y = 0 is
 // the top row, storage row height - 1).
-#include "ImageTestSupport.h"
+#include "support/ImageTestSupport.h"
 
 #include "imaging/EllipseRegion.h"
 
@@ -9,9 +9,7 @@
 namespace mienlore {
 namespace {
 
-using test::FilledImage;
-using test::ImageOf;
-using test::Words;
+using namespace test;
 
 // The pixel at picture position (x, y).
 PixelWord At(const CDevib& d, int x, int y) {

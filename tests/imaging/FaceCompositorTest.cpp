@@ -90,6 +90,14 @@ CDevib Drawn(const CFaceCompositor& compositor, CFaceFrame& face, const FaceLook
     return canvas;
 }
 
+// A compositor over synthetic pictures that records what it loads, and a new
+// face.
+struct FaceCompositor : ::testing::Test {
+    Recorder rec;
+    CFaceCompositor compositor{rec.Loader()};
+    CFaceFrame face{test::ProgramFolder()};
+};
+
 bool SamePixels(const CDevib& a, const CDevib& b) {
     if (a.Width() != b.Width() || a.Height() != b.Height())
         return false;
@@ -99,10 +107,8 @@ bool SamePixels(const CDevib& a, const CDevib& b) {
     return true;
 }
 
-TEST(FaceCompositor, DrawsTheSlotsInTheirFixedOrder) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face = FullFace();
+TEST_F(FaceCompositor, DrawsTheSlotsInTheirFixedOrder) {
+    face = FullFace();
     Drawn(compositor, face, Look());
     using S = FaceSlot;
     const std::vector<std::pair<FaceSlot, int>> expected = {
@@ -134,10 +140,8 @@ TEST(FaceCompositor, DrawsTheSlotsInTheirFixedOrder) {
     EXPECT_EQ(rec.calls, expected);
 }
 
-TEST(FaceCompositor, EmptySlotsAndAbsentAccessoriesAreNotDrawn) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder()); // no accessories
+TEST_F(FaceCompositor, EmptySlotsAndAbsentAccessoriesAreNotDrawn) {
+    // The new face has no accessories.
     face.Slot(FaceSlot::Nose).Hide();
     face.Slot(FaceSlot::Ears).Hide();
     Drawn(compositor, face, Look());
@@ -149,16 +153,13 @@ TEST(FaceCompositor, EmptySlotsAndAbsentAccessoriesAreNotDrawn) {
     }
 }
 
-TEST(FaceCompositor, PhotoModeShadesLibraryPicturesInsteadOfTheSilhouette) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
+TEST_F(FaceCompositor, PhotoModeShadesLibraryPicturesInsteadOfTheSilhouette) {
     int painted = 0;
     compositor.SetPhotoPainter([&](CDevib& canvas, const ImageRect& rect) {
         ++painted;
         EXPECT_EQ(rect, kRect);
         FillCanvasRect(canvas, rect, 0x808080);
     });
-    CFaceFrame face(test::ProgramFolder());
     FaceLook look = Look();
     look.photoBackground = true;
     CDevib canvas = Drawn(compositor, face, look);
@@ -179,10 +180,7 @@ TEST(FaceCompositor, PhotoModeShadesLibraryPicturesInsteadOfTheSilhouette) {
     EXPECT_EQ(CanvasPixel(canvas, 4, 100) & 0xFFFFFF, 0x808080u);
 }
 
-TEST(FaceCompositor, TheSurroundingsTakeTheFillColourAndTheFaceKeepsItsOwn) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder());
+TEST_F(FaceCompositor, TheSurroundingsTakeTheFillColourAndTheFaceKeepsItsOwn) {
     CDevib canvas;
     ASSERT_TRUE(canvas.Create(kW, kH));
     FillCanvasRect(canvas, kRect, kFaceWhite);
@@ -197,10 +195,7 @@ TEST(FaceCompositor, TheSurroundingsTakeTheFillColourAndTheFaceKeepsItsOwn) {
     EXPECT_EQ(CanvasPixel(canvas, 130, 70), 0x00FFF5FFu);
 }
 
-TEST(FaceCompositor, FillEqualToTheFaceColourFloodsNothing) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder());
+TEST_F(FaceCompositor, FillEqualToTheFaceColourFloodsNothing) {
     face.Slot(FaceSlot::CheekBones).Hide();
     CDevib canvas = Drawn(compositor, face, Look(0, kFaceWhite));
     for (int i = 0; i < canvas.Count(); ++i)
@@ -208,10 +203,8 @@ TEST(FaceCompositor, FillEqualToTheFaceColourFloodsNothing) {
     EXPECT_EQ(CanvasPixel(canvas, 4, 100), CanvasWord(kFaceWhite));
 }
 
-TEST(FaceCompositor, ABlankFaceIsTheFaceColourOrAllFill) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face = BlankFace();
+TEST_F(FaceCompositor, ABlankFaceIsTheFaceColourOrAllFill) {
+    face = BlankFace();
     const CDevib same = Drawn(compositor, face, Look(0, kFaceWhite));
     for (int i = 0; i < same.Count(); ++i)
         ASSERT_EQ(same.Pixels()[i], CanvasWord(kFaceWhite));
@@ -222,13 +215,11 @@ TEST(FaceCompositor, ABlankFaceIsTheFaceColourOrAllFill) {
     EXPECT_TRUE(rec.calls.empty());
 }
 
-TEST(FaceCompositor, NoFloodMeansNoTint) {
+TEST_F(FaceCompositor, NoFloodMeansNoTint) {
     // On a canvas too small to reach the flood's start point nothing is
     // flooded, so nothing may be recoloured either (the tint would otherwise
     // take the face colour itself for the surroundings).
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face = BlankFace();
+    face = BlankFace();
     CDevib canvas;
     ASSERT_TRUE(canvas.Create(50, 50));
     compositor.DrawFace(canvas, ImageRect{0, 0, 50, 50}, face, Look(0, 0x203040));
@@ -236,7 +227,7 @@ TEST(FaceCompositor, NoFloodMeansNoTint) {
         ASSERT_EQ(canvas.Pixels()[i], CanvasWord(kFaceWhite));
 }
 
-TEST(FaceCompositor, TheSilhouetteColourAlwaysDiffersFromTheFaceColour) {
+TEST_F(FaceCompositor, TheSilhouetteColourAlwaysDiffersFromTheFaceColour) {
     EXPECT_EQ(SilhouetteColor(kFaceYellow), 0xF0F5FFu);
     EXPECT_EQ(SilhouetteColor(kFaceGray), 0xE0D6E4u);
     // A green byte below 10 is raised instead of borrowing from blue.
@@ -247,11 +238,8 @@ TEST(FaceCompositor, TheSilhouetteColourAlwaysDiffersFromTheFaceColour) {
     EXPECT_EQ(FaceColorIndex(0x123456), 0);
 }
 
-TEST(FaceCompositor, AMissingPictureDrawsNothingAndReportsAOnePixelRectangle) {
-    Recorder rec;
+TEST_F(FaceCompositor, AMissingPictureDrawsNothingAndReportsAOnePixelRectangle) {
     rec.missing = {FaceSlot::Eyes};
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder());
     const CDevib without = Drawn(compositor, face, Look());
     const CFaceItem& eyes = face.Slot(FaceSlot::Eyes);
     for (int which = 0; which < 2; ++which) {
@@ -270,10 +258,7 @@ TEST(FaceCompositor, AMissingPictureDrawsNothingAndReportsAOnePixelRectangle) {
     EXPECT_TRUE(SamePixels(without, Drawn(other, noEyes, Look())));
 }
 
-TEST(FaceCompositor, HitTestingFollowsItsOrderAndTheShownRectangle) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder());
+TEST_F(FaceCompositor, HitTestingFollowsItsOrderAndTheShownRectangle) {
     Drawn(compositor, face, Look());
     const CFaceItem& eyes = face.Slot(FaceSlot::Eyes);
     const FaceRect& eye = eyes.pict[1].drawnRect;
@@ -292,10 +277,7 @@ TEST(FaceCompositor, HitTestingFollowsItsOrderAndTheShownRectangle) {
     EXPECT_EQ(CFaceCompositor::HitTest(face, kRect, kW - 2, kH - 2), 0);
 }
 
-TEST(FaceCompositor, TheEarsHangOnTheForeheadOutline) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder());
+TEST_F(FaceCompositor, TheEarsHangOnTheForeheadOutline) {
     CFaceItem& ears = face.Slot(FaceSlot::Ears);
     ears.drawOffset = {5, -3};
     Drawn(compositor, face, Look());
@@ -308,12 +290,9 @@ TEST(FaceCompositor, TheEarsHangOnTheForeheadOutline) {
     EXPECT_EQ(ears.pict[1].drawnRect.left, CFaceItem::kCanvasWidth - ears.PictWidth() - x);
 }
 
-TEST(FaceCompositor, TheForeheadOutlineIsFoundWhateverTheHairCut) {
+TEST_F(FaceCompositor, TheForeheadOutlineIsFoundWhateverTheHairCut) {
     // The last hair cut used to skip the forehead's outline, leaving the ears
     // and closing lines on stale points.
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder());
     CFaceItem& hair = face.Slot(FaceSlot::Hair);
     hair.SetShape(hair.Shapes() - 1);
     CFaceItem& forehead = face.Slot(FaceSlot::Forehead);
@@ -323,10 +302,7 @@ TEST(FaceCompositor, TheForeheadOutlineIsFoundWhateverTheHairCut) {
     EXPECT_EQ(forehead.OutlinePoint(0, 2).y, forehead.GetPosY() + forehead.PictHeight() - 1);
 }
 
-TEST(FaceCompositor, TheNoseSourceFollowsTheSmoothing) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder());
+TEST_F(FaceCompositor, TheNoseSourceFollowsTheSmoothing) {
     Drawn(compositor, face, Look(0));
     EXPECT_TRUE(face.Slot(FaceSlot::Nose).pict[0].fromLibrary);
     EXPECT_NE(face.Slot(FaceSlot::Nose).pict[0].resourceId, 0);
@@ -334,10 +310,7 @@ TEST(FaceCompositor, TheNoseSourceFollowsTheSmoothing) {
     EXPECT_FALSE(face.Slot(FaceSlot::Nose).pict[0].fromLibrary);
 }
 
-TEST(FaceCompositor, ScaledSlotsUseSizeTimesTheirScaleFactor) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder());
+TEST_F(FaceCompositor, ScaledSlotsUseSizeTimesTheirScaleFactor) {
     Drawn(compositor, face, Look());
     // Lips: 100 % x 1.2, across only: 96 becomes 115, centred.
     const CFaceItem& lips = face.Slot(FaceSlot::Lips);
@@ -348,10 +321,7 @@ TEST(FaceCompositor, ScaledSlotsUseSizeTimesTheirScaleFactor) {
     EXPECT_EQ(lips.pict[0].pixelWidth, 96);
 }
 
-TEST(FaceCompositor, RenderSmoothsTheDrawnFaceAndKeepsTheCaptionBand) {
-    Recorder rec;
-    CFaceCompositor compositor(rec.Loader());
-    CFaceFrame face(test::ProgramFolder());
+TEST_F(FaceCompositor, RenderSmoothsTheDrawnFaceAndKeepsTheCaptionBand) {
     CDevib cache;
     // Level 0: exactly the drawn face.
     EXPECT_EQ(compositor.Render(cache, kW, kH, face, Look(0)), 0);

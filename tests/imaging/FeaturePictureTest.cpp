@@ -1,4 +1,5 @@
 #include "imaging/FeaturePicture.h"
+#include "support/ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,23 +12,12 @@ namespace {
 // A grey picture from text rows, top row first: '#' 0, 'o' 100, '+' 253,
 // '-' 254, '.' 255.
 CDevib Picture(const std::vector<std::string>& rows) {
-    CDevib p;
-    EXPECT_TRUE(p.Create(static_cast<int>(rows[0].size()), static_cast<int>(rows.size())));
-    for (int y = 0; y < p.Height(); ++y)
-        for (int x = 0; x < p.Width(); ++x) {
-            const char ch = rows[y][x];
-            const int g = ch == '#' ? 0 : ch == 'o' ? 100 : ch == '+' ? 253 : ch == '-' ? 254 : 255;
-            SetCanvasPixel(p, x, y, GreyPixel(g));
-        }
-    return p;
+    return test::GreyPicture(rows, [](char ch) {
+        return ch == '#' ? 0 : ch == 'o' ? 100 : ch == '+' ? 253 : ch == '-' ? 254 : 255;
+    });
 }
 
-CDevib Canvas(int w, int h, PixelWord word) {
-    CDevib c;
-    EXPECT_TRUE(c.Create(w, h));
-    c.Fill(word);
-    return c;
-}
+using test::FilledImage;
 
 TEST(PicturePlacement, ScalingStretchesTheChosenAxesAboutTheCentre) {
     // Natural size for scale 0 and 100.
@@ -43,7 +33,7 @@ TEST(PicturePlacement, ScalingStretchesTheChosenAxesAboutTheCentre) {
 
 TEST(DrawFeaturePicture, DarkensAndLeavesNearWhiteTransparent) {
     const PixelWord yellow = CanvasWord(0xF0FFFF); // luma 253
-    CDevib canvas = Canvas(8, 4, yellow);
+    CDevib canvas = FilledImage(8, 4, yellow);
     const CDevib picture = Picture({"-+o#", "...."});
     const ImageRect r = DrawFeaturePicture(canvas, 2, 1, picture, PictureLook{});
     EXPECT_EQ(r, (ImageRect{2, 1, 6, 3}));
@@ -54,13 +44,13 @@ TEST(DrawFeaturePicture, DarkensAndLeavesNearWhiteTransparent) {
     EXPECT_EQ(CanvasPixel(canvas, 3, 2), yellow); // white: untouched
     EXPECT_EQ(CanvasPixel(canvas, 1, 1), yellow); // outside the rectangle
     // A darker canvas stays as dark as it was.
-    CDevib dark = Canvas(4, 1, GreyPixel(50));
+    CDevib dark = FilledImage(4, 1, GreyPixel(50));
     DrawFeaturePicture(dark, 0, 0, Picture({"o..."}), PictureLook{});
     EXPECT_EQ(CanvasPixel(dark, 0, 0), GreyPixel(50));
 }
 
 TEST(DrawFeaturePicture, MirrorsTheLeftMemberAndLightensAfterwards) {
-    CDevib canvas = Canvas(4, 1, 0xFFFFFFFFu);
+    CDevib canvas = FilledImage(4, 1, 0xFFFFFFFFu);
     PictureLook look;
     look.side = -1;
     look.lighten = 64; // black becomes 64
@@ -71,7 +61,7 @@ TEST(DrawFeaturePicture, MirrorsTheLeftMemberAndLightensAfterwards) {
 }
 
 TEST(DrawFeaturePicture, ScaledPicturesKeepTheirStrokesAndClipAtTheEdges) {
-    CDevib canvas = Canvas(10, 10, 0xFFFFFFFFu);
+    CDevib canvas = FilledImage(10, 10, 0xFFFFFFFFu);
     PictureLook look;
     look.scalePercent = 50;
     // 8 x 2 shrunk across to 4, centred: a one-pixel stroke survives.
@@ -89,20 +79,20 @@ TEST(ShadeFeatureArea, TheColourRulesTheCentreAndTheCanvasTheEdges) {
     const CDevib box =
         Picture({"..........", "..........", "..........", "..........", "..........", "..........",
                  "..........", "..........", "..........", ".........."});
-    CDevib across = Canvas(10, 10, GreyPixel(100));
+    CDevib across = FilledImage(10, 10, GreyPixel(100));
     ShadeFeatureArea(across, 0, 0, box, 0, 3, 0xFFFFFF, 1, 8);
     EXPECT_EQ(LumaInt(CanvasPixel(across, 5, 4)), 255); // centre column: the colour
     EXPECT_EQ(LumaInt(CanvasPixel(across, 0, 4)), 100); // edge: the canvas
     // b = |4 - 10| = 6, e = 2 * (10 - 6) = 8: (8*6*100 + 255*8) / (48 + 8)
     EXPECT_EQ(LumaInt(CanvasPixel(across, 2, 7)), (8 * 6 * 100 + 255 * 8) / (48 + 8));
 
-    CDevib radial = Canvas(10, 10, GreyPixel(100));
+    CDevib radial = FilledImage(10, 10, GreyPixel(100));
     ShadeFeatureArea(radial, 0, 0, box, 0, 3, 0xFFFFFF, 3, 7);
     EXPECT_EQ(LumaInt(radial.GetPixel(5, 5)), 255);
     EXPECT_EQ(LumaInt(radial.GetPixel(0, 0)), 100);
     // Strength outside 1..9 is held in range: 0 behaves as 1.
-    CDevib weak = Canvas(10, 10, GreyPixel(100));
-    CDevib one = Canvas(10, 10, GreyPixel(100));
+    CDevib weak = FilledImage(10, 10, GreyPixel(100));
+    CDevib one = FilledImage(10, 10, GreyPixel(100));
     ShadeFeatureArea(weak, 0, 0, box, 0, 3, 0xFFFFFF, 1, 0);
     ShadeFeatureArea(one, 0, 0, box, 0, 3, 0xFFFFFF, 1, 1);
     EXPECT_EQ(CanvasPixel(weak, 2, 2), CanvasPixel(one, 2, 2));
@@ -111,7 +101,7 @@ TEST(ShadeFeatureArea, TheColourRulesTheCentreAndTheCanvasTheEdges) {
 TEST(ShadeFeatureArea, TheColourIsTakenAsAPixelWordUnchanged) {
     // 0x0000FF is red as a colour value but blue as a pixel word: luma 29.
     const CDevib box = Picture({"..", ".."});
-    CDevib canvas = Canvas(2, 2, GreyPixel(100));
+    CDevib canvas = FilledImage(2, 2, GreyPixel(100));
     ShadeFeatureArea(canvas, 0, 0, box, 0, 3, 0x0000FF, 3, 5);
     // Pixel (1, 1): b = 0, so the value is the colour's luma alone.
     EXPECT_EQ(LumaInt(canvas.GetPixel(1, 1)), (29 * 255) >> 8);
@@ -129,7 +119,7 @@ const std::vector<std::string> kShape = {
 };
 
 TEST(FillFeatureShape, FindsTheTwelveOutlinePoints) {
-    CDevib canvas = Canvas(40, 40, 0xFFFFFFFFu);
+    CDevib canvas = FilledImage(40, 40, 0xFFFFFFFFu);
     const ShapeFill fill =
         FillFeatureShape(canvas, 20, 30, Picture(kShape), 0, 3, 0, 0x0A0B0C, false);
     const OutlinePoints expected = {{{2, 1},
@@ -153,7 +143,7 @@ TEST(FillFeatureShape, FindsTheTwelveOutlinePoints) {
 }
 
 TEST(FillFeatureShape, PaintsUnderEveryPictureColourButNearWhite) {
-    CDevib canvas = Canvas(40, 40, 0xFFFFFFFFu);
+    CDevib canvas = FilledImage(40, 40, 0xFFFFFFFFu);
     FillFeatureShape(canvas, 20, 30, Picture(kShape), 0, 3, 0, 0x0A0B0C, true);
     // The colour value is stored as it is: its first byte lands in blue.
     EXPECT_EQ(CanvasPixel(canvas, 22, 31), 0x000A0B0Cu); // stroke
@@ -163,7 +153,7 @@ TEST(FillFeatureShape, PaintsUnderEveryPictureColourButNearWhite) {
 }
 
 TEST(FillFeatureShape, PointsFollowMirroringAndScaling) {
-    CDevib canvas = Canvas(60, 60, 0xFFFFFFFFu);
+    CDevib canvas = FilledImage(60, 60, 0xFFFFFFFFu);
     const ShapeFill mirrored =
         FillFeatureShape(canvas, 20, 30, Picture(kShape), 0, 3, -1, 0x0A0B0C, false);
     EXPECT_EQ(mirrored.points[0], (CanvasPoint{2, 1})); // 7 - 5
@@ -183,7 +173,7 @@ TEST(FillFeatureShape, PointsFollowMirroringAndScaling) {
 }
 
 TEST(FillFeatureShape, AContourRowWithoutDarkPixelsKeepsThePointAbove) {
-    CDevib canvas = Canvas(20, 20, 0xFFFFFFFFu);
+    CDevib canvas = FilledImage(20, 20, 0xFFFFFFFFu);
     const ShapeFill fill =
         FillFeatureShape(canvas, 0, 0, Picture({".#......", "........", "........", ".......#"}), 0,
                          3, 0, 0x0A0B0C, false);

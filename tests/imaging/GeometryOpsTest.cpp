@@ -1,5 +1,5 @@
 // Rotation, resampling, cropping, block shrinking and mirroring.
-#include "ImageTestSupport.h"
+#include "support/ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,7 @@
 namespace mienlore {
 namespace {
 
-using test::FilledImage;
-using test::ImageOf;
-using test::RandomImage;
-using test::Words;
+using namespace test;
 
 int Red(PixelWord p) {
     return RedOf(p);

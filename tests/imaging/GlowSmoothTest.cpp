@@ -1,5 +1,5 @@
 // The glow smoothing of the face picture and the photo.
-#include "ImageTestSupport.h"
+#include "support/ImageTestSupport.h"
 
 #include "imaging/MulDiv.h"
 
@@ -10,10 +10,7 @@
 namespace mienlore {
 namespace {
 
-using test::FilledImage;
-using test::ImageOf;
-using test::RandomImage;
-using test::Words;
+using namespace test;
 
 // The smoothing as defined: each source pixel splats onto every second
 // neighbour; no extra write after a splat.

@@ -3,7 +3,7 @@
 #include "imaging/BmpFile.h"
 #include "imaging/JpegFile.h"
 
-#include "ImageTestSupport.h"
+#include "support/ImageTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

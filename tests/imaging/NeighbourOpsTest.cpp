@@ -1,7 +1,7 @@
 // Window operations: exact values on small hand-checked images, the border
 // each leaves alone, and agreement with a plain evaluation of the definition
 // on random images (the operations are written for speed).
-#include "ImageTestSupport.h"
+#include "support/ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,7 @@
 namespace mienlore {
 namespace {
 
-using test::FilledImage;
-using test::ImageOf;
-using test::RandomImage;
-using test::Words;
+using namespace test;
 
 int Channel(PixelWord p, int shift) {
     return static_cast<int>((p >> shift) & 0xFF);

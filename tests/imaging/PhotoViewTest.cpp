@@ -1,7 +1,7 @@
 // The photo view: zoom and pan limits, the effects and their order, the
 // sketch under the face, the size rules for large pictures, loading and
 // reloading, the thumbnail placement and the saved view.
-#include "ImageTestSupport.h"
+#include "support/ImageTestSupport.h"
 #include "support/TestSupport.h"
 
 #include "imaging/BmpFile.h"
@@ -17,9 +17,7 @@
 namespace mienlore {
 namespace {
 
-using test::FilledImage;
-using test::TempDir;
-using test::Words;
+using namespace test;
 
 constexpr PixelWord kBlack = 0xFF000000u;
 constexpr PixelWord kWhiteWord = 0xFFFFFFFFu;

@@ -1,5 +1,6 @@
 #include "imaging/PictureScaling.h"
 #include "imaging/CanvasDrawing.h"
+#include "support/ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +12,7 @@ namespace {
 
 // A picture from text rows, top row first: '#' black, '+' grey 128, '.' white.
 CDevib Picture(const std::vector<std::string>& rows) {
-    CDevib p;
-    EXPECT_TRUE(p.Create(static_cast<int>(rows[0].size()), static_cast<int>(rows.size())));
-    for (int y = 0; y < p.Height(); ++y)
-        for (int x = 0; x < p.Width(); ++x) {
-            const char ch = rows[y][x];
-            SetCanvasPixel(p, x, y, GreyPixel(ch == '#' ? 0 : ch == '+' ? 128 : 255));
-        }
-    return p;
+    return test::GreyPicture(rows, [](char ch) { return ch == '#' ? 0 : ch == '+' ? 128 : 255; });
 }
 
 std::vector<std::string> Rows(const CDevib& p) {

@@ -1,14 +1,12 @@
 // Operations that compute each pixel from itself.
-#include "ImageTestSupport.h"
+#include "support/ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace mienlore {
 namespace {
 
-using test::FilledImage;
-using test::ImageOf;
-using test::Words;
+using namespace test;
 
 TEST(PointOps, ToGrayUsesTheIntegerLuma) {
     CDevib d = ImageOf(2, 1, {0x006432C8, 0x12FFFFFF});

@@ -1,14 +1,12 @@
 // The compositor's shape and skin-band operations (storage addresses).
-#include "ImageTestSupport.h"
+#include "support/ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace mienlore {
 namespace {
 
-using test::FilledImage;
-using test::ImageOf;
-using test::Words;
+using namespace test;
 
 PixelWord Grey0(int g) {
     return GreyPixel(g) & 0x00FFFFFF;

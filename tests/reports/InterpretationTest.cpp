@@ -2,11 +2,10 @@
 
 #include "analysis/FateFrame.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -160,15 +159,10 @@ TEST(InterpretationPageTest, EmptinessIgnoresTheCheekBones) {
 
 TEST(InterpretationPageTest, WritesTheAnalysedFaceToItsFolder) {
     test::TempDir dir;
-    CFaceFrame face(test::ProgramFolder());
-    FateTextFiles files;
-    files.programFolder = test::ProgramFolder();
-    CFateFrame fate(files);
-    fate.BindFace(&face);
-    fate.Recompute(true);
+    test::AnalysedFace a;
 
     CInterpretationPage text(dir.Path(), kInterpretationText);
-    ASSERT_TRUE(text.Build(fate, face, kPageStyleBlack));
+    ASSERT_TRUE(text.Build(a.fate, a.face, kPageStyleBlack));
     EXPECT_EQ(text.Document().Lines().size(), 14u + 6u);
     std::filesystem::path written;
     ASSERT_TRUE(text.Write(&written));
@@ -176,19 +170,13 @@ TEST(InterpretationPageTest, WritesTheAnalysedFaceToItsFolder) {
     EXPECT_EQ(test::ReadFileBytes(written), text.Document().Bytes());
 
     CInterpretationPage type(dir.Path(), kInterpretationType);
-    ASSERT_TRUE(type.Build(fate, face, kPageStyleWhite));
+    ASSERT_TRUE(type.Build(a.fate, a.face, kPageStyleWhite));
     EXPECT_EQ(type.Document().Lines().size(), 16u * 3 + 1 + 7);
     EXPECT_NE(type.Document().Lines()[5].find(TypeImageBaseUrl(dir.Path()) + "i-rect-"),
               std::string::npos);
     ASSERT_TRUE(type.Write(&written));
     EXPECT_EQ(written, dir.Path() / "PType" / "text.htm");
 }
-
-} // namespace
-} // namespace mienlore
-
-namespace mienlore {
-namespace {
 
 // An installed (read-only) program folder: the page goes to the per-user
 // data folder, with the style sheets and backgrounds it refers to beside it.
@@ -198,39 +186,18 @@ TEST(InterpretationPageTest, AReadOnlyProgramFolderSendsThePageToTheUserFolder) 
     std::filesystem::create_directories(program / "Text");
     for (const std::string& name : InterpretationCompanions())
         test::WriteFileBytes(program / "Text" / name, "shipped " + name);
-    std::filesystem::permissions(program / "Text",
-                                 std::filesystem::perms::owner_write |
-                                     std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
-    std::filesystem::permissions(program,
-                                 std::filesystem::perms::owner_write |
-                                     std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
-    const char* old = std::getenv("XDG_DATA_HOME");
-    const std::string saved = old ? old : "";
-    setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
-
-    CInterpretationPage page(program, kInterpretationText);
     std::filesystem::path written;
     std::string error;
-    CFaceFrame face(test::ProgramFolder());
-    CFateFrame fate(FateTextFiles{test::ProgramFolder()});
-    fate.BindFace(&face);
-    fate.Recompute(true);
-    ASSERT_TRUE(page.Build(fate, face, kPageStyleBlack));
-    const bool ok = page.Write(&written, &error);
-
-    if (old)
-        setenv("XDG_DATA_HOME", saved.c_str(), 1);
-    else
-        unsetenv("XDG_DATA_HOME");
-    std::filesystem::permissions(program, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add);
-    std::filesystem::permissions(program / "Text", std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add);
-
+    bool ok = false;
+    {
+        const test::ReadOnlyFolder lockedText(program / "Text");
+        const test::ReadOnlyFolder locked(program);
+        const test::ScopedEnv data("XDG_DATA_HOME", (dir / "data").c_str());
+        CInterpretationPage page(program, kInterpretationText);
+        test::AnalysedFace a;
+        ASSERT_TRUE(page.Build(a.fate, a.face, kPageStyleBlack));
+        ok = page.Write(&written, &error);
+    }
     ASSERT_TRUE(ok) << error;
     const std::filesystem::path user = dir / "data" / "Mienlore" / "Text";
     EXPECT_EQ(written, user / "text.htm");
@@ -239,31 +206,22 @@ TEST(InterpretationPageTest, AReadOnlyProgramFolderSendsThePageToTheUserFolder) 
     EXPECT_EQ(test::ReadFileBytes(user / "linew.gif"), "shipped linew.gif");
 }
 
-} // namespace
-} // namespace mienlore
-
-namespace mienlore {
-namespace {
-
 TEST(InterpretationPageTest, AnUnchangedDocumentIsNotWrittenAgain) {
     test::TempDir dir;
-    CFaceFrame face(test::ProgramFolder());
-    CFateFrame fate(FateTextFiles{test::ProgramFolder()});
-    fate.BindFace(&face);
-    fate.Recompute(true);
+    test::AnalysedFace a;
     CInterpretationPage page(dir.Path(), kInterpretationType);
     std::filesystem::path path;
     bool unchanged = true;
-    ASSERT_TRUE(page.Build(fate, face, kPageStyleBlack));
+    ASSERT_TRUE(page.Build(a.fate, a.face, kPageStyleBlack));
     ASSERT_TRUE(page.Write(&path, nullptr, &unchanged));
     EXPECT_FALSE(unchanged);
     // Someone else's text in the file shows whether it is written again.
     test::WriteFileBytes(path, "marker");
-    ASSERT_TRUE(page.Build(fate, face, kPageStyleBlack));
+    ASSERT_TRUE(page.Build(a.fate, a.face, kPageStyleBlack));
     ASSERT_TRUE(page.Write(&path, nullptr, &unchanged));
     EXPECT_TRUE(unchanged);
     EXPECT_EQ(test::ReadFileBytes(path), "marker");
-    ASSERT_TRUE(page.Build(fate, face, kPageStyleWhite));
+    ASSERT_TRUE(page.Build(a.fate, a.face, kPageStyleWhite));
     ASSERT_TRUE(page.Write(&path, nullptr, &unchanged));
     EXPECT_FALSE(unchanged);
     EXPECT_EQ(test::ReadFileBytes(path), page.Document().Bytes());

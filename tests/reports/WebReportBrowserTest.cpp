@@ -6,7 +6,7 @@
 #include "imaging/FaceCompositor.h"
 #include "imaging/FacePictureLoader.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -20,8 +20,7 @@
 namespace mienlore {
 namespace {
 
-using test::ProgramFolder;
-using test::TempDir;
+using namespace test;
 
 std::string FindChromium() {
     for (const char* name : {"chromium", "chromium-browser", "google-chrome"}) {
@@ -61,15 +60,13 @@ TEST(ReportPageInChromium, ShowsTheNameTheProfessionAndTheFifteenValues) {
         GTEST_SKIP() << "chromium is not installed (scripts/setup installs it); the report page "
                         "was not checked in a browser";
 
-    CFaceFrame face(ProgramFolder());
-    CFateFrame fate(FateTextFiles{ProgramFolder()});
-    fate.BindFace(&face);
-    fate.Recompute(true);
+    AnalysedFace analysed;
+    CFateFrame& fate = analysed.fate;
     const CFaceCompositor compositor(MakeFacePictureLoader(ProgramFolder()));
     TempDir dir;
     WebReportJob job;
     job.compositor = &compositor;
-    job.face = &face;
+    job.face = &analysed.face;
     job.fate = &fate;
     // Markup in a name is text, never markup.
     job.name = "Zo\xC3\xAB <b>\"Quote\"</b> & Co";

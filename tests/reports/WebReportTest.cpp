@@ -4,7 +4,7 @@
 #include "imaging/FaceCompositor.h"
 #include "imaging/FacePictureLoader.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -17,9 +17,7 @@
 namespace mienlore {
 namespace {
 
-using test::ProgramFolder;
-using test::ReadFileBytes;
-using test::TempDir;
+using namespace test;
 
 std::vector<std::string> SplitCrLf(const std::string& text) {
     std::vector<std::string> lines;
@@ -36,14 +34,7 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
     return lines;
 }
 
-struct Analysed {
-    CFaceFrame face{ProgramFolder()};
-    CFateFrame fate{FateTextFiles{ProgramFolder()}};
-    Analysed() {
-        fate.BindFace(&face);
-        fate.Recompute(true);
-    }
-};
+using Analysed = AnalysedFace;
 
 TEST(JsStringLiteral, EscapesWhatCouldEndTheStringOrTheScript) {
     EXPECT_EQ(JsStringLiteral(""), "\"\"");
@@ -162,14 +153,20 @@ TEST(ResultScript, NamesTheProfessionAndTemperamentOfTheAnalysis) {
     EXPECT_EQ(none.temperament, "-");
 }
 
-TEST(WriteWebReport, WritesBothPicturesAndTheScript) {
+// A job over an analysed face, writing into a scratch folder.
+struct WebReportWriting : ::testing::Test {
     Analysed a;
-    const CFaceCompositor compositor(MakeFacePictureLoader(ProgramFolder()));
+    const CFaceCompositor compositor{MakeFacePictureLoader(ProgramFolder())};
     TempDir dir;
     WebReportJob job;
-    job.compositor = &compositor;
-    job.face = &a.face;
-    job.fate = &a.fate;
+    WebReportWriting() {
+        job.compositor = &compositor;
+        job.face = &a.face;
+        job.fate = &a.fate;
+    }
+};
+
+TEST_F(WebReportWriting, WritesBothPicturesAndTheScript) {
     job.name = "Anna";
     job.faceWidth = 250;
     job.faceHeight = 262;
@@ -187,15 +184,8 @@ TEST(WriteWebReport, WritesBothPicturesAndTheScript) {
     EXPECT_EQ(script.find("var g_eHead = new facel(0,0,1,1);"), std::string::npos);
 }
 
-TEST(WriteWebReport, ReportsAFolderThatCannotBeWrittenAndWritesNoScript) {
-    Analysed a;
-    const CFaceCompositor compositor(MakeFacePictureLoader(ProgramFolder()));
-    TempDir dir;
+TEST_F(WebReportWriting, ReportsAFolderThatCannotBeWrittenAndWritesNoScript) {
     test::WriteFileBytes(dir / "plain", "not a folder");
-    WebReportJob job;
-    job.compositor = &compositor;
-    job.face = &a.face;
-    job.fate = &a.fate;
     const WriteResult result = WriteWebReport(dir / "plain", job);
     EXPECT_FALSE(result.ok);
     EXPECT_THAT(result.error, testing::HasSubstr("face.jpg"));
@@ -205,14 +195,7 @@ TEST(WriteWebReport, ReportsAFolderThatCannotBeWrittenAndWritesNoScript) {
     EXPECT_FALSE(WriteWebReport(dir.Path(), empty).ok);
 }
 
-TEST(WriteWebReport, TakesTheLargePictureFromThePhotoWhenOneIsShown) {
-    Analysed a;
-    const CFaceCompositor compositor(MakeFacePictureLoader(ProgramFolder()));
-    TempDir dir;
-    WebReportJob job;
-    job.compositor = &compositor;
-    job.face = &a.face;
-    job.fate = &a.fate;
+TEST_F(WebReportWriting, TakesTheLargePictureFromThePhotoWhenOneIsShown) {
     int calls = 0;
     job.photoWriter = [&calls](const std::filesystem::path& path, std::string*) {
         ++calls;

@@ -4,11 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::ReadOnlyFolder;
-using mienlore::test::ScopedEnv;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 
 namespace {
 

@@ -11,9 +11,7 @@
 #include <variant>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 using ::testing::ElementsAre;
 
 namespace {

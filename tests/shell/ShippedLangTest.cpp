@@ -13,8 +13,7 @@
 #include <string_view>
 
 using namespace mienlore;
-using mienlore::test::ProgramFolder;
-using mienlore::test::ReadFileBytes;
+using namespace mienlore::test;
 
 namespace {
 

@@ -24,12 +24,15 @@ inline void KeyClick(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifi
     QTest::keyClick(target, key, modifiers);
 }
 
+// Settings stored in the file "s.ini" of a temporary folder.
+inline std::unique_ptr<ISettingsStore> StoreIn(const TempDir& dir) {
+    return std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()));
+}
+
 // A main frame with its globals over settings stored in a temporary folder.
 struct FrameTest : ::testing::Test {
     TempDir dir;
-    CAppGlobals globals{
-        MIENLORE_PROGRAM_FOLDER,
-        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
+    CAppGlobals globals{MIENLORE_PROGRAM_FOLDER, StoreIn(dir)};
     CMainFrame frame{globals};
 };
 

@@ -56,6 +56,16 @@ ReadOnlyFolder::~ReadOnlyFolder() {
                                  std::filesystem::perm_options::add, ec);
 }
 
+void Put16(std::string& bytes, std::uint32_t value) {
+    bytes += static_cast<char>(value & 0xFF);
+    bytes += static_cast<char>((value >> 8) & 0xFF);
+}
+
+void Put32(std::string& bytes, std::uint32_t value) {
+    Put16(bytes, value & 0xFFFF);
+    Put16(bytes, value >> 16);
+}
+
 std::string ReadFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

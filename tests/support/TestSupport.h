@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -51,6 +52,11 @@ public:
 private:
     std::filesystem::path m_folder;
 };
+
+// Appends a 16- or 32-bit value low byte first, as binary file headers store
+// them.
+void Put16(std::string& bytes, std::uint32_t value);
+void Put32(std::string& bytes, std::uint32_t value);
 
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);

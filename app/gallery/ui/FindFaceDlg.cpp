@@ -2,6 +2,7 @@
 
 #include "analysis/PType.h"
 #include "analysis/ui/PageFate.h"
+#include "gallery/ui/SearchDialogControls.h"
 #include "shell/WindowPlacement.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/WidgetPlacement.h"
@@ -20,14 +21,6 @@
 
 namespace mienlore {
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, int id, const char* text) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QStringLiteral("btn%1").arg(id));
-    b->setAutoDefault(false);
-    SetControlId(b, id);
-    return b;
-}
 
 QLabel* MakeLabel(QWidget* parent, int id, Qt::Alignment align) {
     auto* l = new QLabel(CPageFate::LabelText(id), parent);
@@ -104,17 +97,12 @@ CFindFaceDlg::CFindFaceDlg(const CLang* lang, const std::filesystem::path& types
     typeRow->addWidget(typeLabel);
     typeRow->addWidget(m_types, 1);
 
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("prg1014"));
-    SetControlId(m_progress, kProgressId);
-    m_progress->setRange(2100, 2170);
-    m_progress->setValue(2100);
-    m_progress->setTextVisible(false);
+    m_progress = MakeSearchProgress(this, kProgressId, 2100, 2170);
 
-    m_help = MakeButton(this, kHelpId, "Help");
-    m_default = MakeButton(this, kDefaultId, "Default");
-    m_start = MakeButton(this, kStartId, "Start");
-    m_close = MakeButton(this, kCloseId, "Close");
+    m_help = MakeSearchButton(this, kHelpId, "Help");
+    m_default = MakeSearchButton(this, kDefaultId, "Default");
+    m_start = MakeSearchButton(this, kStartId, "Start");
+    m_close = MakeSearchButton(this, kCloseId, "Close");
     m_start->setDefault(true);
     m_help->setEnabled(false);
     connect(m_help, &QPushButton::clicked, this, [this] {

@@ -1,5 +1,6 @@
 #include "gallery/ui/FindSohDlg.h"
 
+#include "gallery/ui/SearchDialogControls.h"
 #include "gallery/ui/SonDiagram.h"
 #include "shell/WindowPlacement.h"
 #include "shell/ui/DialogTranslator.h"
@@ -31,14 +32,6 @@ constexpr CheckDef kChecks[] = {
     {2640, "Intellect"},   {2650, "Humor"},           {2660, "Lucky"},      {2670, "Slyness"},
 };
 static_assert(std::size(kChecks) == kMapTraitIds.size());
-
-QPushButton* MakeButton(QWidget* parent, int id, const char* text) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QStringLiteral("btn%1").arg(id));
-    b->setAutoDefault(false);
-    SetControlId(b, id);
-    return b;
-}
 
 } // namespace
 
@@ -80,16 +73,11 @@ CFindSohDlg::CFindSohDlg(const CLang* lang, const SearchGallery& gallery,
     m_diagram->SetWordSource(
         [](unsigned id) { return UiString(static_cast<int>(id), 80).toStdString(); });
 
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("prg1014"));
-    SetControlId(m_progress, kProgressId);
-    m_progress->setTextVisible(false);
-    m_progress->setRange(0, 1);
-    m_progress->setValue(0);
+    m_progress = MakeSearchProgress(this, kProgressId, 0, 1);
 
-    m_start = MakeButton(this, kStartId, "Start");
-    m_help = MakeButton(this, kHelpId, "Help");
-    m_close = MakeButton(this, kCloseId, "Close");
+    m_start = MakeSearchButton(this, kStartId, "Start");
+    m_help = MakeSearchButton(this, kHelpId, "Help");
+    m_close = MakeSearchButton(this, kCloseId, "Close");
     m_start->setDefault(true);
     m_help->setEnabled(false);
     connect(m_start, &QPushButton::clicked, this, &CFindSohDlg::Start);

@@ -3,13 +3,13 @@
 #include "imaging/ui/EffectWnd.h"
 #include "shell/Version.h"
 #include "shell/ui/DialogTranslator.h"
+#include "shell/ui/WidgetPlacement.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMovie>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace mienlore {
@@ -82,11 +82,7 @@ CAboutDlg::~CAboutDlg() = default;
 
 void CAboutDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    const QRect around = parentWidget() ? parentWidget()->window()->frameGeometry()
-                         : screen()     ? screen()->availableGeometry()
-                                        : QRect();
-    if (around.isValid())
-        move(around.center() - rect().center());
+    CentreOnOwner(*this);
     if (m_movie)
         m_movie->start();
 }

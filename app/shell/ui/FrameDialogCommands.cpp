@@ -25,18 +25,6 @@ using namespace cmd;
 
 namespace {
 
-// Keys go to the dialog, not to the face page, while it is open.
-class ModalScope {
-public:
-    explicit ModalScope(CView* view) : m_view(view) { m_view->SetModalOpen(true); }
-    ~ModalScope() { m_view->SetModalOpen(false); }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-
-private:
-    CView* m_view;
-};
-
 void RunPhotoRobot(CMainFrame& frame, CFaceFrame& face) {
     CView* view = frame.View();
     CPageFace* page = view->FacePage();

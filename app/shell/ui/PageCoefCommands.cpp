@@ -44,18 +44,6 @@ private:
     SearchGallery m_faces;
 };
 
-// Keys go to the dialog, not to the face page, while it is open.
-class ModalScope {
-public:
-    explicit ModalScope(CView* view) : m_view(view) { m_view->SetModalOpen(true); }
-    ~ModalScope() { m_view->SetModalOpen(false); }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-
-private:
-    CView* m_view;
-};
-
 std::filesystem::path TypesFile(const CAppGlobals& globals) {
     return globals.face.ProgramFolder() / "PType" /
            globals.lang.ReadMainValue("typepages", "typepages.ini");

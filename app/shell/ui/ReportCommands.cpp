@@ -47,18 +47,6 @@
 namespace mienlore {
 namespace {
 
-// Keys go to the dialog, not to the face page, while it is open.
-class ModalMark {
-public:
-    explicit ModalMark(CView* view) : m_view(view) { m_view->SetModalOpen(true); }
-    ~ModalMark() { m_view->SetModalOpen(false); }
-    ModalMark(const ModalMark&) = delete;
-    ModalMark& operator=(const ModalMark&) = delete;
-
-private:
-    CView* m_view;
-};
-
 std::filesystem::path ToPath(const QString& s) {
     return std::filesystem::path(s.toStdU16String());
 }
@@ -193,7 +181,7 @@ WriteResult CReportCommands::SaveFaceImageTo(const std::filesystem::path& path) 
 }
 
 void CReportCommands::SaveFaceImage() {
-    ModalMark modal(m_view);
+    ModalScope modal(m_view);
     QFileDialog dialog(&m_frame, QStringLiteral("Save Face Image"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -286,7 +274,7 @@ bool CReportCommands::PrintTo(QPrinter& printer, QString* error) {
 }
 
 void CReportCommands::Print() {
-    ModalMark modal(m_view);
+    ModalScope modal(m_view);
     QPrintDialog dialog(m_printer.get(), &m_frame);
     dialog.setWindowTitle(QStringLiteral("Print"));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -303,7 +291,7 @@ void CReportCommands::Print() {
 }
 
 void CReportCommands::PageSetup() {
-    ModalMark modal(m_view);
+    ModalScope modal(m_view);
     QPageSetupDialog dialog(m_printer.get(), &m_frame);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -394,7 +382,7 @@ bool CReportCommands::ExportPdfTo(const QString& path, QString* error) {
 }
 
 void CReportCommands::ExportPdf() {
-    ModalMark modal(m_view);
+    ModalScope modal(m_view);
     QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (start.isEmpty())
         start = QDir::homePath();

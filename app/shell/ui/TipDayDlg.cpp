@@ -4,12 +4,12 @@
 #include "shell/Params.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/WebPaneLoader.h"
+#include "shell/ui/WidgetPlacement.h"
 #include "webpane/WebPaneInterface.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -100,15 +100,10 @@ void CTipDayDlg::showEvent(QShowEvent* event) {
         return;
     m_placed = true;
     const QPoint remembered = Run().position;
-    if (remembered.y() < -9) {
-        const QRect around = parentWidget() ? parentWidget()->window()->frameGeometry()
-                             : screen()     ? screen()->availableGeometry()
-                                            : QRect();
-        if (around.isValid())
-            move(around.center() - rect().center());
-    } else {
+    if (remembered.y() < -9)
+        CentreOnOwner(*this);
+    else
         move(remembered);
-    }
 }
 
 void CTipDayDlg::done(int result) {

@@ -162,4 +162,17 @@ private:
     CPageGall* m_gallery = nullptr;
 };
 
+// Marks the view as under a modal dialog for the life of the object: keys go
+// to the dialog, not to the face page, while it is open.
+class ModalScope {
+public:
+    explicit ModalScope(CView* view) : m_view(view) { m_view->SetModalOpen(true); }
+    ~ModalScope() { m_view->SetModalOpen(false); }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    CView* m_view;
+};
+
 } // namespace mienlore

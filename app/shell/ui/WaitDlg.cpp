@@ -1,11 +1,11 @@
 #include "shell/ui/WaitDlg.h"
 
 #include "shell/ui/DialogTranslator.h"
+#include "shell/ui/WidgetPlacement.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPalette>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -49,12 +49,7 @@ void CWaitDlg::reject() {
 
 void CWaitDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Centred on the owner (or the screen without one).
-    const QRect around = parentWidget() ? parentWidget()->window()->frameGeometry()
-                         : screen()     ? screen()->availableGeometry()
-                                        : QRect();
-    if (around.isValid())
-        move(around.center() - rect().center());
+    CentreOnOwner(*this);
     if (!m_started) {
         m_started = true;
         QTimer::singleShot(kDelayMs, this, &CWaitDlg::RunJob);

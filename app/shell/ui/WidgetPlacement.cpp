@@ -54,4 +54,13 @@ bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool fu
     return RestoreWidgetPlacement(window, placement, full, size);
 }
 
+void CentreOnOwner(QWidget& window) {
+    const QWidget* owner = window.parentWidget();
+    const QRect around = owner             ? owner->window()->frameGeometry()
+                         : window.screen() ? window.screen()->availableGeometry()
+                                           : QRect();
+    if (around.isValid())
+        window.move(around.center() - window.rect().center());
+}
+
 } // namespace mienlore

@@ -23,4 +23,8 @@ bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool fu
 // shown).
 bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool full);
 
+// Moves a window to the centre of its owner's window, or of the screen's
+// available area when it has no owner; nothing happens when neither is known.
+void CentreOnOwner(QWidget& window);
+
 } // namespace mienlore

@@ -2,7 +2,7 @@
 #include "files/LineFile.h"
 #include "files/ui/InputNameDlg.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,26 +13,14 @@
 #include <gtest/gtest.h>
 
 using namespace mienlore;
-using mienlore::test::ReadFileBytes;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 
 namespace {
 
-class FakeHost : public IFaceListHost {
-public:
-    CFaceFrame face{test::ProgramFolder()};
-    int changes = 0;
-
-    bool IsSlotSelected() const override { return true; }
-    CFaceFrame& CurrentFace() override { return face; }
-    void FaceChanged() override { ++changes; }
-};
+using FakeHost = FakeFaceListHost;
 
 std::string Line(int eyes, const std::string& name) {
-    CFaceFrame face(test::ProgramFolder());
-    face.Slot(FaceSlot::Eyes).SetShape(eyes);
-    return face.Encode(name);
+    return FaceLine(FaceSlot::Eyes, eyes, name);
 }
 
 QStringList BoxNames(const CPeopList& list) {

@@ -5,6 +5,7 @@
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
+#include "support/ShotSupport.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -12,8 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-
-#include <cstdlib>
 
 using namespace mienlore;
 
@@ -65,10 +64,10 @@ TEST_F(GalleryFrame, GalleryListShowsFaceTraitsAndAppliesTheChosenPortrait) {
     EXPECT_TRUE(photo->View().HasPicture());
     EXPECT_EQ(photo->View().Picture().bitmap.Width(), 148);
 
-    if (const char* folder = std::getenv("MIENLORE_SCREENSHOTS")) {
+    if (!test::ShotDir().isEmpty()) {
         QTRY_VERIFY_WITH_TIMEOUT(page->ShownStrip()->HasThumbnail(target.index), 5000);
-        frame.grab().save(QString::fromUtf8(folder) + "/main-gallery-chosen.png");
-        dlg->grab().save(QString::fromUtf8(folder) + "/gallery-list-shipped.png");
+        test::SaveShot(&frame, QStringLiteral("main-gallery-chosen.png"));
+        test::SaveShot(dlg, QStringLiteral("gallery-list-shipped.png"));
     }
 }
 
@@ -81,11 +80,11 @@ TEST_F(GalleryFrame, UndescribedPortraitsComeLastWithTheirMark) {
     CPictListBox* strip = page->ShownStrip();
     EXPECT_TRUE(strip->Entries()[described - 1].described);
     EXPECT_FALSE(strip->Entries()[described].described);
-    if (const char* folder = std::getenv("MIENLORE_SCREENSHOTS")) {
+    if (!test::ShotDir().isEmpty()) {
         page->ScrollTo(static_cast<int>(described) - 3);
         const int first = strip->Strip().First();
         QTRY_VERIFY_WITH_TIMEOUT(strip->HasThumbnail(first) && strip->HasThumbnail(first + 8),
                                  5000);
-        page->grab().save(QString::fromUtf8(folder) + "/gallery-strip-undescribed.png");
+        test::SaveShot(page, QStringLiteral("gallery-strip-undescribed.png"));
     }
 }

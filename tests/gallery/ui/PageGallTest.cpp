@@ -6,7 +6,8 @@
 #include "gallery/ui/PictListBox.h"
 #include "imaging/Devib.h"
 #include "shell/ui/StaticLink.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
+#include "support/ShotSupport.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -22,18 +23,13 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using namespace mienlore;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 
 namespace {
 
 std::string Line(int nose, const std::string& name) {
-    CFaceFrame face(mienlore::test::ProgramFolder());
-    face.Slot(FaceSlot::Nose).SetShape(nose);
-    return face.Encode(name);
+    return FaceLine(FaceSlot::Nose, nose, name);
 }
 
 void WritePortrait(const std::filesystem::path& path, QColor colour) {
@@ -44,15 +40,6 @@ void WritePortrait(const std::filesystem::path& path, QColor colour) {
     p.drawEllipse(20, 20, 80, 110);
     p.end();
     ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "JPG"));
-}
-
-// Where the screenshots of the tests go when MIENLORE_SCREENSHOTS names a
-// folder.
-void Screenshot(QWidget* widget, const char* name) {
-    const char* folder = std::getenv("MIENLORE_SCREENSHOTS");
-    if (!folder || !*folder)
-        return;
-    widget->grab().save(QString::fromUtf8(folder) + "/" + name + ".png", "PNG");
 }
 
 struct GalleryPanel : ::testing::Test {
@@ -293,7 +280,7 @@ TEST_F(GalleryPanel, GalleryListFindsByNameIgnoringCase) {
     EXPECT_EQ(page->Title(), "Ann Lee");
     dlg->SearchField()->setText("nobody");
     EXPECT_FALSE(dlg->Find());
-    Screenshot(dlg, "gallery-list");
+    test::SaveShot(dlg, QStringLiteral("gallery-list.png"));
     dlg->close();
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(page->ListDialog(), dlg); // hidden, kept
@@ -302,7 +289,7 @@ TEST_F(GalleryPanel, GalleryListFindsByNameIgnoringCase) {
 TEST_F(GalleryPanel, ThumbnailsArriveInTheBackgroundAndTheCacheStaysSmall) {
     CPictListBox* strip = page->ShownStrip();
     QTRY_VERIFY_WITH_TIMEOUT(strip->HasThumbnail(0) && strip->HasThumbnail(2), 5000);
-    Screenshot(page.get(), "gallery-panel");
+    test::SaveShot(page.get(), QStringLiteral("gallery-panel.png"));
 
     // A long list: only what is in view and near it is kept.
     std::vector<CPictListBox::Entry> many;
@@ -349,7 +336,7 @@ TEST_F(GalleryPanel, AddAsksForTheNameStartingFromTheTitle) {
         EXPECT_EQ(dlg->Name(), "Old Town");
         EXPECT_TRUE(dlg->SaveImageBox()->isVisible());
         EXPECT_FALSE(dlg->SaveImageBox()->isChecked());
-        Screenshot(dlg, "add-to-my-gallery");
+        test::SaveShot(dlg, QStringLiteral("add-to-my-gallery.png"));
         dlg->reject();
     });
     page->Add();

@@ -9,6 +9,7 @@
 #include "model/ui/PageFace.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
+#include "support/ShotSupport.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -49,9 +50,7 @@ TEST_F(SearchFrame, FindFaceComposesTheCurrentFaceAndShowsTheFactorMeanwhile) {
         EXPECT_TRUE(dlg.Start());
         factorShown = view->SearchBar()->FactorShown();
         factor = view->SearchBar()->Factor();
-        const QString dir = qEnvironmentVariable("MIENLORE_SHOT_DIR");
-        if (!dir.isEmpty())
-            frame.grab().save(dir + "/main-after-find-face.png", "PNG");
+        test::SaveShot(&frame, QStringLiteral("main-after-find-face.png"));
     });
     EXPECT_TRUE(frame.OnCommand(2024));
     EXPECT_TRUE(searching);
@@ -107,9 +106,7 @@ TEST_F(SearchFrame, FindInGalleryListsTheBestFacesAndShowsAChosenPortrait) {
     ASSERT_GE(list->topLevelItemCount(), 1);
     ASSERT_LE(list->topLevelItemCount(), 5);
     EXPECT_EQ(list->topLevelItem(0)->text(2), "55.0");
-    const QString dir = qEnvironmentVariable("MIENLORE_SHOT_DIR");
-    if (!dir.isEmpty())
-        dlg->grab().save(dir + "/find-in-gallery-shipped.png", "PNG");
+    test::SaveShot(dlg, QStringLiteral("find-in-gallery-shipped.png"));
 
     // Choosing a row shows that portrait; the face stays.
     list->setCurrentItem(list->topLevelItem(0));
@@ -118,8 +115,7 @@ TEST_F(SearchFrame, FindInGalleryListsTheBestFacesAndShowsAChosenPortrait) {
         view->PhotoPage()->View().Path(),
         CFindInGallDlg::PortraitToShow(files[index].PicturePath(), globals.face.ProgramFolder()));
     EXPECT_EQ(globals.face.Encode(), before);
-    if (!dir.isEmpty())
-        frame.grab().save(dir + "/main-found-in-gallery.png", "PNG");
+    test::SaveShot(&frame, QStringLiteral("main-found-in-gallery.png"));
     dlg->close();
     EXPECT_TRUE(dlg->isHidden());
     EXPECT_TRUE(globals.params.placements[kPlacementFindGall].valid);

@@ -9,12 +9,12 @@
 #include "model/FaceFrame.h"
 #include "shell/WindowPlacement.h"
 #include "shell/ui/DialogUnits.h"
+#include "support/ShotSupport.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -30,16 +30,6 @@
 using namespace mienlore;
 
 namespace {
-
-// Pictures for a visual review, written only when MIENLORE_SHOT_DIR names a
-// folder.
-void Shot(QWidget* w, const char* name) {
-    const QString dir = qEnvironmentVariable("MIENLORE_SHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    QApplication::processEvents();
-    EXPECT_TRUE(w->grab().save(QDir(dir).filePath(QString::fromUtf8(name)), "PNG")) << name;
-}
 
 std::filesystem::path TypesFile() {
     return test::ProgramFolder() / "PType" / "typepages.ini";
@@ -121,7 +111,7 @@ TEST(FindFaceDlg, ControlsPresetsAndDefault) {
     EXPECT_FALSE(CFindFaceDlg::StoredTargets().ticked[TargetTraitIndex(2530)]);
     dlg.ChooseType(5);
     dlg.show();
-    Shot(&dlg, "find-face.png");
+    test::SaveShot(&dlg, QStringLiteral("find-face.png"));
 }
 
 TEST(FindFaceDlg, StartRunsOnlyForStrongTargetsAndKeepsThem) {
@@ -189,7 +179,7 @@ TEST(FindInGallDlg, ColumnsRowsAndChoosing) {
     list->setCurrentItem(list->topLevelItem(1));
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen.at(0).at(0).toInt(), 3);
-    Shot(&dlg, "find-in-gallery.png");
+    test::SaveShot(&dlg, QStringLiteral("find-in-gallery.png"));
     // Closing only hides.
     QSignalSpy closed(&dlg, &CFindInGallDlg::closed);
     dlg.close();
@@ -222,7 +212,7 @@ TEST(PageCoef, ButtonsAndFactor) {
     EXPECT_FALSE(bar.FactorShown());
     bar.SetFactor(73);
     EXPECT_TRUE(bar.FactorShown());
-    Shot(&bar, "search-bar.png");
+    test::SaveShot(&bar, QStringLiteral("search-bar.png"));
     bar.SetFactor(0);
     EXPECT_FALSE(bar.FactorShown());
     QSignalSpy commands(&bar, &CPageCoef::commandRequested);
@@ -253,7 +243,7 @@ TEST(FindSohDlg, StartTicksThreeTraitsAndMarksTheFace) {
     EXPECT_TRUE(dlg.Diagram()->ThumbnailsShown());
     EXPECT_FALSE(dlg.Diagram()->IsComputing());
     EXPECT_TRUE(CFindSohDlg::Statistics().computed);
-    Shot(&dlg, "find-on-map-4dims.png");
+    test::SaveShot(&dlg, QStringLiteral("find-on-map-4dims.png"));
 
     // Hovering: outside the map, and on a node with a face.
     EXPECT_EQ(dlg.Diagram()->HoverTextAt(QPoint(1, 1)), "diagramm");
@@ -275,13 +265,13 @@ TEST(FindSohDlg, StartTicksThreeTraitsAndMarksTheFace) {
         dlg.Check(id)->setChecked(true);
     dlg.Start();
     EXPECT_EQ(dlg.Map().Dims(), (std::vector<int>{2550, 2560, 2570}));
-    Shot(&dlg, "find-on-map-3dims.png");
+    test::SaveShot(&dlg, QStringLiteral("find-on-map-3dims.png"));
     for (int id : {2580, 2590, 2620, 2630})
         dlg.Check(id)->setChecked(true);
     dlg.Start(); // seven ticked: six are kept
     EXPECT_EQ(dlg.Map().Dims().size(), 6u);
     EXPECT_FALSE(dlg.Check(2630)->isChecked());
-    Shot(&dlg, "find-on-map-6dims.png");
+    test::SaveShot(&dlg, QStringLiteral("find-on-map-6dims.png"));
     dlg.reject();
     EXPECT_TRUE(placement.valid);
 }

@@ -262,14 +262,8 @@ TEST(PictureReaders, QtReadersAndTheMetafiles) {
 namespace {
 
 // Little-endian writers for hand-made metafiles.
-void Put16(std::string& s, int v) {
-    s += static_cast<char>(v & 0xFF);
-    s += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, long long v) {
-    Put16(s, static_cast<int>(v & 0xFFFF));
-    Put16(s, static_cast<int>((v >> 16) & 0xFFFF));
-}
+using test::Put16;
+using test::Put32;
 
 // A placeable WMF: a 1000 x 500 box at 1000 units per inch (1 x 0.5 inch),
 // filled by a red rectangle.
@@ -287,7 +281,7 @@ std::string RedWmf() {
     Put16(s, checksum);
     std::string records;
     const auto record = [&records](int function, std::initializer_list<int> params) {
-        Put32(records, 3 + static_cast<long long>(params.size()));
+        Put32(records, 3 + static_cast<std::uint32_t>(params.size()));
         Put16(records, function);
         for (int p : params)
             Put16(records, p);
@@ -301,7 +295,7 @@ std::string RedWmf() {
     Put16(s, 1);
     Put16(s, 9);
     Put16(s, 0x0300);
-    Put32(s, 9 + static_cast<long long>(records.size()) / 2);
+    Put32(s, 9 + static_cast<std::uint32_t>(records.size()) / 2);
     Put16(s, 1);
     Put32(s, 7);
     Put16(s, 0);
@@ -339,7 +333,7 @@ std::string RedEmf() {
         Put32(s, v);
     Put32(s, 0x464D4520);
     Put32(s, 0x10000);
-    Put32(s, 88 + static_cast<long long>(body.size()));
+    Put32(s, 88 + static_cast<std::uint32_t>(body.size()));
     Put32(s, 5);
     Put16(s, 2);
     Put16(s, 0);

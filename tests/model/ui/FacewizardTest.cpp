@@ -2,7 +2,7 @@
 #include "model/FaceFrame.h"
 #include "model/PhotoRobot.h"
 #include "shell/ui/CommandIds.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,9 +16,7 @@ using namespace mienlore::photorobot;
 
 namespace {
 
-CFaceFrame NewFace() {
-    return CFaceFrame(test::ProgramFolder());
-}
+using test::NewFace;
 
 bool IsChecked(CPageFaceItem* page, int id) {
     auto* b = qobject_cast<QAbstractButton*>(page->Control(id));

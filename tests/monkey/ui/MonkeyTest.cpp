@@ -65,9 +65,11 @@ void CloseStrays(QWidget* mainWindow) {
     }
 }
 
+using Monkey = test::FrameTest;
+
 } // namespace
 
-TEST(Monkey, TenThousandRandomEventsLeaveAValidFaceAndNoCrash) {
+TEST_F(Monkey, TenThousandRandomEventsLeaveAValidFaceAndNoCrash) {
     const unsigned seed = static_cast<unsigned>(EnvInt("MIENLORE_MONKEY_SEED", 20261208));
     const int events = EnvInt("MIENLORE_MONKEY_EVENTS", kDefaultEvents);
     std::mt19937 random(seed);
@@ -75,11 +77,6 @@ TEST(Monkey, TenThousandRandomEventsLeaveAValidFaceAndNoCrash) {
     QString last;
     SCOPED_TRACE(testing::Message() << "monkey seed " << seed);
 
-    test::TempDir dir;
-    CAppGlobals globals(
-        MIENLORE_PROGRAM_FOLDER,
-        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string())));
-    CMainFrame frame(globals);
     frame.show();
     QApplication::processEvents();
     // The list the monkey adds to and deletes from is a copy, never the
@@ -92,7 +89,7 @@ TEST(Monkey, TenThousandRandomEventsLeaveAValidFaceAndNoCrash) {
 
     // Dialogs opened by an event run their own loop: this closes them.
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&frame] { CloseStrays(&frame); });
+    QObject::connect(&closer, &QTimer::timeout, [this] { CloseStrays(&frame); });
     closer.start(5);
 
     std::vector<QAction*> actions;

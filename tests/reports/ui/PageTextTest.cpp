@@ -2,21 +2,15 @@
 
 #include "analysis/FateFrame.h"
 #include "model/FaceFrame.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace mienlore {
 namespace {
 
-struct PageTextTest : ::testing::Test {
-    PageTextTest() {
-        fate.BindFace(&face);
-        fate.Recompute(true);
-    }
+struct PageTextTest : ::testing::Test, test::AnalysedFace {
     test::TempDir dir; // a program folder without the web view module
-    CFaceFrame face{test::ProgramFolder()};
-    CFateFrame fate{FateTextFiles{test::ProgramFolder()}};
 };
 
 TEST_F(PageTextTest, WithoutTheModuleThePageStaysEmptyButWritesItsFile) {

@@ -1,6 +1,7 @@
 #include "reports/ui/PrintedReport.h"
 
 #include "reports/PrintedReportLayout.h"
+#include "support/ShotSupport.h"
 #include "support/TestSupport.h"
 
 #include <QFontMetrics>
@@ -117,12 +118,12 @@ TEST(PrintedReportPage, DrawsNothingOnAPageWithoutArea) {
 }
 
 TEST(PrintedReportPage, LooksRightAtA4AndLetter) {
-    // Saved for looking at: build/tests/printed-*.png.
+    // Saved for looking at when MIENLORE_SHOT_DIR names a folder.
     for (const auto& [name, size] :
          {std::pair{"a4", QSize(2480, 3508)}, std::pair{"letter", QSize(2550, 3300)}}) {
         const QImage page = Draw(Sample(QStringLiteral("Anna Example")), size);
-        page.scaled(size / 3, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-            .save(QStringLiteral("printed-%1.png").arg(QLatin1String(name)));
+        test::SaveShot(page.scaled(size / 3, Qt::KeepAspectRatio, Qt::SmoothTransformation),
+                       QStringLiteral("printed-%1.png").arg(QLatin1String(name)));
         EXPECT_GT(InkIn(page, QRect(0, 0, size.width(), size.height())), 10000);
     }
 }

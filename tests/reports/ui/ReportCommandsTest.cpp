@@ -9,6 +9,7 @@
 #include "shell/ui/PageDesc.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
+#include "support/ShotSupport.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -168,13 +169,13 @@ TEST_F(ReportFixture, PrintPreviewTakesTheViewsPlaceAndGivesItBack) {
     frame.IdleUpdate();
     EXPECT_TRUE(frame.Action(cmd::kFilePrintPreview)->isChecked());
     EXPECT_EQ(reports->Preview()->pageCount(), 1);
-    // Saved for looking at: build/tests/preview-*.png.
+    // Saved for looking at when MIENLORE_SHOT_DIR names a folder.
     for (const auto& [name, size] :
          {std::pair{"a4", QPageSize::A4}, std::pair{"letter", QPageSize::Letter}}) {
         reports->Printer().setPageSize(QPageSize(size));
         reports->Preview()->updatePreview();
         QApplication::processEvents();
-        frame.grab().save(QStringLiteral("preview-%1.png").arg(QLatin1String(name)));
+        test::SaveShot(&frame, QStringLiteral("preview-%1.png").arg(QLatin1String(name)));
     }
 
     // Face keys do not edit the hidden face.
@@ -301,9 +302,7 @@ TEST_F(ReportFixture, ThePrintDialogMarksTheViewModalAndCancelChangesNothing) {
 
 TEST(ReportPreview, AFrameClosedDuringThePreviewTakesItsViewWithIt) {
     test::TempDir dir;
-    CAppGlobals globals{
-        MIENLORE_PROGRAM_FOLDER,
-        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
+    CAppGlobals globals{MIENLORE_PROGRAM_FOLDER, test::StoreIn(dir)};
     QPointer<CView> view;
     {
         CMainFrame frame(globals);

@@ -14,8 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace mienlore;
-using mienlore::test::TempDir;
-using mienlore::test::WriteFileBytes;
+using namespace mienlore::test;
 
 namespace {
 

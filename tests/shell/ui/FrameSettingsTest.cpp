@@ -1,11 +1,8 @@
 #include "model/ui/PageFace.h"
-#include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
-#include "shell/ui/MainFrame.h"
-#include "shell/ui/QtSettingsStore.h"
 #include "shell/ui/ToolbarIcons.h"
 #include "shell/ui/View.h"
-#include "support/TestSupport.h"
+#include "support/FrameTestSupport.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -14,13 +11,7 @@
 
 using namespace mienlore;
 
-namespace {
-
-std::unique_ptr<ISettingsStore> StoreIn(const test::TempDir& dir) {
-    return std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()));
-}
-
-} // namespace
+using test::StoreIn;
 
 TEST(FrameSettings, PlacementIsCapturedOnCloseAndSettingsSavedAtTheEnd) {
     test::TempDir dir;

@@ -1,7 +1,4 @@
-#include "shell/ui/AppGlobals.h"
-#include "shell/ui/MainFrame.h"
-#include "shell/ui/QtSettingsStore.h"
-#include "support/TestSupport.h"
+#include "support/FrameTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,9 +34,7 @@ QString Utf8(const char* s) {
 
 TEST(GermanInterface, MenusPanelsAndStringsSpeakGerman) {
     test::TempDir dir;
-    CAppGlobals globals{
-        GermanProgramFolder(dir),
-        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()))};
+    CAppGlobals globals{GermanProgramFolder(dir), test::StoreIn(dir)};
     CMainFrame frame{globals};
 
     const QList<QAction*> menus = frame.menuBar()->actions();

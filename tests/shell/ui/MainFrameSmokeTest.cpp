@@ -1,9 +1,6 @@
-#include "shell/ui/AppGlobals.h"
-#include "shell/ui/MainFrame.h"
-#include "shell/ui/QtSettingsStore.h"
 #include "shell/ui/StartOptions.h"
 #include "shell/ui/WebPaneLoader.h"
-#include "support/TestSupport.h"
+#include "support/FrameTestSupport.h"
 #include "webpane/WebPaneInterface.h"
 
 #include <QApplication>
@@ -11,12 +8,9 @@
 
 using namespace mienlore;
 
-TEST(MainFrameSmoke, ShowsAndClosesWithItsTitle) {
-    test::TempDir dir;
-    CAppGlobals globals(
-        MIENLORE_PROGRAM_FOLDER,
-        std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string())));
-    CMainFrame frame(globals);
+using MainFrameSmoke = test::FrameTest;
+
+TEST_F(MainFrameSmoke, ShowsAndClosesWithItsTitle) {
     frame.show();
     QApplication::processEvents();
     EXPECT_TRUE(frame.isVisible());

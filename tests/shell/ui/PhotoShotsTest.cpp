@@ -6,52 +6,35 @@
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
+#include "support/ShotSupport.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace mienlore;
 
-namespace {
-
-QString ShotDir() {
-    return qEnvironmentVariable("MIENLORE_SHOT_DIR");
-}
-
-void Save(QWidget* w, const QString& name) {
-    QApplication::processEvents();
-    EXPECT_TRUE(w->grab().save(QDir(ShotDir()).filePath(name), "PNG")) << name.toStdString();
-}
-
-struct PhotoShots : test::FrameTest {};
-
-} // namespace
+using PhotoShots = test::ShotTest<test::FrameTest>;
 
 TEST_F(PhotoShots, PhotoPageEffectsAndFaceOverPhoto) {
-    if (ShotDir().isEmpty())
-        GTEST_SKIP() << "MIENLORE_SHOT_DIR not set";
     frame.show();
     CView& view = *frame.View();
     view.SelectPage(cmd::kPagePict);
     CPagePict* page = view.PhotoPage();
-    Save(&frame, QStringLiteral("photo_main.png"));
-    Save(page, QStringLiteral("photo_page.png"));
+    test::SaveShot(&frame, QStringLiteral("photo_main.png"));
+    test::SaveShot(page, QStringLiteral("photo_page.png"));
     const std::pair<int, const char*> effects[] = {{2391, "bw"},   {2392, "inv"},
                                                    {2393, "gray"}, {2394, "median"},
                                                    {2395, "edge"}, {2397, "smooth"}};
     for (auto [id, name] : effects) {
         page->Command(id);
-        Save(page, QStringLiteral("photo_effect_%1.png").arg(QLatin1String(name)));
+        test::SaveShot(page, QStringLiteral("photo_effect_%1.png").arg(QLatin1String(name)));
         page->Command(id);
     }
     page->Command(2382);
     page->Command(2382);
     page->Command(2386);
-    Save(page, QStringLiteral("photo_zoom_rotate.png"));
+    test::SaveShot(page, QStringLiteral("photo_zoom_rotate.png"));
     page->Command(2381);
     page->Command(2390);
-    Save(&frame, QStringLiteral("photo_background_face.png"));
-    Save(view.FacePage(), QStringLiteral("photo_background_face_page.png"));
+    test::SaveShot(&frame, QStringLiteral("photo_background_face.png"));
+    test::SaveShot(view.FacePage(), QStringLiteral("photo_background_face_page.png"));
 }

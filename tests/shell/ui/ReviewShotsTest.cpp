@@ -9,10 +9,9 @@
 #include "shell/ui/PropPages.h"
 #include "shell/ui/Props.h"
 #include "shell/ui/QtSettingsStore.h"
-#include "support/TestSupport.h"
+#include "support/FaceTestSupport.h"
+#include "support/ShotSupport.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -20,33 +19,17 @@ using namespace mienlore;
 
 namespace {
 
-QString ShotDir() {
-    return qEnvironmentVariable("MIENLORE_SHOT_DIR");
-}
-
-void Save(QWidget* w, const QString& name) {
-    QApplication::processEvents();
-    EXPECT_TRUE(w->grab().save(QDir(ShotDir()).filePath(name), "PNG")) << name.toStdString();
-}
-
-struct FaceListHost : IFaceListHost {
-    CFaceFrame face{test::ProgramFolder()};
-    bool IsSlotSelected() const override { return true; }
-    CFaceFrame& CurrentFace() override { return face; }
-    void FaceChanged() override {}
-};
+using ReviewShots = test::ShotTest<>;
 
 } // namespace
 
-TEST(ReviewShots, WizardOptionsAndColourPopup) {
-    if (ShotDir().isEmpty())
-        GTEST_SKIP() << "MIENLORE_SHOT_DIR not set";
+TEST_F(ReviewShots, WizardOptionsAndColourPopup) {
     CFaceFrame face(test::ProgramFolder());
     {
         CFacewizard wizard(face);
         wizard.show();
         for (int page = 1; page <= 8; ++page) {
-            Save(&wizard, QStringLiteral("wizard_page%1.png").arg(page));
+            test::SaveShot(&wizard, QStringLiteral("wizard_page%1.png").arg(page));
             wizard.next();
         }
     }
@@ -59,19 +42,19 @@ TEST(ReviewShots, WizardOptionsAndColourPopup) {
     props.show();
     for (int i = 0; i < 3; ++i) {
         props.Tabs()->setCurrentIndex(i);
-        Save(&props, QStringLiteral("options_%1.png").arg(i));
+        test::SaveShot(&props, QStringLiteral("options_%1.png").arg(i));
     }
     props.Tabs()->setCurrentIndex(0);
     CColorButton* button = props.FacePage()->InfoColourButton();
     button->click();
     ASSERT_NE(button->Popup(), nullptr);
-    Save(button->Popup(), QStringLiteral("colour_popup.png"));
+    test::SaveShot(button->Popup(), QStringLiteral("colour_popup.png"));
     button->Popup()->close();
 
-    FaceListHost host;
+    test::FakeFaceListHost host;
     CPeopList list(host, test::ProgramFolder(), &lang);
     list.LoadDefaultList();
     list.show();
-    Save(&list, QStringLiteral("faces_list.png"));
+    test::SaveShot(&list, QStringLiteral("faces_list.png"));
     props.reject();
 }

@@ -7,10 +7,9 @@
 #include "shell/ui/AboutDlg.h"
 #include "shell/ui/Help.h"
 #include "shell/ui/TipDayDlg.h"
+#include "support/ShotSupport.h"
 #include "support/TestSupport.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -18,15 +17,6 @@
 using namespace mienlore;
 
 namespace {
-
-QString ShotDir() {
-    return qEnvironmentVariable("MIENLORE_SHOT_DIR");
-}
-
-void Save(QWidget* w, const QString& name) {
-    QApplication::processEvents();
-    EXPECT_TRUE(w->grab().save(QDir(ShotDir()).filePath(name), "PNG")) << name.toStdString();
-}
 
 void WaitLoaded(QWidget* view) {
     QElapsedTimer clock;
@@ -36,11 +26,11 @@ void WaitLoaded(QWidget* view) {
     QTest::qWait(400);
 }
 
+using WebReviewShots = test::ShotTest<>;
+
 } // namespace
 
-TEST(WebReviewShots, TipsHelpAndAbout) {
-    if (ShotDir().isEmpty())
-        GTEST_SKIP() << "MIENLORE_SHOT_DIR not set";
+TEST_F(WebReviewShots, TipsHelpAndAbout) {
     for (const char* language : {"english", "german"}) {
         CLang lang(test::ProgramFolder(), std::string("Lang/") + language + ".lng");
         TipsParams tips;
@@ -48,10 +38,10 @@ TEST(WebReviewShots, TipsHelpAndAbout) {
         CTipDayDlg dlg(tips, lang, test::ProgramFolder());
         dlg.show();
         WaitLoaded(dlg.TipView());
-        Save(&dlg, QStringLiteral("tips_%1_41.png").arg(QLatin1String(language)));
+        test::SaveShot(&dlg, QStringLiteral("tips_%1_41.png").arg(QLatin1String(language)));
         dlg.NextTip();
         WaitLoaded(dlg.TipView());
-        Save(&dlg, QStringLiteral("tips_%1_42.png").arg(QLatin1String(language)));
+        test::SaveShot(&dlg, QStringLiteral("tips_%1_42.png").arg(QLatin1String(language)));
     }
     {
         CMyHelp help(test::ProgramFolder());
@@ -59,7 +49,7 @@ TEST(WebReviewShots, TipsHelpAndAbout) {
         for (int topic : {help::kContents, help::kOptions, help::kFindFace, help::kCharacterMap}) {
             ASSERT_TRUE(help.ShowTopic(&owner, topic));
             QTest::qWait(300);
-            Save(help.Window(), QStringLiteral("help_%1.png").arg(topic));
+            test::SaveShot(help.Window(), QStringLiteral("help_%1.png").arg(topic));
         }
     }
     {
@@ -67,6 +57,6 @@ TEST(WebReviewShots, TipsHelpAndAbout) {
         CAboutDlg about(lang, test::ProgramFolder());
         about.show();
         QTest::qWait(1500);
-        Save(&about, QStringLiteral("about.png"));
+        test::SaveShot(&about, QStringLiteral("about.png"));
     }
 }

@@ -1,10 +1,15 @@
 #pragma once
 
 // Small helpers for building and comparing working images in tests.
+#include "imaging/CanvasDrawing.h"
 #include "imaging/Devib.h"
+#include "imaging/PixelWord.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace mienlore::test {
@@ -20,7 +25,7 @@ inline CDevib ImageOf(int w, int h, const std::vector<PixelWord>& words) {
 
 inline CDevib FilledImage(int w, int h, PixelWord word) {
     CDevib d;
-    d.Create(w, h);
+    EXPECT_TRUE(d.Create(w, h));
     d.Fill(word);
     return d;
 }
@@ -33,6 +38,17 @@ inline CDevib RandomImage(int w, int h, std::uint32_t seed) {
     for (int k = 0; k < d.Count(); ++k)
         d.Pixels()[k] = static_cast<PixelWord>(gen());
     return d;
+}
+
+// A grey picture drawn from text rows, top row first; grey(ch) is the grey
+// level a character stands for.
+template <class GreyOf> CDevib GreyPicture(const std::vector<std::string>& rows, GreyOf grey) {
+    CDevib p;
+    EXPECT_TRUE(p.Create(static_cast<int>(rows[0].size()), static_cast<int>(rows.size())));
+    for (int y = 0; y < p.Height(); ++y)
+        for (int x = 0; x < p.Width(); ++x)
+            SetCanvasPixel(p, x, y, GreyPixel(grey(rows[y][x])));
+    return p;
 }
 
 inline std::vector<PixelWord> Words(const CDevib& d) {
