@@ -4,6 +4,8 @@
 #include "base/TextEncoding.h"
 #include "base/WholeFile.h"
 
+#include <algorithm>
+
 namespace mienlore {
 
 namespace {
@@ -66,6 +68,13 @@ LineReadResult ReadLines(const std::filesystem::path& path) {
 }
 
 std::string JoinLines(const std::vector<std::string>& lines, bool byteOrderMark) {
+    // A first line that itself begins with the mark would lose it to the
+    // reader, which takes a leading mark as the file's: such a file gets a
+    // mark of its own in front.
+    const auto first = std::find_if(lines.begin(), lines.end(),
+                                    [](const std::string& line) { return !line.empty(); });
+    if (first != lines.end() && std::string_view(*first).substr(0, 3) == kByteOrderMark)
+        byteOrderMark = true;
     std::string out(byteOrderMark ? kByteOrderMark : "");
     for (const auto& line : lines) {
         if (line.empty())

@@ -60,8 +60,9 @@ LineReadResult SplitLines(std::string_view bytes);
 LineReadResult ReadLines(const std::filesystem::path& path);
 
 // The bytes the writer stores: every non-empty line followed by CR LF, after
-// a UTF-8 byte order mark when asked (a file read with one gets it back, so
-// that a first line that itself begins with the mark stays part of the line).
+// a UTF-8 byte order mark when asked (a file read with one gets it back) or
+// when the first line itself begins with one (which the reader would
+// otherwise take for the file's and drop).
 std::string JoinLines(const std::vector<std::string>& lines, bool byteOrderMark = false);
 
 // Writes JoinLines(lines) through a temporary file in the same folder that is

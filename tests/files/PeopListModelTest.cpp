@@ -213,11 +213,20 @@ TEST(PeopListModel, AByteOrderMarkStaysWithTheFileAndAMarkInTheFirstLineWithTheL
     EXPECT_EQ(again.Entries(), model.Entries());
     EXPECT_EQ(again.Entries().front(), note);
 
-    // A file without a mark gets none.
+    // A file without a mark gets none...
     WriteFileBytes(dir / "plain.phy", Line(1, "a") + "\r\n");
     ASSERT_EQ(model.LoadList(dir / "plain.phy").outcome, CPeopListModel::LoadOutcome::Loaded);
     ASSERT_TRUE(model.Add("b"));
     EXPECT_EQ(ReadFileBytes(dir / "plain.phy").substr(0, 2), "lo");
+    // ...unless its first line to be written begins with one (here after an
+    // empty line, which the writer leaves out): the line keeps its mark.
+    WriteFileBytes(dir / "empty-first.phy", "\r\n" + mark + "\r\n" + Line(1, "a") + "\r\n");
+    ASSERT_EQ(model.LoadList(dir / "empty-first.phy").outcome, CPeopListModel::LoadOutcome::Loaded);
+    ASSERT_TRUE(model.Add("b"));
+    CPeopListModel reread(host);
+    reread.LoadList(dir / "empty-first.phy");
+    EXPECT_EQ(reread.Entries(), model.Entries());
+    EXPECT_EQ(reread.Entries().front(), mark);
 }
 
 TEST(PeopListModel, AddAndDelRewriteTheFileAndKeepPositions) {

@@ -91,7 +91,15 @@ void FuzzList(std::string_view bytes) {
         std::abort();
     // Every non-empty line of the file is still there, in order, and the
     // new face follows them.
+    // A byte order mark leads when the file had one or when the first line
+    // written begins with one.
     std::string expected = read.byteOrderMark ? "\xEF\xBB\xBF" : "";
+    for (std::size_t i = 0; i < read.lines.size() && expected.empty(); ++i)
+        if (!read.RawLine(i).empty()) {
+            if (read.RawLine(i).rfind("\xEF\xBB\xBF", 0) == 0)
+                expected = "\xEF\xBB\xBF";
+            break;
+        }
     for (std::size_t i = 0; i < read.lines.size(); ++i) {
         const std::string& raw = read.RawLine(i);
         if (raw.empty())
