@@ -29,8 +29,19 @@ int Run(const std::vector<std::string>& args) {
     CPhotoView view;
     int width = 400, height = 600;
     std::filesystem::path input, output;
+    bool operandsOnly = false; // after "--": a picture file whose name begins with "-"
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (!operandsOnly && a == "--") {
+            operandsOnly = true;
+            continue;
+        }
+        if (operandsOnly) {
+            if (!input.empty())
+                return Fail("only one picture file is taken");
+            input = a;
+            continue;
+        }
         const std::string* value = i + 1 < args.size() ? &args[i + 1] : nullptr;
         std::string problem;
         bool used = false;

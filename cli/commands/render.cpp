@@ -57,8 +57,19 @@ bool ParseColour(const std::string& text, ColorRef& colour) {
 
 // Returns an error message, or an empty text when the arguments are fine.
 std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
+    bool operandsOnly = false; // after "--"
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (!operandsOnly && a == "--") {
+            operandsOnly = true;
+            continue;
+        }
+        if (operandsOnly) {
+            if (!o.code.empty())
+                return "only one face code is taken";
+            o.code = a;
+            continue;
+        }
         auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= args.size())
                 return std::nullopt;

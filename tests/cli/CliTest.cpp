@@ -2,6 +2,7 @@
 // command follows, the limits of render, and editing face lists with add and
 // del.
 #include "files/LineFile.h"
+#include "imaging/BmpFile.h"
 #include "imaging/Devib.h"
 #include "imaging/PngFile.h"
 #include "model/FaceFrame.h"
@@ -98,6 +99,14 @@ TEST(CliArguments, OptionsMayFollowTheOperands) {
     // "--" ends the options.
     EXPECT_EQ(Cli({"list", "-missing.phy"}).status, 2);
     EXPECT_EQ(Cli({"list", "--", "-missing.phy"}).status, 1);
+    EXPECT_EQ(Cli({"render", "-o", (dir / "g.png").string(), "--", "new"}).status, 0);
+    CDevib picture;
+    ASSERT_TRUE(picture.Create(8, 8));
+    WriteFileBytes(dir / "-dash.bmp", EncodeBmp(picture));
+    const Result dashed = Cli({"photo", "--size", "20x20", "-o", (dir / "p.png").string(), "--",
+                               (dir / "-dash.bmp").string()});
+    EXPECT_EQ(dashed.status, 0) << dashed.err;
+    EXPECT_EQ(Cli({"photo", "-o", (dir / "p.png").string(), "--", "a.bmp", "b.bmp"}).status, 2);
 }
 
 // A working call of a command: its operands, options that change what it
