@@ -43,6 +43,13 @@ const std::filesystem::path& Folder() {
             std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
         auto f = root / ("mienlore-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(f);
+        // Removed when the fuzzer ends normally (time or run limit reached);
+        // the name is kept apart from the static above, which is gone by then.
+        static const std::string* const name = new std::string(f.string());
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(*name, ignored);
+        });
         return f;
     }();
     return folder;
