@@ -28,7 +28,7 @@ CliArgs ParseCliArgs(const std::vector<std::string>& args, std::initializer_list
     bool operandsOnly = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (operandsOnly || arg.size() < 2 || arg[0] != '-') {
+        if (IsOperand(arg, operandsOnly)) {
             out.operands.push_back(arg);
         } else if (arg == "--") {
             operandsOnly = true;

@@ -26,6 +26,13 @@ struct CliArgs {
     const std::vector<std::string>& All(const std::string& option) const;
 };
 
+// The one rule of what is an operand: anything after "--", "-" alone, and
+// every argument that does not begin with "-". Commands that read their
+// arguments by hand use it too; "--" itself is told apart by the caller.
+inline bool IsOperand(const std::string& arg, bool afterEndOfOptions) {
+    return afterEndOfOptions || arg.size() < 2 || arg[0] != '-';
+}
+
 CliArgs ParseCliArgs(const std::vector<std::string>& args, std::initializer_list<const char*> flags,
                      std::initializer_list<const char*> valued);
 

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mienlore::cli {
 namespace {
@@ -39,10 +40,14 @@ int Run(const std::vector<std::string>& args) {
     CFaceFrame scratch(ExecutableFolder());
     // A file of which no line holds a face is not a face list (a picture or
     // other file given by mistake): say so instead of listing its bytes.
+    // Each line is checked once; the listing below reuses the answers.
+    std::vector<bool> valid(read.lines.size(), false);
     std::size_t nonEmpty = 0, faces = 0;
-    for (const std::string& line : read.lines) {
+    for (std::size_t i = 0; i < read.lines.size(); ++i) {
+        const std::string& line = read.lines[i];
         nonEmpty += !line.empty();
-        faces += !line.empty() && ValidateStoredLine(line, scratch).has_value();
+        valid[i] = !line.empty() && ValidateStoredLine(line, scratch).has_value();
+        faces += valid[i];
     }
     if (faces == 0 && (nonEmpty > 0 || !read.tooLong.empty())) {
         std::fprintf(stderr,
@@ -62,10 +67,9 @@ int Run(const std::vector<std::string>& args) {
         }
         if (line.empty())
             continue;
-        const bool valid = ValidateStoredLine(line, scratch).has_value();
         std::printf("{\"position\":%zu,\"name\":%s,\"code\":%s,\"valid\":%s}\n", i,
                     JsonString(StoredFaceName(line)).c_str(),
-                    JsonString(StoredFaceCode(line)).c_str(), valid ? "true" : "false");
+                    JsonString(StoredFaceCode(line)).c_str(), valid[i] ? "true" : "false");
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 // mienlore-cli photo: the photo page's view of a picture file, with its
 // effects, zoom, pan and rotation, written as PNG, JPEG or BMP.
+#include "CliArgs.h"
 #include "CliCommand.h"
 #include "NumberArgs.h"
 #include "PhotoArgs.h"
@@ -32,14 +33,14 @@ int Run(const std::vector<std::string>& args) {
     bool operandsOnly = false; // after "--": a picture file whose name begins with "-"
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (!operandsOnly && a == "--") {
-            operandsOnly = true;
-            continue;
-        }
-        if (operandsOnly) {
+        if (IsOperand(a, operandsOnly)) {
             if (!input.empty())
                 return Fail("only one picture file is taken");
             input = a;
+            continue;
+        }
+        if (a == "--") {
+            operandsOnly = true;
             continue;
         }
         const std::string* value = i + 1 < args.size() ? &args[i + 1] : nullptr;
@@ -61,12 +62,8 @@ int Run(const std::vector<std::string>& args) {
                 return Fail("-o needs a file name");
             output = *value;
             ++i;
-        } else if (!a.empty() && a[0] == '-') {
-            return Fail("unknown option " + a);
-        } else if (input.empty()) {
-            input = a;
         } else {
-            return Fail("only one picture file is taken");
+            return Fail("unknown option " + a);
         }
     }
     if (input.empty())

@@ -1,5 +1,6 @@
 // mienlore-cli render: the face picture of a face code, or a review sheet of
 // random faces, written as PNG, JPEG or BMP.
+#include "CliArgs.h"
 #include "CliCommand.h"
 #include "NumberArgs.h"
 #include "PhotoArgs.h"
@@ -60,14 +61,14 @@ std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
     bool operandsOnly = false; // after "--"
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (!operandsOnly && a == "--") {
-            operandsOnly = true;
-            continue;
-        }
-        if (operandsOnly) {
+        if (IsOperand(a, operandsOnly)) {
             if (!o.code.empty())
                 return "only one face code is taken";
             o.code = a;
+            continue;
+        }
+        if (a == "--") {
+            operandsOnly = true;
             continue;
         }
         auto value = [&]() -> std::optional<std::string> {
@@ -140,12 +141,8 @@ std::string ParseArgs(const std::vector<std::string>& args, RenderOptions& o) {
             if (!v || v->empty())
                 return "-o needs a file name";
             o.output = *v;
-        } else if (!a.empty() && a[0] == '-' && a != "-") {
-            return "unknown option " + a;
-        } else if (o.code.empty()) {
-            o.code = a;
         } else {
-            return "only one face code is taken";
+            return "unknown option " + a;
         }
     }
     if (o.output.empty())

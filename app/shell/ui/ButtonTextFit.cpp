@@ -22,14 +22,16 @@ QString ShownText(const QAbstractButton& button) {
     return text;
 }
 
-} // namespace
-
+// The width the button's text may take: the button less a small margin, and
+// less the check mark of radio buttons and check boxes.
 int ButtonTextRoom(const QAbstractButton& button) {
     int room = button.width() - 4;
     if (qobject_cast<const QRadioButton*>(&button) || qobject_cast<const QCheckBox*>(&button))
         room -= button.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &button) + 4;
     return room;
 }
+
+} // namespace
 
 void FitButtonText(QAbstractButton* button) {
     if (!button)

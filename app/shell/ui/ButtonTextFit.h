@@ -15,8 +15,4 @@ void FitButtonText(QAbstractButton* button);
 // layout gives its buttons the room their texts need by itself).
 void FitButtonTexts(QWidget* panel);
 
-// The width the button's text may take: the button less a small margin, and
-// less the check mark of radio buttons and check boxes.
-int ButtonTextRoom(const QAbstractButton& button);
-
 } // namespace mienlore
