@@ -29,10 +29,11 @@ inline std::unique_ptr<ISettingsStore> StoreIn(const TempDir& dir) {
     return std::make_unique<CQtSettingsStore>(QString::fromStdString((dir / "s.ini").string()));
 }
 
-// A main frame with its globals over settings stored in a temporary folder.
+// A main frame with its globals over settings stored in a temporary folder
+// and a program folder of its own (see PrivateProgramFolder).
 struct FrameTest : ::testing::Test {
     TempDir dir;
-    CAppGlobals globals{MIENLORE_PROGRAM_FOLDER, StoreIn(dir)};
+    CAppGlobals globals{PrivateProgramFolder(dir), StoreIn(dir)};
     CMainFrame frame{globals};
 };
 

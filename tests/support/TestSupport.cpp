@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <stdexcept>
 
 namespace mienlore::test {
@@ -54,6 +55,26 @@ ReadOnlyFolder::~ReadOnlyFolder() {
     std::error_code ec;
     std::filesystem::permissions(m_folder, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add, ec);
+}
+
+std::filesystem::path PrivateProgramFolder(const TempDir& dir, const std::string& language) {
+    namespace fs = std::filesystem;
+    static const std::set<std::string> written{"Text", "PType", "htmlreport", "MyGallery",
+                                               "lang.lng"};
+    const fs::path folder = dir / "program";
+    if (!fs::create_directory(folder))
+        return folder; // made before: a later start over the same folder
+    for (const auto& entry : fs::directory_iterator(ProgramFolder())) {
+        const fs::path name = entry.path().filename();
+        if (written.count(name.string()) != 0)
+            fs::copy(entry.path(), folder / name, fs::copy_options::recursive);
+        else
+            fs::create_symlink(entry.path(), folder / name);
+    }
+    if (!language.empty())
+        fs::copy_file(ProgramFolder() / "Lang" / language, folder / "lang.lng",
+                      fs::copy_options::overwrite_existing);
+    return folder;
 }
 
 void Put16(std::string& bytes, std::uint32_t value) {

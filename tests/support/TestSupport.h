@@ -26,6 +26,14 @@ private:
     std::filesystem::path m_path;
 };
 
+// A program folder of a test's own below dir: the build's shipped data are
+// linked in, and what the program writes into (the text pages' folders, the
+// report folder, My Gallery, the chosen language file) is copied, so that
+// tests running side by side never read each other's written files. With a
+// language ("german.lng"), that shipped file is the chosen language. Made once
+// per dir; later calls return the same folder.
+std::filesystem::path PrivateProgramFolder(const TempDir& dir, const std::string& language = {});
+
 // Sets (or, with nullptr, removes) an environment variable for the life of
 // the object.
 class ScopedEnv {

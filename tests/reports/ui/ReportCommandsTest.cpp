@@ -302,7 +302,7 @@ TEST_F(ReportFixture, ThePrintDialogMarksTheViewModalAndCancelChangesNothing) {
 
 TEST(ReportPreview, AFrameClosedDuringThePreviewTakesItsViewWithIt) {
     test::TempDir dir;
-    CAppGlobals globals{MIENLORE_PROGRAM_FOLDER, test::StoreIn(dir)};
+    CAppGlobals globals{test::PrivateProgramFolder(dir), test::StoreIn(dir)};
     QPointer<CView> view;
     {
         CMainFrame frame(globals);

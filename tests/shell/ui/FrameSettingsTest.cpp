@@ -16,7 +16,7 @@ using test::StoreIn;
 TEST(FrameSettings, PlacementIsCapturedOnCloseAndSettingsSavedAtTheEnd) {
     test::TempDir dir;
     {
-        CAppGlobals globals(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+        CAppGlobals globals(test::PrivateProgramFolder(dir), StoreIn(dir));
         CMainFrame frame(globals);
         frame.show();
         frame.move(30, 40);
@@ -34,7 +34,7 @@ TEST(FrameSettings, PlacementIsCapturedOnCloseAndSettingsSavedAtTheEnd) {
     EXPECT_NE(main, "0,0,0,0,0,0,0,0,0,0");
 
     // The next start puts the window back where it was.
-    CAppGlobals again(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+    CAppGlobals again(test::PrivateProgramFolder(dir), StoreIn(dir));
     ASSERT_TRUE(again.params.placements[kPlacementMain].valid);
     CMainFrame frame(again);
     EXPECT_EQ(frame.width(), again.params.placements[kPlacementMain].right -
@@ -43,7 +43,7 @@ TEST(FrameSettings, PlacementIsCapturedOnCloseAndSettingsSavedAtTheEnd) {
 
 TEST(FrameSettings, SmoothingSwitchAlternatesBetweenOffAndThirtyPercent) {
     test::TempDir dir;
-    CAppGlobals globals(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+    CAppGlobals globals(test::PrivateProgramFolder(dir), StoreIn(dir));
     CMainFrame frame(globals);
     ASSERT_EQ(globals.params.face.filter, 2);
     frame.OnCommand(cmd::kSmooth);
@@ -54,7 +54,7 @@ TEST(FrameSettings, SmoothingSwitchAlternatesBetweenOffAndThirtyPercent) {
 
 TEST(FrameSettings, KeysWaitWhileAModalDialogIsOpen) {
     test::TempDir dir;
-    CAppGlobals globals(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+    CAppGlobals globals(test::PrivateProgramFolder(dir), StoreIn(dir));
     CMainFrame frame(globals);
     frame.show();
     frame.activateWindow();
@@ -88,12 +88,12 @@ TEST(FrameSettings, AFailedSaveAndMissingTextFilesAreToldWithTheFileName) {
     test::TempDir dir;
     test::WriteFileBytes(dir / "file", "x"); // a file where a folder is needed
     const QString blocked = QString::fromStdString((dir / "file" / "s.ini").string());
-    CAppGlobals globals(MIENLORE_PROGRAM_FOLDER, std::make_unique<CQtSettingsStore>(blocked));
+    CAppGlobals globals(test::ProgramFolder(), std::make_unique<CQtSettingsStore>(blocked));
     const QString message = globals.SaveSettingsReport();
     EXPECT_TRUE(message.contains(blocked)) << message.toStdString();
     EXPECT_TRUE(globals.UnreadableTextFiles().isEmpty());
 
-    CAppGlobals fine(MIENLORE_PROGRAM_FOLDER, StoreIn(dir));
+    CAppGlobals fine(test::ProgramFolder(), StoreIn(dir));
     EXPECT_TRUE(fine.SaveSettingsReport().isEmpty());
 
     // A program folder without the analysis texts.

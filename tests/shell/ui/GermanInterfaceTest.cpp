@@ -14,18 +14,6 @@ using namespace mienlore;
 
 namespace {
 
-// A program folder whose data folders are the build's, with the shipped
-// German file as "lang.lng", so that the real one is never touched.
-std::filesystem::path GermanProgramFolder(const test::TempDir& dir) {
-    const auto folder = dir / "prog";
-    std::filesystem::create_directory(folder);
-    for (const auto& entry : std::filesystem::directory_iterator(test::ProgramFolder()))
-        if (entry.path().filename() != "lang.lng")
-            std::filesystem::create_symlink(entry.path(), folder / entry.path().filename());
-    std::filesystem::copy_file(test::ProgramFolder() / "Lang" / "german.lng", folder / "lang.lng");
-    return folder;
-}
-
 QString Utf8(const char* s) {
     return QString::fromUtf8(s);
 }
@@ -34,7 +22,7 @@ QString Utf8(const char* s) {
 
 TEST(GermanInterface, MenusPanelsAndStringsSpeakGerman) {
     test::TempDir dir;
-    CAppGlobals globals{GermanProgramFolder(dir), test::StoreIn(dir)};
+    CAppGlobals globals{test::PrivateProgramFolder(dir, "german.lng"), test::StoreIn(dir)};
     CMainFrame frame{globals};
 
     const QList<QAction*> menus = frame.menuBar()->actions();
@@ -65,16 +53,7 @@ TEST(LanguageInterfaces, ButtonTextsFitTheirButtons) {
     for (const char* language : {"", "german.lng", "french.lng"}) {
         SCOPED_TRACE(language);
         test::TempDir dir;
-        std::filesystem::path folder = test::ProgramFolder();
-        if (*language) {
-            folder = dir / "prog";
-            std::filesystem::create_directory(folder);
-            for (const auto& entry : std::filesystem::directory_iterator(test::ProgramFolder()))
-                if (entry.path().filename() != "lang.lng")
-                    std::filesystem::create_symlink(entry.path(), folder / entry.path().filename());
-            std::filesystem::copy_file(test::ProgramFolder() / "Lang" / language,
-                                       folder / "lang.lng");
-        }
+        const auto folder = test::PrivateProgramFolder(dir, language);
         CAppGlobals globals{folder, std::make_unique<CQtSettingsStore>(
                                         QString::fromStdString((dir / "s.ini").string()))};
         CMainFrame frame{globals};

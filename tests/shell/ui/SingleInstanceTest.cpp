@@ -1,6 +1,5 @@
 #include "shell/ui/SingleInstance.h"
 #include "shell/HandOver.h"
-#include "shell/ui/CommandIds.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -46,12 +45,15 @@ template <typename F> bool WaitFor(F done, int ms = 3000) {
     return done();
 }
 
+// How long a raw sender waits to connect and to write.
+constexpr int kSocketWaitMs = 5000;
+
 void SendRaw(const QString& server, const QByteArray& bytes) {
     QLocalSocket socket;
     socket.connectToServer(server);
-    ASSERT_TRUE(socket.waitForConnected(cmd::kMenWomen));
+    ASSERT_TRUE(socket.waitForConnected(kSocketWaitMs));
     socket.write(bytes);
-    socket.waitForBytesWritten(cmd::kMenWomen);
+    socket.waitForBytesWritten(kSocketWaitMs);
     socket.disconnectFromServer();
 }
 
