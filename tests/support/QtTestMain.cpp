@@ -1,6 +1,7 @@
 // Entry point of the UI test programs: a QApplication (offscreen unless the
 // environment asks for another platform) around the GoogleTest run.
 #include <QApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -28,7 +29,11 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ORVANTA Lab"));
-    QApplication::setApplicationName(QStringLiteral("Mienlore-tests"));
+    // Each test program has its own name, so that the files kept in its cache
+    // (the help's collection) are its own while ctest runs programs side by
+    // side.
+    QApplication::setApplicationName(QStringLiteral("Mienlore-tests-") +
+                                     QFileInfo(QApplication::applicationFilePath()).fileName());
     // Settings and other user files go to test locations, never the real ones.
     QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
