@@ -1,7 +1,9 @@
 #include "gallery/ui/FindInGListDlg.h"
 
+#include "resources/OwnStringIds.h"
 #include "shell/Lang.h"
 #include "shell/ui/DialogTranslator.h"
+#include "shell/ui/UiStrings.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -28,7 +30,7 @@ CFindInGListDlg::CFindInGListDlg(const CLang* lang, QWidget* parent) : QDialog(p
     SetControlId(m_search, kSearchId);
     m_search->setObjectName(QStringLiteral("ctl%1").arg(kSearchId));
     m_search->setMaxLength(kMaxSearchChars);
-    m_search->setPlaceholderText(QStringLiteral("Name"));
+    m_search->setPlaceholderText(UiString(str::kNamePlaceholder));
     m_find = new QPushButton(QStringLiteral("Find"), this);
     SetControlId(m_find, kFindId);
     m_find->setObjectName(QStringLiteral("ctl%1").arg(kFindId));

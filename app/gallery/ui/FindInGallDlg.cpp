@@ -1,6 +1,8 @@
 #include "gallery/ui/FindInGallDlg.h"
 
+#include "resources/OwnStringIds.h"
 #include "shell/ui/DialogTranslator.h"
+#include "shell/ui/UiStrings.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -24,8 +26,8 @@ CFindInGallDlg::CFindInGallDlg(const CLang* lang, QWidget* parent) : QDialog(par
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setColumnCount(3);
-    m_list->setHeaderLabels(
-        {QStringLiteral("Face"), QStringLiteral("Like"), QStringLiteral("   ") + QChar(0x00A0)});
+    m_list->setHeaderLabels({UiString(str::kFoundFaceHeader), UiString(str::kFoundLikeHeader),
+                             QStringLiteral("   ") + QChar(0x00A0)});
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionsMovable(false);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, [this] {

@@ -1,5 +1,6 @@
 #include "gallery/ui/PageCoef.h"
 
+#include "resources/OwnStringIds.h"
 #include "shell/ui/ButtonTextFit.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/DialogUnits.h"
@@ -53,7 +54,7 @@ void CPageCoef::Retranslate() {
         m_buttons[i]->setText(text);
         m_buttons[i]->setToolTip(StatusText(kButtons[i][1]));
     }
-    m_factorCaption->setText(QStringLiteral("Find Face factor:"));
+    m_factorCaption->setText(UiString(str::kFindFaceFactor));
 }
 
 QPushButton* CPageCoef::Button(int id) const {

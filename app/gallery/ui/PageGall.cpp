@@ -7,9 +7,11 @@
 #include "gallery/ui/PictListBox.h"
 #include "imaging/Devib.h"
 #include "resources/LoadString.h"
+#include "resources/OwnStringIds.h"
 #include "shell/Lang.h"
 #include "shell/ui/DialogTranslator.h"
 #include "shell/ui/StaticLink.h"
+#include "shell/ui/UiStrings.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -196,8 +198,8 @@ void CPageGall::ShowFolder(GallFolder which) {
     Strip(GallFolder::Gallery)->setVisible(which == GallFolder::Gallery);
     m_buttons[kDelId]->setEnabled(which == GallFolder::My);
     // "Add" describes the chosen portrait of the shipped Gallery.
-    m_buttons[kAddId]->setToolTip(
-        which == GallFolder::My ? m_addTip : QStringLiteral("Describe the portrait with the face"));
+    m_buttons[kAddId]->setToolTip(which == GallFolder::My ? m_addTip
+                                                          : UiString(str::kDescribePortrait));
     SyncScrollBar();
 }
 
@@ -290,7 +292,7 @@ void CPageGall::AddToMyGallery() {
     }
     const std::string stored = name.toStdString();
     if (GalleryEntryExists(folder, stored) &&
-        !AskYesNo(QStringLiteral("My Gallery"),
+        !AskYesNo(UiString(str::kMyGallery),
                   QStringLiteral("\"%1\" is already in My Gallery. Do you want to replace it?")
                       .arg(name)))
         return;
@@ -300,7 +302,7 @@ void CPageGall::AddToMyGallery() {
                        : m_host.facePicture             ? m_host.facePicture(picture)
                                                         : false;
     if (!drawn || picture.IsEmpty()) {
-        Report(QStringLiteral("There is no picture to save in My Gallery."));
+        Report(UiString(str::kNoPictureToSave));
         return;
     }
     const WriteResult written = AddGalleryEntry(folder, stored, m_face, picture);
@@ -341,7 +343,7 @@ void CPageGall::Delete() {
         QApplication::beep();
         return;
     }
-    if (!AskYesNo(QStringLiteral("My Gallery"), QStringLiteral("Do you want to remove item?")))
+    if (!AskYesNo(UiString(str::kMyGallery), UiString(str::kRemoveItem)))
         return;
     const WriteResult removed = RemoveGalleryEntry(m_gallery.Folder(GallFolder::My),
                                                    items[static_cast<std::size_t>(*applied)]);
@@ -391,7 +393,7 @@ bool CPageGall::AskName(QString& name, bool& saveImage) {
     dlg.SaveImageBox()->setChecked(false);
     dlg.SaveImageBox()->setEnabled(photo);
     if (!photo)
-        dlg.SaveImageBox()->setToolTip(QStringLiteral("There is no photograph to save"));
+        dlg.SaveImageBox()->setToolTip(UiString(str::kNoPhotoToSave));
     if (dlg.exec() != QDialog::Accepted)
         return false;
     name = dlg.Name().trimmed();
@@ -410,7 +412,7 @@ void CPageGall::Report(const QString& text) {
     if (m_report)
         m_report(text);
     else
-        QMessageBox::warning(this, QStringLiteral("My Gallery"), text);
+        QMessageBox::warning(this, UiString(str::kMyGallery), text);
 }
 
 } // namespace mienlore

@@ -4,6 +4,7 @@
 #include "model/FaceFrame.h"
 #include "model/FaceNames.h"
 #include "model/ui/PictList.h"
+#include "resources/OwnStringIds.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogUnits.h"
 #include "shell/ui/UiStrings.h"
@@ -80,7 +81,7 @@ CPageFace::CPageFace(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
     TagControl(m_xSlider, 1011);
     m_shapeSlider->setGeometry(du.Rect(76, 20, 10, 188));
     m_variantSlider->setGeometry(du.Rect(86, 18, 40, 10));
-    m_variantSlider->setToolTip(QStringLiteral("Variant"));
+    m_variantSlider->setToolTip(UiString(str::kVariantTip));
     m_variantSlider->hide();
     m_ySlider->setGeometry(du.Rect(256, 25, 20, 163));
     m_sizeSlider->setGeometry(du.Rect(115, 188, 58, 12));
@@ -138,10 +139,10 @@ CPageFace::CPageFace(CFaceFrame& face, const DialogUnits& du, QWidget* parent)
     }
     m_emp->setToolTip(UiString(cmd::kHideItem));
     m_cent->setToolTip(UiString(cmd::kDefaultPlacement));
-    m_scro->setToolTip(QStringLiteral("Next variant"));
+    m_scro->setToolTip(UiString(str::kNextVariantTip));
     m_run->setToolTip(StatusText(cmd::kPhotoRobot));
-    m_undo->setToolTip(QStringLiteral("Undo (Ctrl+Z)"));
-    m_redo->setToolTip(QStringLiteral("Redo (Ctrl+Shift+Z)"));
+    m_undo->setToolTip(UiString(str::kUndoTip));
+    m_redo->setToolTip(UiString(str::kRedoTip));
 
     m_variants = new QComboBox(this);
     TagControl(m_variants, 1047);

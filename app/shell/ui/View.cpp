@@ -14,6 +14,7 @@
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
 #include "reports/ui/PageText.h"
+#include "resources/OwnStringIds.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/DialogTranslator.h"
@@ -380,8 +381,7 @@ void CView::ToggleRandomSteps() {
     m_slotBeforeRandom = m_pageFace->SelectedSlot();
     m_pageFace->EndSelection();
     m_randomHintShown = true;
-    emit steadyHint(QStringLiteral("Random steps: press Esc or Ctrl+R, or click the face, to "
-                                   "stop them"));
+    emit steadyHint(UiString(str::kRandomStepsHint));
 }
 
 bool CView::ForwardsKeysFrom(QObject* watched) const {

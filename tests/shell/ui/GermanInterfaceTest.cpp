@@ -1,3 +1,4 @@
+#include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
 
 #include <QAction>
@@ -45,6 +46,18 @@ TEST(GermanInterface, MenusPanelsAndStringsSpeakGerman) {
     const auto* extrovert = frame.findChild<QLabel*>(QStringLiteral("ctl2534"));
     ASSERT_NE(extrovert, nullptr);
     EXPECT_EQ(extrovert->text(), QStringLiteral("Extrovertiert")); // diagram page
+
+    // The program's own texts come from the language file as well.
+    const auto* undo = frame.findChild<QToolButton*>(QStringLiteral("ctl2370"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->toolTip(), Utf8("Rückgängig (Strg+Z)"));
+    const auto* factor = frame.findChild<QLabel*>(QStringLiteral("findFaceFactorCaption"));
+    ASSERT_NE(factor, nullptr);
+    EXPECT_EQ(factor->text(), QStringLiteral("Faktor der Gesichtssuche:"));
+    QString hint;
+    QObject::connect(frame.View(), &CView::steadyHint, [&hint](const QString& h) { hint = h; });
+    frame.View()->ToggleRandomSteps();
+    EXPECT_TRUE(hint.startsWith(QStringLiteral("Zufallsschritte:"))) << hint.toStdString();
 }
 
 // Every button of the main window shows its whole text, in English and in
