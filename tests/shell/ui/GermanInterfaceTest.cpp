@@ -1,3 +1,4 @@
+#include "gallery/ui/PageCoef.h"
 #include "shell/ui/View.h"
 #include "support/FrameTestSupport.h"
 
@@ -61,7 +62,8 @@ TEST(GermanInterface, MenusPanelsAndStringsSpeakGerman) {
 }
 
 // Every button of the main window shows its whole text, in English and in
-// each shipped language (a cut text hides what the button does).
+// each shipped language (a cut text hides what the button does), and so does
+// the search's score caption.
 TEST(LanguageInterfaces, ButtonTextsFitTheirButtons) {
     for (const char* language : {"", "german.lng", "french.lng"}) {
         SCOPED_TRACE(language);
@@ -84,5 +86,13 @@ TEST(LanguageInterfaces, ButtonTextsFitTheirButtons) {
             EXPECT_LE(needed, room)
                 << b->objectName().toStdString() << " \"" << text.toStdString() << "\"";
         }
+        // So does the search's score caption, shown once a search has a score.
+        auto* scores = frame.findChild<CPageCoef*>();
+        ASSERT_NE(scores, nullptr);
+        scores->SetFactor(42);
+        const auto* caption = frame.findChild<QLabel*>(QStringLiteral("findFaceFactorCaption"));
+        ASSERT_NE(caption, nullptr);
+        EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), caption->width())
+            << caption->text().toStdString();
     }
 }
