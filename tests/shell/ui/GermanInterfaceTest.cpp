@@ -69,8 +69,7 @@ TEST(LanguageInterfaces, ButtonTextsFitTheirButtons) {
         SCOPED_TRACE(language);
         test::TempDir dir;
         const auto folder = test::PrivateProgramFolder(dir, language);
-        CAppGlobals globals{folder, std::make_unique<CQtSettingsStore>(
-                                        QString::fromStdString((dir / "s.ini").string()))};
+        CAppGlobals globals{folder, test::StoreIn(dir)};
         CMainFrame frame{globals};
         frame.show();
         QApplication::processEvents();
