@@ -48,9 +48,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "graphics")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt plugins that no program links: the extra picture readers of the photo
-# page (TIFF, WebP, ...) come with the image formats package.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, fonts-urw-base35")
+# What no program links: the extra picture readers of the photo page (TIFF,
+# WebP, ...) come with the image formats package; the fonts the program draws
+# with are Nimbus Roman (the face caption and the printed report) and DejaVu
+# (the interface, the pages and the help).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, fonts-urw-base35, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orvanta.example.org/mienlore")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

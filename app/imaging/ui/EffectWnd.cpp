@@ -1,5 +1,7 @@
 #include "imaging/ui/EffectWnd.h"
 
+#include "imaging/ui/SerifFont.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -15,11 +17,7 @@ namespace mienlore {
 namespace {
 
 QFont CaptionFont(int pixelSize) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setWeight(QFont::DemiBold);
-    font.setPixelSize(std::max(1, pixelSize));
-    return font;
+    return SerifFont(pixelSize, QFont::DemiBold);
 }
 
 PixelWord Word(const QColor& c) {

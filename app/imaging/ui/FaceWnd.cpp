@@ -3,6 +3,7 @@
 #include "imaging/FaceCompositor.h"
 #include "imaging/FacePictureLoader.h"
 #include "imaging/ui/DevibImage.h"
+#include "imaging/ui/SerifFont.h"
 #include "model/FaceFrame.h"
 #include "shell/ui/QtColour.h"
 #include "shell/ui/UiStrings.h"
@@ -18,9 +19,7 @@ namespace mienlore {
 namespace {
 
 QFont CaptionFont(int pixelHeight, int weight) {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(pixelHeight);
-    f.setWeight(static_cast<QFont::Weight>(weight));
+    QFont f = SerifFont(pixelHeight, weight);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }

@@ -1,5 +1,6 @@
 #include "reports/ui/PrintedReport.h"
 
+#include "imaging/ui/SerifFont.h"
 #include "reports/PrintedReportLayout.h"
 
 #include <QFontMetrics>
@@ -17,11 +18,7 @@ QRect ToQRect(const ImageRect& r) {
 }
 
 QFont ReportFont(int pixelHeight, int weight) {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif, QFont::PreferQuality);
-    f.setPixelSize(std::max(1, pixelHeight));
-    f.setWeight(static_cast<QFont::Weight>(weight));
-    return f;
+    return SerifFont(pixelHeight, weight);
 }
 
 void Frame(QPainter& p, const ImageRect& r, int width) {

@@ -1,5 +1,6 @@
 #include "reports/ui/PrintedReport.h"
 
+#include "imaging/ui/SerifFont.h"
 #include "reports/PrintedReportLayout.h"
 #include "support/ShotSupport.h"
 #include "support/TestSupport.h"
@@ -67,7 +68,16 @@ TEST(PrintedReportPage, DrawsTheOuterFrameOnWhiteInsideTheMargins) {
     EXPECT_TRUE(IsBlue(page.pixel(2279, 3134)));
     EXPECT_EQ(page.pixel(119, 164), qRgb(200, 200, 200));
     EXPECT_EQ(page.pixel(2280, 3135), qRgb(200, 200, 200));
-    EXPECT_EQ(page.pixel(500, 250), qRgb(255, 255, 255)); // title band, left of the text
+    // The title band is white left of the centred title; where the title
+    // begins depends on the font the machine gives, so it is measured.
+    const PrintedReportLayout l = LayoutPrintedReport(2400, 3300, 250, 260);
+    const QFont titleFont = SerifFont(l.titleFont, QFont::DemiBold);
+    const int titleWidth =
+        QFontMetrics(titleFont, &page).horizontalAdvance(QStringLiteral("PHYSIOGNOMY ANALYSIS REPORT"));
+    const int beforeTitle = l.title.left + (l.title.Width() - titleWidth) / 2 - 20;
+    ASSERT_GT(beforeTitle, l.title.left + 10);
+    EXPECT_EQ(page.pixel(beforeTitle, 250), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(l.title.left + 10, 250), qRgb(255, 255, 255));
     // The body band's 2-pixel border at the title band's bottom.
     EXPECT_TRUE(IsBlue(page.pixel(500, 385)));
     EXPECT_TRUE(IsBlue(page.pixel(500, 386)));
@@ -81,8 +91,7 @@ TEST(PrintedReportPage, ClipsALongNameAtTheRightAreasEdge) {
     const PrintedReportContent c = Sample(QString(400, QLatin1Char('W')));
     const QImage page = Draw(c);
     const PrintedReportLayout l = LayoutPrintedReport(2400, 3300, 250, 260);
-    QFont medium(QStringLiteral("Times New Roman"));
-    medium.setPixelSize(l.mediumFont);
+    const QFont medium = SerifFont(l.mediumFont, QFont::Normal);
     const int u = QFontMetrics(medium, &page).horizontalAdvance(QStringLiteral("00"));
     const QRect nameRow(l.right.left + u, l.NameY(), l.right.Width() - 2 * u, l.mediumFont);
     EXPECT_GT(InkIn(page, nameRow), 1000);
