@@ -72,8 +72,8 @@ TEST(PrintedReportPage, DrawsTheOuterFrameOnWhiteInsideTheMargins) {
     // begins depends on the font the machine gives, so it is measured.
     const PrintedReportLayout l = LayoutPrintedReport(2400, 3300, 250, 260);
     const QFont titleFont = SerifFont(l.titleFont, QFont::DemiBold);
-    const int titleWidth =
-        QFontMetrics(titleFont, &page).horizontalAdvance(QStringLiteral("PHYSIOGNOMY ANALYSIS REPORT"));
+    const int titleWidth = QFontMetrics(titleFont, &page)
+                               .horizontalAdvance(QStringLiteral("PHYSIOGNOMY ANALYSIS REPORT"));
     const int beforeTitle = l.title.left + (l.title.Width() - titleWidth) / 2 - 20;
     ASSERT_GT(beforeTitle, l.title.left + 10);
     EXPECT_EQ(page.pixel(beforeTitle, 250), qRgb(255, 255, 255));
