@@ -20,13 +20,16 @@ std::vector<CPType> SixteenTypes() {
     std::vector<CPType> types(16);
     for (int i = 0; i < 16; ++i) {
         CPType& t = types[i];
-        t.code = "T" + std::to_string(i);
-        t.role = "Role" + std::to_string(i);
-        t.style = "Style" + std::to_string(i);
-        t.desire = "Desire" + std::to_string(i);
-        t.negative = "Neg" + std::to_string(i);
-        t.sign = "sign" + std::to_string(i);
-        t.desc = "Desc" + std::to_string(i);
+        // Built by appending: GCC 12 at -O3 warns (-Wrestrict) on a literal
+        // plus a temporary string.
+        const std::string n = std::to_string(i);
+        t.code = std::string("T").append(n);
+        t.role = std::string("Role").append(n);
+        t.style = std::string("Style").append(n);
+        t.desire = std::string("Desire").append(n);
+        t.negative = std::string("Neg").append(n);
+        t.sign = std::string("sign").append(n);
+        t.desc = std::string("Desc").append(n);
         t.accuracy = 1.0 + i % 5; // best 5.0 first at index 4
     }
     return types;
