@@ -32,7 +32,7 @@ bool IsPngPath(const std::filesystem::path& path) {
 
 const std::vector<ImageFileFormat>& CoreImageFileFormats() {
     static const std::vector<ImageFileFormat> formats{
-        {"BMP", {"bmp"}}, {"JPEG", {"jpg", "jpeg"}}, {"PNG", {"png"}}, {"GIF", {"gif"}}};
+        {"BMP", {"bmp", "dib"}}, {"JPEG", {"jpg", "jpeg"}}, {"PNG", {"png"}}, {"GIF", {"gif"}}};
     return formats;
 }
 

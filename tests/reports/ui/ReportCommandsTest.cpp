@@ -96,9 +96,9 @@ TEST_F(ReportFixture, SaveFaceImageWritesTheFaceAndTheSmallCopyInEachFormat) {
 
     // Every extension the save dialog offers gives a file of the format it
     // names, as a reader that looks at the content alone sees it.
-    const std::map<QString, QByteArray> sniffed{{"bmp", "bmp"},   {"jpg", "jpeg"}, {"jpeg", "jpeg"},
-                                                {"png", "png"},   {"gif", "gif"},  {"tif", "tiff"},
-                                                {"tiff", "tiff"}, {"webp", "webp"}};
+    const std::map<QString, QByteArray> sniffed{
+        {"bmp", "bmp"}, {"dib", "bmp"},  {"jpg", "jpeg"},  {"jpeg", "jpeg"}, {"png", "png"},
+        {"gif", "gif"}, {"tif", "tiff"}, {"tiff", "tiff"}, {"webp", "webp"}};
     for (const SavablePictureFormat& format : SavablePictureFormats())
         for (const QString& ext : format.extensions) {
             const std::filesystem::path path = dir / ("x." + ext.toUpper().toStdString());
@@ -289,7 +289,7 @@ TEST_F(ReportFixture, SaveFaceImageDialogStartsAtFaceBmpInTheReportFolder) {
             // One filter with every format, then one per format written.
             const QStringList filters = d->nameFilters();
             EXPECT_EQ(filters.size(), static_cast<int>(SavablePictureFormats().size()) + 1);
-            EXPECT_TRUE(filters.contains(QStringLiteral("BMP (*.bmp)")));
+            EXPECT_TRUE(filters.contains(QStringLiteral("BMP (*.bmp *.dib)")));
             EXPECT_TRUE(filters.contains(QStringLiteral("JPEG (*.jpg *.jpeg)")));
             EXPECT_TRUE(filters.contains(QStringLiteral("GIF (*.gif)")));
             ASSERT_FALSE(filters.isEmpty());
