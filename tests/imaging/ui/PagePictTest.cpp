@@ -392,3 +392,24 @@ TEST_F(PageFixture, ShippedVideoModuleAnswersTheProbe) {
     page->ProbeVideo();
     EXPECT_EQ(page->Button(2388)->isHidden(), cameras == 0);
 }
+
+TEST(PictureReaders, PicturesBeyondTheLimitArriveShrunkWithinIt) {
+    // 4001 x 4000 pixels is just beyond the limit, as PNG, JPEG and TIFF.
+    QImage image(4001, 4000, QImage::Format_RGB32);
+    image.fill(QColor(20, 200, 20));
+    for (const char* format : {"PNG", "JPG", "TIFF"}) {
+        QByteArray bytes;
+        {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            ASSERT_TRUE(image.save(&buffer, format)) << format;
+        }
+        DecodedPicture p;
+        std::string error;
+        ASSERT_TRUE(DecodeAnyPicture(std::string_view(bytes.constData(), bytes.size()), p, &error))
+            << format << ": " << error;
+        EXPECT_LE(p.bitmap.Count(), kMaxPicturePixels) << format;
+        EXPECT_GE(p.bitmap.Width(), 2000) << format;
+        EXPECT_NEAR(GreenOf(p.bitmap.GetPixel(100, 100)), 200, 4) << format;
+    }
+}
