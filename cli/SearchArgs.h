@@ -22,10 +22,8 @@ namespace mienlore::cli {
 // Reads CODE ("new" for a new face) into face; prints the error and returns
 // false when the eight main slots cannot be read.
 inline bool ReadFaceArgument(const std::string& code, CFaceFrame& face, const char* command) {
-    if (code == "new")
-        return true;
     CFaceFrame copy = face;
-    if (!copy.Decode(code, true)) {
+    if (!copy.Decode(FaceArgumentCode(code, face.ProgramFolder()), true)) {
         std::fprintf(stderr, "mienlore-cli %s: not a face code: %s\n", command, code.c_str());
         return false;
     }

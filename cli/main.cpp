@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace mienlore::cli {
 
@@ -36,6 +38,20 @@ static void PrintHelp(std::FILE* out) {
     std::fprintf(out, "  --help               print this help\n");
     for (const auto& c : Commands())
         std::fprintf(out, "  %s %s\n      %s\n", c.name, c.usage, c.summary);
+    std::fprintf(out, "\nWherever a command takes a face CODE, \"new\" stands for the new face.\n"
+                      "COMMAND --help prints the usage of that command.\n");
+}
+
+// True when a command's arguments ask for its help: "--help" or "-h" before
+// any "--" (after it they are operands).
+static bool AsksForHelp(const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        if (arg == "--")
+            return false;
+        if (arg == "--help" || arg == "-h")
+            return true;
+    }
+    return false;
 }
 
 int main(int argc, char* argv[]) {
@@ -55,9 +71,14 @@ int main(int argc, char* argv[]) {
     for (const auto& c : Commands()) {
         if (first != c.name)
             continue;
+        const std::vector<std::string> args(argv + 2, argv + argc);
+        if (AsksForHelp(args)) {
+            std::printf("usage: mienlore-cli %s %s\n%s\n", c.name, c.usage, c.summary);
+            return 0;
+        }
         // Exit status 2 is a usage error: the command said what was wrong,
         // the usage line says what it takes.
-        const int status = c.run(std::vector<std::string>(argv + 2, argv + argc));
+        const int status = c.run(args);
         if (status == 2)
             std::fprintf(stderr, "usage: mienlore-cli %s %s\n", c.name, c.usage);
         return status;

@@ -51,7 +51,7 @@ bool AppendAnalysisJson(std::string& out, std::string_view code, const CFaceFram
     face = prototype;
     out += "{\"code\":";
     AppendJsonString(out, code);
-    if (!face.Decode(code, true)) {
+    if (!face.Decode(FaceArgumentCode(code, prototype.ProgramFolder()), true)) {
         out += ",\"valid\":false,\"error\":\"not a face code: a main feature is missing or "
                "unreadable\"}\n";
         return false;

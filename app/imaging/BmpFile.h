@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/Devib.h"
+#include "imaging/PictureLimit.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,11 +22,9 @@ std::string EncodeBmp(const CDevib& bitmap);
 bool WriteBmp(const CDevib& bitmap, const std::filesystem::path& path,
               std::string* error = nullptr);
 
-// Largest picture the BMP reader decodes, in pixels (for example 5000 x 3200):
-// more than any feature picture or photograph needs. A larger one is refused
-// before any pixel memory is taken, so that a small hostile file cannot ask
-// for gigabytes.
-inline constexpr std::int64_t kMaxBmpPixels = 16 * 1000 * 1000;
+// Largest picture the BMP reader decodes: the picture limit. A larger one is
+// refused before any pixel memory is taken.
+inline constexpr std::int64_t kMaxBmpPixels = kMaxPicturePixels;
 // Largest BMP file read: the largest picture at 32 bits, headers and palette.
 inline constexpr std::uintmax_t kMaxBmpFileBytes = 4 * kMaxBmpPixels + 64 * 1024;
 // The BMP file of an 8-bit grey picture given top row first (row r starts at

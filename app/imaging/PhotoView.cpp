@@ -62,10 +62,15 @@ CPhotoView::CPhotoView(PictureDecoder decoder) : m_decoder(std::move(decoder)) {
 
 bool CPhotoView::Decode(const std::filesystem::path& path, DecodedPicture& out,
                         std::string* error) {
+    ++m_decodes;
+    return DecodeFile(path, out, error);
+}
+
+bool CPhotoView::DecodeFile(const std::filesystem::path& path, DecodedPicture& out,
+                            std::string* error) const {
     std::string bytes;
     if (!ReadPictureFile(path, bytes, error))
         return false;
-    ++m_decodes;
     if (!m_decoder(bytes, out, error) || out.bitmap.IsEmpty()) {
         if (error && error->empty())
             *error = "The file is not a picture this program reads.";
@@ -78,13 +83,22 @@ bool CPhotoView::Load(const std::filesystem::path& path, std::string* error) {
     DecodedPicture fresh;
     if (!Decode(path, fresh, error))
         return false;
-    m_picture = std::move(fresh);
+    Keep(path, std::move(fresh));
+    return true;
+}
+
+void CPhotoView::Take(const std::filesystem::path& path, DecodedPicture picture) {
+    ++m_decodes;
+    Keep(path, std::move(picture));
+}
+
+void CPhotoView::Keep(const std::filesystem::path& path, DecodedPicture picture) {
+    m_picture = std::move(picture);
     m_path = path;
     std::error_code ec;
     m_stamp = std::filesystem::last_write_time(path, ec);
     m_fileSize = std::filesystem::file_size(path, ec);
     m_rendered.Release();
-    return true;
 }
 
 void CPhotoView::Adopt(DecodedPicture picture) {

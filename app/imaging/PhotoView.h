@@ -56,6 +56,13 @@ public:
     // Reads and decodes the file. On failure the previous picture and path
     // stay and false is returned with a message in *error.
     bool Load(const std::filesystem::path& path, std::string* error = nullptr);
+    // Load in two halves, so that the slow half can run away from the
+    // window's thread: DecodeFile only reads and decodes (it touches nothing
+    // of the view; the decoder must be safe to call from another thread),
+    // Take then makes its result the view's picture.
+    bool DecodeFile(const std::filesystem::path& path, DecodedPicture& out,
+                    std::string* error) const;
+    void Take(const std::filesystem::path& path, DecodedPicture picture);
     // Takes a picture decoded elsewhere (no file behind it: nothing to
     // reload).
     void Adopt(DecodedPicture picture);
@@ -121,6 +128,8 @@ public:
 
 private:
     bool Decode(const std::filesystem::path& path, DecodedPicture& out, std::string* error);
+    // The picture of a file, with the file's time and size for refreshing.
+    void Keep(const std::filesystem::path& path, DecodedPicture picture);
     const CDevib& Rendered(ImageSize size);
 
     PictureDecoder m_decoder;

@@ -6,6 +6,7 @@
 #include <png.h>
 #include <turbojpeg.h>
 
+#include <csetjmp>
 #include <cstring>
 #include <fstream>
 #include <vector>
@@ -24,14 +25,20 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
     return bytes.size() >= prefix.size() && bytes.substr(0, prefix.size()) == prefix;
 }
 
+// The largest sides the formats can state; the pixel count is the picture
+// limit's business (larger pictures are shrunk).
 bool SizeAllowed(long long w, long long h) {
-    return w > 0 && h > 0 && w <= kMaxPictureSide && h <= kMaxPictureSide;
+    return w > 0 && h > 0 && w <= 65535 && h <= 65535;
 }
 
 // Rows handed over top row first; the image stores the bottom row first.
 PixelWord* PictureRow(CDevib& bitmap, int topRow) {
     return bitmap.Pixels() + static_cast<std::size_t>(bitmap.Height() - 1 - topRow) *
                                  static_cast<std::size_t>(bitmap.Width());
+}
+
+int Shrunk(int side, int factor) {
+    return (side + factor - 1) / factor;
 }
 
 bool DecodeJpeg(std::string_view bytes, CDevib& bitmap, std::string* error) {
@@ -46,7 +53,25 @@ bool DecodeJpeg(std::string_view bytes, CDevib& bitmap, std::string* error) {
     bool ok = tjDecompressHeader3(handle, data, size, &w, &h, &subsampling, &colourspace) == 0;
     if (!ok)
         SetError(error, std::string("The JPEG picture cannot be read: ") + tjGetErrorStr2(handle));
-    else if (!SizeAllowed(w, h) || !bitmap.Create(w, h)) {
+    if (ok && SizeAllowed(w, h) && PictureShrinkFactor(w, h) > 1) {
+        // The decoder shrinks by 1/2, 1/4 or 1/8 (and more factors) while it
+        // decodes: take the largest scale within the limit.
+        int count = 0;
+        const tjscalingfactor* factors = tjGetScalingFactors(&count);
+        int bestW = 0, bestH = 0;
+        for (int i = 0; factors && i < count; ++i) {
+            const int sw = TJSCALED(w, factors[i]);
+            const int sh = TJSCALED(h, factors[i]);
+            if (sw <= w && sh <= h && PictureShrinkFactor(sw, sh) == 1 &&
+                static_cast<long long>(sw) * sh > static_cast<long long>(bestW) * bestH) {
+                bestW = sw;
+                bestH = sh;
+            }
+        }
+        w = bestW;
+        h = bestH;
+    }
+    if (ok && (!SizeAllowed(w, h) || PictureShrinkFactor(w, h) != 1 || !bitmap.Create(w, h))) {
         SetError(error, "The JPEG picture is too large.");
         ok = false;
     }
@@ -69,38 +94,115 @@ bool DecodeJpeg(std::string_view bytes, CDevib& bitmap, std::string* error) {
     return true;
 }
 
+// libpng reads the file's bytes from memory through this state, and reports
+// errors into it before it jumps back.
+struct PngSource {
+    std::string_view bytes;
+    std::size_t pos = 0;
+    std::string message;
+};
+
+void ReadPngBytes(png_structp png, png_bytep out, png_size_t n) {
+    auto* source = static_cast<PngSource*>(png_get_io_ptr(png));
+    if (source->bytes.size() - source->pos < n)
+        png_error(png, "The picture data ends early");
+    std::memcpy(out, source->bytes.data() + source->pos, n);
+    source->pos += n;
+}
+
+void PngError(png_structp png, png_const_charp message) {
+    auto* source = static_cast<PngSource*>(png_get_error_ptr(png));
+    source->message = message ? message : "damaged data";
+    png_longjmp(png, 1);
+}
+
+void PngWarning(png_structp, png_const_charp) {}
+
+// Decodes row by row: a picture beyond the limit is shrunk by averaging
+// boxes of factor x factor pixels as the rows arrive, so that only one row of
+// the full picture is ever held. Transparent parts are laid on white.
 bool DecodePng(std::string_view bytes, CDevib& bitmap, std::string* error) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
-        SetError(error, std::string("The PNG picture cannot be read: ") + image.message);
+    PngSource source{bytes, 0, {}};
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, PngError, PngWarning);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info) {
+        png_destroy_read_struct(png ? &png : nullptr, nullptr, nullptr);
+        SetError(error, "The PNG decoder cannot be started.");
         return false;
     }
-    if (!SizeAllowed(image.width, image.height) ||
-        !bitmap.Create(static_cast<int>(image.width), static_cast<int>(image.height))) {
-        png_image_free(&image);
+    // Every object the rows need lives outside the jump's reach.
+    std::vector<std::uint8_t> row;
+    std::vector<std::uint32_t> sums;
+    std::vector<std::uint8_t> whole; // an interlaced picture, only when it is not shrunk
+    // Volatile: changed after setjmp and read after the jump back.
+    const char* volatile failure = "The PNG picture cannot be decoded: ";
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        bitmap.Release();
+        SetError(error, std::string(failure) + source.message + ".");
+        return false;
+    }
+    png_set_read_fn(png, &source, ReadPngBytes);
+    failure = "The PNG picture cannot be read: ";
+    png_read_info(png, info);
+    const png_uint_32 w = png_get_image_width(png, info);
+    const png_uint_32 h = png_get_image_height(png, info);
+    const int factor = SizeAllowed(w, h) ? PictureShrinkFactor(w, h) : 0;
+    const int passes = factor > 0 ? png_set_interlace_handling(png) : 1;
+    if (factor == 0 || (passes > 1 && factor > 1) ||
+        !bitmap.Create(Shrunk(static_cast<int>(w), factor), Shrunk(static_cast<int>(h), factor))) {
+        png_destroy_read_struct(&png, &info, nullptr);
         SetError(error, "The PNG picture is too large.");
         return false;
     }
-    // Decoded with alpha and laid on white by hand below (transparent parts
-    // look as they do on a page). A negative row stride delivers the rows
-    // bottom-up, the storage order.
-    image.format = PNG_FORMAT_BGRA;
-    const auto stride = -static_cast<png_int_32>(image.width * 4);
-    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(image.width) * image.height * 4);
-    if (!png_image_finish_read(&image, nullptr, rgba.data(), stride, nullptr)) {
-        SetError(error, std::string("The PNG picture cannot be decoded: ") + image.message);
-        bitmap.Release();
-        return false;
+    // Every kind of PNG as 8-bit red, green, blue, alpha.
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    failure = "The PNG picture cannot be decoded: ";
+    const auto onWhite = [](const std::uint8_t* p, int c) {
+        return p[3] == 255 ? p[c] : (p[c] * p[3] + 255 * (255 - p[3])) / 255;
+    };
+    if (passes > 1) {
+        whole.resize(static_cast<std::size_t>(w) * h * 4);
+        for (int pass = 0; pass < passes; ++pass)
+            for (png_uint_32 y = 0; y < h; ++y)
+                png_read_row(png, &whole[static_cast<std::size_t>(y) * w * 4], nullptr);
+        for (png_uint_32 y = 0; y < h; ++y) {
+            PixelWord* out = PictureRow(bitmap, static_cast<int>(y));
+            for (png_uint_32 x = 0; x < w; ++x) {
+                const std::uint8_t* p = &whole[(static_cast<std::size_t>(y) * w + x) * 4];
+                out[x] = MakePixel(onWhite(p, 0), onWhite(p, 1), onWhite(p, 2));
+            }
+        }
+    } else {
+        const int outW = bitmap.Width();
+        row.resize(static_cast<std::size_t>(w) * 4);
+        sums.assign(static_cast<std::size_t>(outW) * 4, 0);
+        for (png_uint_32 y = 0; y < h; ++y) {
+            png_read_row(png, row.data(), nullptr);
+            for (png_uint_32 x = 0; x < w; ++x) {
+                const std::uint8_t* p = &row[static_cast<std::size_t>(x) * 4];
+                std::uint32_t* s = &sums[static_cast<std::size_t>(x / factor) * 4];
+                s[0] += onWhite(p, 0);
+                s[1] += onWhite(p, 1);
+                s[2] += onWhite(p, 2);
+                s[3] += 1;
+            }
+            if ((y + 1) % factor != 0 && y + 1 != h)
+                continue;
+            PixelWord* out = PictureRow(bitmap, static_cast<int>(y / factor));
+            for (int x = 0; x < outW; ++x) {
+                std::uint32_t* s = &sums[static_cast<std::size_t>(x) * 4];
+                out[x] = MakePixel(static_cast<int>(s[0] / s[3]), static_cast<int>(s[1] / s[3]),
+                                   static_cast<int>(s[2] / s[3]));
+                s[0] = s[1] = s[2] = s[3] = 0;
+            }
+        }
     }
-    PixelWord* out = bitmap.Pixels();
-    for (int i = 0; i < bitmap.Count(); ++i) {
-        const std::uint8_t* p = &rgba[static_cast<std::size_t>(i) * 4];
-        const int a = p[3];
-        const auto mix = [a](int c) { return (c * a + 255 * (255 - a)) / 255; };
-        out[i] = MakePixel(mix(p[2]), mix(p[1]), mix(p[0]));
-    }
+    png_destroy_read_struct(&png, &info, nullptr);
     return true;
 }
 
@@ -124,6 +226,79 @@ int ReadGifBytes(GifFileType* gif, GifByteType* out, int n) {
     return static_cast<int>(take);
 }
 
+// Reads up to the first frame and no further: the frame's rows are drawn as
+// they arrive (every factor-th row and column of a screen beyond the limit),
+// the later frames are never decoded.
+bool DecodeFirstGifFrame(GifFileType* gif, CDevib& bitmap, int factor, std::string* error) {
+    GraphicsControlBlock gcb{};
+    gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+    for (;;) {
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif, &type) != GIF_OK)
+            break;
+        if (type == TERMINATE_RECORD_TYPE)
+            break;
+        if (type == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType* block = nullptr;
+            if (DGifGetExtension(gif, &code, &block) != GIF_OK)
+                break;
+            if (code == GRAPHICS_EXT_FUNC_CODE && block && block[0] >= 4)
+                DGifExtensionToGCB(block[0], block + 1, &gcb);
+            while (block) {
+                if (DGifGetExtensionNext(gif, &block) != GIF_OK) {
+                    SetError(error, "The GIF picture cannot be decoded: " + GifText(gif->Error));
+                    return false;
+                }
+            }
+            continue;
+        }
+        if (type != IMAGE_DESC_RECORD_TYPE || DGifGetImageDesc(gif) != GIF_OK)
+            break;
+        const GifImageDesc& d = gif->Image;
+        const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
+        if (!map) {
+            SetError(error, "The GIF picture has no colour table.");
+            return false;
+        }
+        if (d.Width <= 0 || d.Height <= 0 || d.Width > 65535 || d.Height > 65535) {
+            SetError(error, "The GIF picture has no usable size.");
+            return false;
+        }
+        std::vector<GifPixelType> line(static_cast<std::size_t>(d.Width));
+        // Interlaced frames deliver their rows in four passes.
+        static constexpr int kStart[] = {0, 4, 2, 1};
+        static constexpr int kStep[] = {8, 8, 4, 2};
+        const int passes = d.Interlace ? 4 : 1;
+        for (int pass = 0; pass < passes; ++pass)
+            for (int y = d.Interlace ? kStart[pass] : 0; y < d.Height;
+                 y += d.Interlace ? kStep[pass] : 1) {
+                if (DGifGetLine(gif, line.data(), d.Width) != GIF_OK) {
+                    SetError(error, "The GIF picture cannot be decoded: " + GifText(gif->Error));
+                    return false;
+                }
+                const int py = d.Top + y;
+                if (py % factor != 0 || py / factor >= bitmap.Height())
+                    continue;
+                PixelWord* row = PictureRow(bitmap, py / factor);
+                for (int x = 0; x < d.Width; ++x) {
+                    const int px = d.Left + x;
+                    if (px % factor != 0 || px / factor >= bitmap.Width())
+                        continue;
+                    const int index = line[static_cast<std::size_t>(x)];
+                    if (index == gcb.TransparentColor || index >= map->ColorCount)
+                        continue;
+                    const GifColorType& c = map->Colors[index];
+                    row[px / factor] = MakePixel(c.Red, c.Green, c.Blue);
+                }
+            }
+        return true;
+    }
+    SetError(error, "The GIF picture cannot be decoded: " +
+                        (gif->Error ? GifText(gif->Error) : std::string("it holds no picture")));
+    return false;
+}
+
 bool DecodeGif(std::string_view bytes, CDevib& bitmap, std::string* error) {
     GifReader reader{bytes};
     int code = 0;
@@ -132,49 +307,16 @@ bool DecodeGif(std::string_view bytes, CDevib& bitmap, std::string* error) {
         SetError(error, "The GIF picture cannot be read: " + GifText(code));
         return false;
     }
-    // The screen size is known before any pixel is read: refuse huge ones
-    // before the reader reserves memory for them.
-    bool ok = SizeAllowed(gif->SWidth, gif->SHeight);
+    // The screen size is known before any pixel is read.
+    const int factor =
+        SizeAllowed(gif->SWidth, gif->SHeight) ? PictureShrinkFactor(gif->SWidth, gif->SHeight) : 0;
+    bool ok =
+        factor > 0 && bitmap.Create(Shrunk(gif->SWidth, factor), Shrunk(gif->SHeight, factor));
     if (!ok) {
         SetError(error, "The GIF picture has no usable size.");
-    } else if (DGifSlurp(gif) != GIF_OK || gif->ImageCount <= 0) {
-        SetError(error, "The GIF picture cannot be decoded: " + GifText(gif->Error));
-        ok = false;
-    }
-    if (ok &&
-        (!SizeAllowed(gif->SWidth, gif->SHeight) || !bitmap.Create(gif->SWidth, gif->SHeight))) {
-        SetError(error, "The GIF picture has no usable size.");
-        ok = false;
-    }
-    if (ok) {
+    } else {
         bitmap.Fill(0xFFFFFFFFu);
-        const SavedImage& frame = gif->SavedImages[0];
-        const GifImageDesc& d = frame.ImageDesc;
-        const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
-        GraphicsControlBlock gcb{};
-        gcb.TransparentColor = NO_TRANSPARENT_COLOR;
-        DGifSavedExtensionToGCB(gif, 0, &gcb);
-        if (!map) {
-            SetError(error, "The GIF picture has no colour table.");
-            ok = false;
-        } else {
-            for (int y = 0; y < d.Height; ++y) {
-                const int py = d.Top + y;
-                if (py < 0 || py >= bitmap.Height())
-                    continue;
-                PixelWord* row = PictureRow(bitmap, py);
-                for (int x = 0; x < d.Width; ++x) {
-                    const int px = d.Left + x;
-                    if (px < 0 || px >= bitmap.Width())
-                        continue;
-                    const int index = frame.RasterBits[static_cast<std::size_t>(y) * d.Width + x];
-                    if (index == gcb.TransparentColor || index >= map->ColorCount)
-                        continue;
-                    const GifColorType& c = map->Colors[index];
-                    row[px] = MakePixel(c.Red, c.Green, c.Blue);
-                }
-            }
-        }
+        ok = DecodeFirstGifFrame(gif, bitmap, factor, error);
     }
     int closeError = 0;
     DGifCloseFile(gif, &closeError);
@@ -189,14 +331,7 @@ bool DecodeRasterPicture(std::string_view bytes, DecodedPicture& picture, std::s
     picture.bitmap.Release();
     picture.himetricWidth = picture.himetricHeight = 0;
     if (StartsWith(bytes, "BM")) {
-        if (!DecodeBmp(bytes, picture.bitmap, error))
-            return false;
-        if (picture.bitmap.Width() > kMaxPictureSide || picture.bitmap.Height() > kMaxPictureSide) {
-            picture.bitmap.Release();
-            SetError(error, "The BMP picture is too large.");
-            return false;
-        }
-        return true;
+        return DecodeBmp(bytes, picture.bitmap, error);
     }
     if (StartsWith(bytes, "GIF87a") || StartsWith(bytes, "GIF89a"))
         return DecodeGif(bytes, picture.bitmap, error);

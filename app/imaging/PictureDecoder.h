@@ -5,6 +5,7 @@
 // raster formats and the Windows metafiles) through the same function type.
 
 #include "imaging/Devib.h"
+#include "imaging/PictureLimit.h"
 
 #include <filesystem>
 #include <functional>
@@ -30,11 +31,9 @@ using PictureDecoder =
 
 // BMP, GIF (the first frame, transparent pixels white), JPEG and PNG (alpha
 // laid on white), told apart by their signatures, not by the file name.
+// A JPEG, PNG or GIF beyond the picture limit (imaging/PictureLimit.h) is
+// decoded shrunk to fit it; a BMP beyond it is refused.
 bool DecodeRasterPicture(std::string_view bytes, DecodedPicture& picture, std::string* error);
-
-// Pictures larger than this in either direction are refused, so that a
-// hostile header cannot make the program reserve gigabytes.
-constexpr int kMaxPictureSide = 20000;
 
 // Reads the whole file; false with a message when it cannot be read or is
 // larger than 256 MB.

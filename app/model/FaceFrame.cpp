@@ -148,4 +148,11 @@ bool CFaceFrame::ValidateAndExtract(std::string_view text, std::string& trailing
     return true;
 }
 
+std::string FaceArgumentCode(std::string_view argument,
+                             const std::filesystem::path& programFolder) {
+    if (argument == kNewFaceWord)
+        return CFaceFrame(programFolder).Encode();
+    return std::string(argument);
+}
+
 } // namespace mienlore

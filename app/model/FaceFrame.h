@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/ProgramFolder.h"
 #include "model/FaceItem.h"
 #include "model/FaceSlot.h"
-#include "base/ProgramFolder.h"
 
 #include <array>
 #include <filesystem>
@@ -79,6 +79,15 @@ private:
 // and, with loadPictures, the pictures looked up; when they are not and
 // apply is set, the slot is Reset. Returns whether the four numbers were read.
 bool DecodeSlot(CFaceItem& item, std::string_view text, bool apply, bool loadPictures);
+
+// The word that stands for the new face wherever a face code is given on a
+// command line.
+inline constexpr std::string_view kNewFaceWord = "new";
+
+// The face code an argument stands for: the code of the new face (the
+// catalogue's initial values below programFolder) for the word "new", the
+// argument itself otherwise.
+std::string FaceArgumentCode(std::string_view argument, const std::filesystem::path& programFolder);
 
 // The 12-character code of one slot.
 std::string EncodeSlot(const CFaceItem& item);

@@ -6,6 +6,8 @@
 #include "base/WholeFile.h"
 
 #include <algorithm>
+#include <system_error>
+#include <vector>
 
 namespace mienlore {
 namespace {
@@ -26,7 +28,27 @@ CLang::CLang(std::filesystem::path programFolder, std::string fileName)
       m_filePath(PreferredReadPath(m_programFolder, {}, m_fileName)) {
     Reload();
     m_current =
-        LangEntry{m_filePath, m_file.GetString(kMainSection, "lang", kUnnamed, kMaxValueChars)};
+        LangEntry{ChosenFile(), m_file.GetString(kMainSection, "lang", kUnnamed, kMaxValueChars)};
+}
+
+std::filesystem::path CLang::ChosenFile() const {
+    // "lang.lng" is a copy of the chosen file: the file of the "Lang" folder
+    // with the same bytes is the choice, whoever made it.
+    std::string active;
+    if (ReadWholeFile(m_filePath, active, CProfileFile::kMaxProfileBytes) != FileRead::Done)
+        return m_filePath;
+    std::error_code ec;
+    std::vector<std::filesystem::path> files;
+    for (const auto& item : std::filesystem::directory_iterator(m_programFolder / kLangFolder, ec))
+        if (!item.is_directory(ec) && item.file_size(ec) == active.size())
+            files.push_back(item.path());
+    std::sort(files.begin(), files.end());
+    std::string bytes;
+    for (const auto& path : files)
+        if (ReadWholeFile(path, bytes, CProfileFile::kMaxProfileBytes) == FileRead::Done &&
+            bytes == active)
+            return path;
+    return m_filePath;
 }
 
 void CLang::Reload() {

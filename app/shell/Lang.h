@@ -20,7 +20,9 @@ struct LangEntry {
 
 // The language loader. It reads the file "lang.lng": the program folder's, or
 // the user's copy where an installed (read-only) program keeps the choice;
-// choosing a language copies a file of the "Lang" folder over it.
+// choosing a language copies a file of the "Lang" folder over it. That copy is
+// the one record of the choice, read and written alike by the program and the
+// console tool; the settings only mirror it.
 // Dialogs, the main menu and the string table are translated through it by
 // id; texts are UTF-8.
 class CLang {
@@ -82,6 +84,10 @@ public:
     void Reload();
 
 private:
+    // The file of the "Lang" folder that "lang.lng" is a copy of; "lang.lng"
+    // itself when none is.
+    std::filesystem::path ChosenFile() const;
+
     std::filesystem::path m_programFolder;
     std::string m_fileName;
     std::filesystem::path m_filePath;

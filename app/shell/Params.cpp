@@ -48,7 +48,7 @@ void CParams::SetDefaults() {
     tips = TipsParams{};
 }
 
-void CParams::Load(ISettingsStore& store, CLang* lang) {
+void CParams::Load(ISettingsStore& store) {
     SetDefaults();
 
     if (store.OpenSection("Face")) {
@@ -82,11 +82,11 @@ void CParams::Load(ISettingsStore& store, CLang* lang) {
         for (int i = 0; i < kPlacementCount; ++i)
             if (const auto text = store.ReadString(kPlacementNames[i]))
                 placements[i] = ParsePlacement(*text);
-        if (auto name = store.ReadString("Lang")) {
+        // A record of the choice only: the language loader's own file is
+        // the one owner of the language, so that a choice made elsewhere
+        // (the console tool) is not undone at the next start.
+        if (auto name = store.ReadString("Lang"))
             language = std::move(*name);
-            if (lang != nullptr)
-                lang->SelectLanguage(language);
-        }
         store.CloseSection();
     }
 

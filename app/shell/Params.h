@@ -87,9 +87,9 @@ public:
     void SetDefaults();
 
     // Sets the defaults, then reads the sections "Face", "Fate", "Wind" and
-    // "Tips". A stored language file is handed to the loader when one is
-    // given (it is selected, as at every start).
-    void Load(ISettingsStore& store, CLang* lang);
+    // "Tips". The stored language file is only read into `language`: the
+    // language loader keeps the choice itself (see CLang).
+    void Load(ISettingsStore& store);
 
     // Writes the four sections in the same order, taking the language file
     // from the loader first when one is given. False when the store could not

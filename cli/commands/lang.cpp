@@ -25,12 +25,11 @@ int Run(const std::vector<std::string>& given) {
     const std::vector<std::string>& args = parsed.operands;
     CLang lang(ExecutableFolder());
     std::vector<LangEntry> list;
-    lang.ListLanguages(list);
+    const int current = lang.ListLanguages(list);
     if (args.empty()) {
-        // The current language is the one whose file "lang.lng" matches by name.
-        for (const LangEntry& entry : list)
-            std::printf("%c %s\t%s\n", entry.name == lang.Current().name ? '*' : ' ',
-                        entry.path.filename().string().c_str(), entry.name.c_str());
+        for (std::size_t i = 0; i < list.size(); ++i)
+            std::printf("%c %s\t%s\n", static_cast<int>(i) == current ? '*' : ' ',
+                        list[i].path.filename().string().c_str(), list[i].name.c_str());
         return 0;
     }
     for (const LangEntry& entry : list) {

@@ -74,7 +74,8 @@ int RunAdd(const std::vector<std::string>& args) {
     const std::string name = parsed.Value("--name", "Noname");
 
     ConsoleHost host;
-    if (!host.CurrentFace().Decode(code, true))
+    if (!host.CurrentFace().Decode(FaceArgumentCode(code, host.CurrentFace().ProgramFolder()),
+                                   true))
         return Fail("add", "not a face code: " + code);
     CPeopListModel model(host);
     std::error_code ec;

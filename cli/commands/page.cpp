@@ -42,7 +42,7 @@ int Run(const std::vector<std::string>& args) {
 
     const std::filesystem::path folder = ExecutableFolder();
     CFaceFrame face(folder);
-    if (code != "new" && !face.Decode(code, true)) {
+    if (!face.Decode(FaceArgumentCode(code, folder), true)) {
         std::fprintf(stderr, "mienlore-cli: not a face code: %s\n", code.c_str());
         return 1;
     }

@@ -257,7 +257,7 @@ int Run(const std::vector<std::string>& args) {
         return RunSheet(compositor, folder, o);
 
     CFaceFrame face(folder);
-    if (o.code != "new" && !face.Decode(o.code, true))
+    if (!face.Decode(FaceArgumentCode(o.code, folder), true))
         return Fail("not a face code: " + o.code);
     CDevib image;
     if (!RenderOne(compositor, face, o, image))

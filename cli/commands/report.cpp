@@ -56,7 +56,7 @@ int Run(const std::vector<std::string>& args) {
 
     const std::filesystem::path programFolder = ExecutableFolder();
     CFaceFrame face(programFolder);
-    if (code != "new" && !face.Decode(code, true))
+    if (!face.Decode(FaceArgumentCode(code, programFolder), true))
         return Fail("not a face code: " + code);
     CFateFrame fate(FateTextFiles{programFolder});
     fate.SetMale(!female);

@@ -264,3 +264,44 @@ TEST(CliListEdit, AddAndDelKeepWhatIsNotAFaceAndRefuseFilesThatAreNotLists) {
     EXPECT_THAT(r.err, HasSubstr("not a face list"));
     EXPECT_EQ(r.out, "");
 }
+
+TEST(CliArguments, EveryCommandPrintsItsUsageForHelp) {
+    const std::vector<std::string> names = CommandNames();
+    ASSERT_GE(names.size(), 17u);
+    for (const std::string& name : names) {
+        // Alone, and among other arguments.
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{name, "--help"},
+              std::vector<std::string>{name, "x", "-h", "--no-such-option"}}) {
+            const Result r = Cli(args);
+            EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+            EXPECT_EQ(r.out.rfind("usage: mienlore-cli " + name + " ", 0), 0u) << name << r.out;
+            EXPECT_EQ(r.err, "") << name;
+        }
+        // After "--" it is an operand like any other.
+        EXPECT_NE(Cli({name, "--", "--help"}).status, 0) << name;
+    }
+}
+
+TEST(CliArguments, NewStandsForTheNewFaceWhereverACodeIsTaken) {
+    const std::string fresh = CFaceFrame(test::ProgramFolder()).Encode();
+    const Result byWord = Cli({"analyse", "new"});
+    const Result byCode = Cli({"analyse", fresh});
+    ASSERT_EQ(byWord.status, 0) << byWord.err;
+    EXPECT_THAT(byWord.out, HasSubstr("\"valid\":true"));
+    // The same analysis; only the echoed code differs.
+    EXPECT_EQ(byWord.out.substr(byWord.out.find("\"valid\"")),
+              byCode.out.substr(byCode.out.find("\"valid\"")));
+    EXPECT_EQ(Cli({"likeness", "new", fresh}).out, "55\n");
+
+    const std::string gallery = (test::ProgramFolder() / "Gallery").string();
+    EXPECT_EQ(Cli({"similar", "--gallery", gallery, "new"}).out,
+              Cli({"similar", "--gallery", gallery, fresh}).out);
+    EXPECT_EQ(Cli({"match-score", "--target", "2530=80", "new"}).out,
+              Cli({"match-score", "--target", "2530=80", fresh}).out);
+
+    TempDir dir;
+    const Result added = Cli({"add", (dir / "l.phy").string(), "new", "--name", "Anna"});
+    ASSERT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(ReadFileBytes(dir / "l.phy"), fresh + "Anna\r\n");
+}

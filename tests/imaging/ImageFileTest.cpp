@@ -2,6 +2,7 @@
 #include "imaging/ImageFile.h"
 #include "imaging/BmpFile.h"
 #include "imaging/JpegFile.h"
+#include "imaging/PictureDecoder.h"
 
 #include "support/ImageTestSupport.h"
 #include "support/TestSupport.h"
@@ -96,7 +97,7 @@ TEST(ImageFile, DotJpgAndDotJpegInAnyCaseAreJpeg) {
     EXPECT_FALSE(IsJpegPath(".jpgx"));
 }
 
-TEST(ImageFile, WritesJpegOrBmpByTheName) {
+TEST(ImageFile, WritesTheFormatTheNameSaysAndRefusesOthers) {
     test::TempDir dir;
     const CDevib d = TwoBands();
     std::string error;
@@ -105,12 +106,42 @@ TEST(ImageFile, WritesJpegOrBmpByTheName) {
     EXPECT_EQ(static_cast<unsigned char>(jpg[0]), 0xFF);
     ASSERT_TRUE(WriteImageFile(d, dir / "face.jpeg", 1, 75, &error)) << error;
     EXPECT_EQ(test::ReadFileBytes(dir / "face.jpeg"), jpg); // JPEG, as the name says
-    ASSERT_TRUE(WriteImageFile(d, dir / "face.tif", 1, 75, &error)) << error;
-    EXPECT_EQ(test::ReadFileBytes(dir / "face.tif"), EncodeBmp(d)); // any other name: BMP
+    ASSERT_TRUE(WriteImageFile(d, dir / "face", 1, 75, &error)) << error;
+    EXPECT_EQ(test::ReadFileBytes(dir / "face"), EncodeBmp(d)); // no extension: BMP
+    // A name of a format not written here: refused, the file left alone.
+    test::WriteFileBytes(dir / "face.tif", "kept");
+    error.clear();
+    EXPECT_FALSE(WriteImageFile(d, dir / "face.tif", 1, 75, &error));
+    EXPECT_EQ(test::ReadFileBytes(dir / "face.tif"), "kept");
+    EXPECT_NE(error.find(".tif"), std::string::npos) << error;
+    EXPECT_NE(error.find("BMP, JPEG, PNG and GIF"), std::string::npos) << error;
     ASSERT_TRUE(WriteImageFile(d, dir / "faceSmall.bmp", 0, 100, &error)) << error;
     EXPECT_EQ(test::ReadFileBytes(dir / "faceSmall.bmp").size(), 54u + 16 * 16 * 4);
     EXPECT_FALSE(WriteImageFile(d, dir / "none" / "face.jpg", 1, 75, &error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST(ImageFile, GifKeepsEveryPixelOfAPictureOfFewColours) {
+    // 37 x 23 (odd sizes, rows bottom-up in memory) in five colours.
+    CDevib d;
+    ASSERT_TRUE(d.Create(37, 23));
+    const PixelWord colours[] = {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF, 0x00102030};
+    for (int y = 0; y < 23; ++y)
+        for (int x = 0; x < 37; ++x)
+            d.SetPixel(x, y, colours[(x / 3 + y * 2) % 5]);
+    test::TempDir dir;
+    std::string error;
+    ASSERT_TRUE(WriteImageFile(d, dir / "face.Gif", 1, 75, &error)) << error;
+    const std::string bytes = test::ReadFileBytes(dir / "face.Gif");
+    EXPECT_EQ(bytes.substr(0, 4), "GIF8");
+    DecodedPicture read;
+    ASSERT_TRUE(DecodeRasterPicture(bytes, read, &error)) << error;
+    ASSERT_EQ(read.bitmap.Width(), 37);
+    ASSERT_EQ(read.bitmap.Height(), 23);
+    for (int y = 0; y < 23; ++y)
+        for (int x = 0; x < 37; ++x)
+            ASSERT_EQ(read.bitmap.GetPixel(x, y) & 0xFFFFFF, colours[(x / 3 + y * 2) % 5])
+                << x << "," << y;
 }
 
 } // namespace

@@ -5,14 +5,18 @@
 #include "support/TestSupport.h"
 
 #include "imaging/BmpFile.h"
+#include "imaging/GifFile.h"
 #include "imaging/JpegFile.h"
 #include "imaging/PhotoView.h"
+#include "imaging/PictureDecoder.h"
+#include "imaging/PictureLimit.h"
 #include "imaging/PngFile.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <thread>
+#include <zlib.h>
 
 namespace mienlore {
 namespace {
@@ -470,12 +474,93 @@ TEST(PhotoDecode, DamagedFilesAreRefusedWithoutHarm) {
             }
         }
     }
-    // A GIF that claims a screen of 65535 x 65535 pixels.
+    // A GIF that claims a screen of 65535 x 65535 pixels is read within the
+    // picture limit.
     std::string huge = gif;
     huge[6] = huge[7] = huge[8] = huge[9] = '\xFF';
     std::string error;
-    EXPECT_FALSE(DecodeRasterPicture(huge, p, &error));
-    EXPECT_NE(error.find("size"), std::string::npos);
+    ASSERT_TRUE(DecodeRasterPicture(huge, p, &error)) << error;
+    EXPECT_LE(p.bitmap.Count(), kMaxPicturePixels);
+    EXPECT_GT(p.bitmap.Width(), 1000);
+}
+
+// Left 2000 columns red, the rest blue.
+CDevib RedThenBlue(int w, int h) {
+    CDevib d;
+    if (d.Create(w, h))
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                d.SetPixel(x, y, x < 2000 ? 0xFFFF0000 : 0xFF0000FF);
+    return d;
+}
+
+TEST(PictureLimit, ShrinkFactorIsTheSmallestThatFits) {
+    EXPECT_EQ(PictureShrinkFactor(4000, 4000), 1); // exactly 16 million
+    EXPECT_EQ(PictureShrinkFactor(4001, 4000), 2);
+    EXPECT_EQ(PictureShrinkFactor(20000, 20000), 5);
+    EXPECT_EQ(PictureShrinkFactor(20001, 20000), 6);
+    EXPECT_EQ(PictureShrinkFactor(0, 10), 0);
+}
+
+TEST(PictureLimit, PngAndJpegBeyondTheLimitAreReadShrunk) {
+    const CDevib big = RedThenBlue(4001, 4000);
+    ASSERT_FALSE(big.IsEmpty());
+    std::string png, jpeg, error;
+    ASSERT_TRUE(EncodePng(big, png));
+    ASSERT_TRUE(EncodeJpeg(big, 1, 90, jpeg));
+    DecodedPicture p;
+    // PNG: halved, each pixel the mean of a 2 x 2 box.
+    ASSERT_TRUE(DecodeRasterPicture(png, p, &error)) << error;
+    EXPECT_EQ(p.bitmap.Width(), 2001);
+    EXPECT_EQ(p.bitmap.Height(), 2000);
+    EXPECT_EQ(p.bitmap.GetPixel(999, 7) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(p.bitmap.GetPixel(1000, 7) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(p.bitmap.GetPixel(2000, 1999) & 0xFFFFFF, 0x0000FFu); // the odd last column
+    // JPEG: the largest of the decoder's scales that fits.
+    ASSERT_TRUE(DecodeRasterPicture(jpeg, p, &error)) << error;
+    EXPECT_LE(p.bitmap.Count(), kMaxPicturePixels);
+    EXPECT_GE(p.bitmap.Width(), 3500);
+    EXPECT_EQ(p.bitmap.Width(), p.bitmap.Height() + 1);
+    EXPECT_GT(RedOf(p.bitmap.GetPixel(10, 10)), 200);
+    EXPECT_GT(BlueOf(p.bitmap.GetPixel(p.bitmap.Width() - 10, 10)), 200);
+}
+
+TEST(PictureLimit, ALyingPngHeaderIsRefusedAsDamaged) {
+    // A header that claims 60000 x 60000 pixels over a few bytes of data.
+    CDevib small;
+    ASSERT_TRUE(small.Create(3, 3));
+    std::string png, error;
+    ASSERT_TRUE(EncodePng(small, png));
+    for (int i = 16; i < 24; i += 4) {
+        png[i] = 0;
+        png[i + 1] = 0;
+        png[i + 2] = '\xEA';
+        png[i + 3] = '\x60';
+    }
+    // The header's check sum follows the header.
+    const std::uint32_t crc =
+        static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(png.data() + 12), 17));
+    for (int k = 0; k < 4; ++k)
+        png[29 + k] = static_cast<char>(crc >> (24 - 8 * k));
+    DecodedPicture p;
+    EXPECT_FALSE(DecodeRasterPicture(png, p, &error));
+    EXPECT_TRUE(p.bitmap.IsEmpty());
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(PictureLimit, GifReadsTheFirstFrameAndNothingAfterIt) {
+    CDevib d;
+    ASSERT_TRUE(d.Create(5, 4));
+    d.Fill(0xFF00FF00);
+    std::string gif, error;
+    ASSERT_TRUE(EncodeGif(d, gif, &error)) << error;
+    ASSERT_EQ(gif.back(), ';');
+    // A second frame that claims the largest size and then ends.
+    gif.insert(gif.size() - 1, std::string("\x2C\0\0\0\0\xFF\xFF\xFF\xFF\0\x08\x05", 13));
+    DecodedPicture p;
+    ASSERT_TRUE(DecodeRasterPicture(gif, p, &error)) << error;
+    EXPECT_EQ(p.bitmap.Width(), 5);
+    EXPECT_EQ(p.bitmap.GetPixel(2, 2) & 0xFFFFFF, 0x00FF00u);
 }
 
 TEST(PhotoDecode, ShippedSamplePhotograph) {

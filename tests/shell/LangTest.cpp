@@ -72,6 +72,11 @@ TEST(Lang, ListsEveryFileOfTheLangFolderAndFindsTheCurrentOne) {
 
     ASSERT_TRUE(lang.SelectLanguage(folder / "Lang" / "german.lng"));
     EXPECT_EQ(lang.ListLanguages(list), 1);
+    // A later loader (the next start, or the console tool) finds the same
+    // choice from the copy alone.
+    const CLang later(folder.Path());
+    EXPECT_EQ(later.CurrentLanguagePath(), folder / "Lang" / "german.lng");
+    EXPECT_EQ(later.ListLanguages(list), 1);
 }
 
 TEST(Lang, SelectingCopiesOverLangLngAndTakesEffect) {

@@ -71,7 +71,7 @@ private:
 TEST(Params, FirstStartGivesTheDefaults) {
     MemoryStore store;
     CParams p;
-    p.Load(store, nullptr);
+    p.Load(store);
     EXPECT_EQ(p.face.filter, 2);
     EXPECT_EQ(p.face.file, "");
     EXPECT_EQ(p.face.showInfo, 1);
@@ -122,7 +122,7 @@ TEST(Params, ValuesComeBackAndBadOnesKeepTheDefault) {
     ASSERT_TRUE(p.Save(store, nullptr));
 
     CParams q;
-    q.Load(store, nullptr);
+    q.Load(store);
     EXPECT_EQ(q.face.filter, 5);
     EXPECT_EQ(q.face.file, p.face.file);
     EXPECT_EQ(q.face.faceColour, Rgb(228, 224, 224));
@@ -135,7 +135,7 @@ TEST(Params, ValuesComeBackAndBadOnesKeepTheDefault) {
     store.sections["Face"]["ColorInfo"] = std::string("red"); // wrong type
     store.sections["Face"]["Filter"] = std::uint32_t{9};      // no such level
     store.sections["Wind"]["FindFace"] = std::string("1,2,3");
-    q.Load(store, nullptr);
+    q.Load(store);
     EXPECT_EQ(q.face.infoColour, Rgb(0, 0, 255));
     EXPECT_EQ(q.face.filter, 2);
     EXPECT_FALSE(q.placements[kPlacementFindFace].valid);
@@ -147,7 +147,7 @@ TEST(Params, SectionThatCannotBeOpenedIsSkipped) {
     store.sections["Tips"]["NumLesson"] = std::uint32_t{5};
     store.refused = {"Fate"};
     CParams p;
-    p.Load(store, nullptr);
+    p.Load(store);
     EXPECT_EQ(p.fate.style, 1);
     EXPECT_EQ(p.tips.nextTip, 5);
     p.Save(store, nullptr);
@@ -155,21 +155,23 @@ TEST(Params, SectionThatCannotBeOpenedIsSkipped) {
         EXPECT_NE(w.rfind("Fate/", 0), 0u) << w;
 }
 
-TEST(Params, StoredLanguageIsSelectedAndTakenBackBeforeSaving) {
+TEST(Params, TheLanguageFileKeepsTheChoiceAndTheSettingsFollowIt) {
     TempDir folder;
     std::filesystem::create_directory(folder / "Lang");
     WriteFileBytes(folder / "Lang" / "de.lng", "[Main]\nlang=Deutsch\n");
-    CLang lang(folder.Path());
-
+    WriteFileBytes(folder / "Lang" / "en.lng", "[Main]\nlang=English\n");
+    // German was chosen in the program, then English by the console tool,
+    // which copies the file and leaves the settings alone.
     MemoryStore store;
     store.sections["Wind"]["Lang"] = (folder / "Lang" / "de.lng").string();
-    CParams p;
-    p.Load(store, &lang);
-    EXPECT_EQ(lang.Current().name, "Deutsch");
-    EXPECT_EQ(ReadFileBytes(folder / "lang.lng"), "[Main]\nlang=Deutsch\n");
+    WriteFileBytes(folder / "lang.lng", "[Main]\nlang=English\n");
 
-    WriteFileBytes(folder / "Lang" / "en.lng", "[Main]\nlang=English\n");
-    lang.SelectLanguage(folder / "Lang" / "en.lng");
+    CLang lang(folder.Path());
+    CParams p;
+    p.Load(store);
+    EXPECT_EQ(lang.Current().name, "English");
+    EXPECT_EQ(lang.CurrentLanguagePath(), folder / "Lang" / "en.lng");
+    EXPECT_EQ(ReadFileBytes(folder / "lang.lng"), "[Main]\nlang=English\n");
     p.Save(store, &lang);
     EXPECT_EQ(std::get<std::string>(store.sections["Wind"]["Lang"]),
               (folder / "Lang" / "en.lng").string());

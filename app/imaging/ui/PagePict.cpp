@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -28,6 +29,7 @@
 #include <QToolButton>
 
 #include <climits>
+#include <thread>
 
 namespace mienlore {
 namespace {
@@ -247,8 +249,12 @@ void CPagePict::Message(const QString& text) {
 
 bool CPagePict::LoadPhoto(const QString& path, bool showFace) {
     StopVideo();
+    if (m_loading) {
+        Status(QStringLiteral("A picture is still being opened."));
+        return false;
+    }
     std::string error;
-    const bool ok = m_view.Load(path.toStdString(), &error);
+    const bool ok = DecodeAway(path.toStdString(), &error);
     if (ok) {
         m_pictWnd->Refresh();
         Status(QString());
@@ -261,6 +267,31 @@ bool CPagePict::LoadPhoto(const QString& path, bool showFace) {
     if (m_view.backgroundFace)
         emit faceRenderRequested();
     return ok;
+}
+
+bool CPagePict::DecodeAway(const std::filesystem::path& path, std::string* error) {
+    // A large picture takes seconds: it is decoded on a worker thread while
+    // the window goes on drawing itself under a busy cursor. Input waits
+    // until the picture is there, so nothing can start a second load or
+    // change the view meanwhile.
+    m_loading = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    DecodedPicture fresh;
+    bool decoded = false;
+    {
+        QEventLoop loop;
+        std::thread worker([&] {
+            decoded = m_view.DecodeFile(path, fresh, error);
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        worker.join();
+    }
+    QApplication::restoreOverrideCursor();
+    m_loading = false;
+    if (decoded)
+        m_view.Take(path, std::move(fresh));
+    return decoded;
 }
 
 bool CPagePict::LoadSample() {

@@ -126,6 +126,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // Decodes the file on a worker thread (the window keeps drawing, a busy
+    // cursor shows) and makes it the view's picture when it could be read.
+    bool DecodeAway(const std::filesystem::path& path, std::string* error);
     QToolButton* MakeButton(int id, const QString& text, const QRect& rect, bool checkable);
     void ViewChanged();
     void SyncControls();
@@ -144,6 +147,7 @@ private:
     std::array<QLabel*, 7> m_captions{};
     std::array<QLabel*, 7> m_captionNames{};
     bool m_syncing = false;
+    bool m_loading = false; // a picture is being decoded on the worker thread
 
     std::unique_ptr<QTemporaryFile> m_pasted;
     CVideoModule m_video;

@@ -64,10 +64,14 @@ bool RenderSvg(const QByteArray& svg, int himetricW, int himetricH, DecodedPictu
         h = renderer.defaultSize().height();
         himetricW = himetricH = 0;
     }
-    if (w <= 0 || h <= 0 || w > kMaxPictureSide || h > kMaxPictureSide) {
+    if (w <= 0 || h <= 0) {
         SetError(error, "The metafile has no usable size.");
         return false;
     }
+    // A drawing beyond the picture limit is drawn smaller.
+    const int factor = PictureShrinkFactor(w, h);
+    w = (w + factor - 1) / factor;
+    h = (h + factor - 1) / factor;
     QImage image(w, h, QImage::Format_RGB32);
     if (image.isNull()) {
         SetError(error, "The metafile is too large.");
@@ -207,10 +211,14 @@ bool DecodeAnyPicture(std::string_view bytes, DecodedPicture& picture, std::stri
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
+    // A picture beyond the limit is decoded smaller where the format's
+    // reader can do so while it reads.
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)) {
-        SetError(error, "The picture is too large.");
-        return false;
+    if (size.isValid()) {
+        const int factor = PictureShrinkFactor(size.width(), size.height());
+        if (factor > 1)
+            reader.setScaledSize(
+                QSize((size.width() + factor - 1) / factor, (size.height() + factor - 1) / factor));
     }
     QImage image = reader.read();
     if (!image.isNull()) {

@@ -18,9 +18,9 @@ FateTextFiles TextFiles(const std::filesystem::path& folder, const CLang& lang) 
                          lang.ReadMainValue("typepages", "typepages.ini")};
 }
 
-CParams LoadedParams(ISettingsStore& store, CLang& lang) {
+CParams LoadedParams(ISettingsStore& store) {
     CParams params;
-    params.Load(store, &lang);
+    params.Load(store);
     return params;
 }
 
@@ -43,7 +43,7 @@ CAppGlobals::CAppGlobals(const std::filesystem::path& programFolder,
                          std::unique_ptr<ISettingsStore> settingsStore)
     : store(UserStore(std::move(settingsStore))), lang(programFolder),
       fate(TextFiles(programFolder, lang), &LanguageString), gallery(programFolder),
-      params(LoadedParams(*store, lang)), face(programFolder), help(programFolder),
+      params(LoadedParams(*store)), face(programFolder), help(programFolder),
       programFolder(programFolder) {}
 
 CAppGlobals::~CAppGlobals() {

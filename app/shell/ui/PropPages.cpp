@@ -317,7 +317,8 @@ void CPagePropMisc::SelectChosen() {
     if (chosen == m_lang.CurrentLanguagePath())
         return;
     // A failed copy over the active language file leaves the texts as they
-    // were; the chosen file is still remembered and copied at the next start.
+    // were, and the next start keeps the language that file holds: the user
+    // is told.
     const WriteResult copied = m_lang.SelectLanguage(chosen);
     if (!copied) {
         QMessageBox::warning(this, window()->windowTitle(),

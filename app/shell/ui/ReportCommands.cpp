@@ -11,6 +11,7 @@
 #include "imaging/FacePictureLoader.h"
 #include "imaging/ui/DevibImage.h"
 #include "imaging/ui/FaceWnd.h"
+#include "imaging/ui/PictureWriters.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
 #include "reports/WebReport.h"
@@ -162,8 +163,15 @@ WriteResult CReportCommands::SaveFaceImageTo(const std::filesystem::path& path) 
     const QSize size = m_view->FacePage()->FaceWindow()->size().expandedTo(QSize(1, 1));
     const FaceLook look = SavedLook(m_globals.params);
     std::string error;
-    if (!mienlore::SaveFaceImage(*m_compositor, m_view->Face(), look, path, 1, size.width(),
-                                 size.height(), &error)) {
+    // The picture in the format its name asks for; a format that cannot be
+    // written is refused before anything is written.
+    CDevib image;
+    if (!RenderFaceImage(*m_compositor, m_view->Face(), look, 1, size.width(), size.height(),
+                         image)) {
+        result.error = "cannot write " + path.string() + ": the face picture has no area";
+        return result;
+    }
+    if (!WritePictureFile(image, path, 1, 75, &error)) {
         result.error = "cannot write " + path.string() + (error.empty() ? "" : ": " + error);
         return result;
     }
@@ -186,10 +194,7 @@ void CReportCommands::SaveFaceImage() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    dialog.setNameFilters({QStringLiteral("Common Graphic Files (*.bmp *.jpg *.png)"),
-                           QStringLiteral("Windows Bitmap (*.bmp)"),
-                           QStringLiteral("JPG Files (*.jpg)"),
-                           QStringLiteral("PNG Files (*.png)")});
+    dialog.setNameFilters(SavePictureNameFilters());
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.selectFile(FromPath(DefaultFaceImagePath()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -10,14 +10,14 @@ namespace mienlore {
 QString StartUsage() {
     return QStringLiteral("usage: mienlore [--screenshot FILE] [--quit-after MS] [--time-keys N] "
                           "[--face-out FILE] [--page hist|pict|text|ptype] [--export-pdf FILE] "
-                          "[--] [FACECODE | FILE.phy]");
+                          "[--] [FACECODE | new | FILE.phy]");
 }
 
 QString StartHelp() {
     return StartUsage() +
            QStringLiteral("\n\n"
-                          "Starts Mienlore with the face of FACECODE, or opens the face list "
-                          "FILE.phy.\n"
+                          "Starts Mienlore with the face of FACECODE (\"new\": the new face), "
+                          "or opens the face list FILE.phy.\n"
                           "A second start hands its face or list over to the running copy.\n\n"
                           "  --page hist|pict|text|ptype  the page shown at start\n"
                           "  --export-pdf FILE            write the printed report as a PDF "

@@ -285,7 +285,7 @@ void CView::UpdateCycle() {
 bool CView::ApplyFaceText(const QString& text) {
     // All or nothing, as a face taken from the list: a code that cannot be
     // read leaves the face as it was.
-    std::string code = text.toStdString();
+    std::string code = FaceArgumentCode(text.toStdString(), m_face.ProgramFolder());
     if (!ApplyFaceCode(m_face, code))
         return false;
     m_pageFace->RefreshControls();

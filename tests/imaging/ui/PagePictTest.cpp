@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -391,4 +392,49 @@ TEST_F(PageFixture, ShippedVideoModuleAnswersTheProbe) {
     page->SetVideoModulePath(module);
     page->ProbeVideo();
     EXPECT_EQ(page->Button(2388)->isHidden(), cameras == 0);
+}
+
+TEST(PictureReaders, PicturesBeyondTheLimitArriveShrunkWithinIt) {
+    // 4001 x 4000 pixels is just beyond the limit, as PNG, JPEG and TIFF.
+    QImage image(4001, 4000, QImage::Format_RGB32);
+    image.fill(QColor(20, 200, 20));
+    for (const char* format : {"PNG", "JPG", "TIFF"}) {
+        QByteArray bytes;
+        {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            ASSERT_TRUE(image.save(&buffer, format)) << format;
+        }
+        DecodedPicture p;
+        std::string error;
+        ASSERT_TRUE(DecodeAnyPicture(std::string_view(bytes.constData(), bytes.size()), p, &error))
+            << format << ": " << error;
+        EXPECT_LE(p.bitmap.Count(), kMaxPicturePixels) << format;
+        EXPECT_GE(p.bitmap.Width(), 2000) << format;
+        EXPECT_NEAR(GreenOf(p.bitmap.GetPixel(100, 100)), 200, 4) << format;
+    }
+}
+
+TEST_F(PageFixture, TheWindowGoesOnWhileALargePictureIsDecoded) {
+    // Beyond the picture limit: seconds of decoding in a debug build.
+    QImage image(4001, 4000, QImage::Format_RGB32);
+    image.fill(QColor(30, 60, 90));
+    const QString path = QString::fromStdString((dir / "large.png").string());
+    ASSERT_TRUE(image.save(path, "PNG"));
+    int ticks = 0;
+    bool busy = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ++ticks;
+        busy = busy || (QApplication::overrideCursor() &&
+                        QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+    });
+    timer.start(5);
+    ASSERT_TRUE(page->LoadPhoto(path, false));
+    timer.stop();
+    EXPECT_GT(ticks, 0);
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_LE(page->View().Picture().bitmap.Count(), kMaxPicturePixels);
+    EXPECT_EQ(page->View().Path().string(), path.toStdString());
 }

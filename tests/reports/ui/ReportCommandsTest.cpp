@@ -2,6 +2,7 @@
 
 #include "files/ui/PeopList.h"
 #include "imaging/ui/FaceWnd.h"
+#include "imaging/ui/PictureWriters.h"
 #include "model/ui/PageFace.h"
 #include "reports/WebReport.h"
 #include "reports/ui/PrintedReport.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QImageReader>
 #include <QJSEngine>
 #include <QLineEdit>
 #include <QPainter>
@@ -26,6 +28,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <gmock/gmock.h>
+
+#include <map>
 
 using namespace mienlore;
 
@@ -89,6 +93,30 @@ TEST_F(ReportFixture, SaveFaceImageWritesTheFaceAndTheSmallCopyInEachFormat) {
     EXPECT_EQ(test::ReadFileBytes(dir / "face.jpg").substr(0, 2), "\xFF\xD8");
     EXPECT_EQ(test::ReadFileBytes(dir / "face.png").substr(1, 3), "PNG");
     EXPECT_EQ(test::ReadFileBytes(dir / "face.bmp").substr(0, 2), "BM");
+
+    // Every extension the save dialog offers gives a file of the format it
+    // names, as a reader that looks at the content alone sees it.
+    const std::map<QString, QByteArray> sniffed{
+        {"bmp", "bmp"}, {"dib", "bmp"},  {"jpg", "jpeg"},  {"jpeg", "jpeg"}, {"png", "png"},
+        {"gif", "gif"}, {"tif", "tiff"}, {"tiff", "tiff"}, {"webp", "webp"}};
+    for (const SavablePictureFormat& format : SavablePictureFormats())
+        for (const QString& ext : format.extensions) {
+            const std::filesystem::path path = dir / ("x." + ext.toUpper().toStdString());
+            const WriteResult result = reports->SaveFaceImageTo(path);
+            ASSERT_TRUE(result.ok) << path << ": " << result.error;
+            QImageReader reader(QString::fromStdString(path.string()), "");
+            reader.setDecideFormatFromContent(true);
+            ASSERT_TRUE(sniffed.count(ext)) << ext.toStdString();
+            EXPECT_EQ(reader.format(), sniffed.at(ext)) << path;
+            EXPECT_EQ(reader.read().size(), window) << path;
+        }
+    // A name of no format offered: refused, nothing written, the formats named.
+    const WriteResult refused = reports->SaveFaceImageTo(dir / "y.xyz");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_THAT(refused.error, testing::HasSubstr("BMP, JPEG, PNG"));
+    EXPECT_THAT(refused.error, testing::HasSubstr("GIF"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "y.xyz"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "ySmall.bmp"));
 
     const WriteResult failed = reports->SaveFaceImageTo(dir / "missing" / "face.bmp");
     EXPECT_FALSE(failed.ok);
@@ -258,9 +286,15 @@ TEST_F(ReportFixture, SaveFaceImageDialogStartsAtFaceBmpInTheReportFolder) {
         [this](QFileDialog* d) {
             EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
             EXPECT_EQ(d->defaultSuffix(), QStringLiteral("bmp"));
-            EXPECT_EQ(d->nameFilters().size(), 4);
-            EXPECT_TRUE(d->nameFilters().contains(QStringLiteral("Windows Bitmap (*.bmp)")));
-            EXPECT_TRUE(d->nameFilters().contains(QStringLiteral("JPG Files (*.jpg)")));
+            // One filter with every format, then one per format written.
+            const QStringList filters = d->nameFilters();
+            EXPECT_EQ(filters.size(), static_cast<int>(SavablePictureFormats().size()) + 1);
+            EXPECT_TRUE(filters.contains(QStringLiteral("BMP (*.bmp *.dib)")));
+            EXPECT_TRUE(filters.contains(QStringLiteral("JPEG (*.jpg *.jpeg)")));
+            EXPECT_TRUE(filters.contains(QStringLiteral("GIF (*.gif)")));
+            ASSERT_FALSE(filters.isEmpty());
+            for (const char* ext : {"*.bmp", "*.jpg", "*.png", "*.gif"})
+                EXPECT_TRUE(filters.first().contains(QLatin1String(ext))) << ext;
             EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
             ASSERT_FALSE(d->selectedFiles().isEmpty());
             EXPECT_EQ(std::filesystem::path(d->selectedFiles().first().toStdString()),

@@ -105,7 +105,7 @@ TEST(Props, ApplyStoresChangedPagesAndClosingSavesTheSettings) {
 
     CParams loaded;
     CQtSettingsStore reread(s.IniPath());
-    loaded.Load(reread, nullptr);
+    loaded.Load(reread);
     EXPECT_EQ(loaded.face.filter, 5);
     EXPECT_EQ(loaded.face.faceColour, Rgb(228, 224, 224));
     EXPECT_EQ(loaded.fate.style, kStyleBlack);
@@ -121,7 +121,7 @@ TEST(Props, CancelStoresNothingButStillWritesTheSettings) {
     EXPECT_EQ(s.params.face.filter, 3);
     CParams loaded;
     CQtSettingsStore reread(s.IniPath());
-    loaded.Load(reread, nullptr);
+    loaded.Load(reread);
     EXPECT_EQ(loaded.face.filter, 3);
 }
 
@@ -183,7 +183,7 @@ TEST(Props, ChoosingALanguageRetranslatesTheMiscPageAtOnce) {
     // The stored language is the chosen file.
     CParams loaded;
     CQtSettingsStore reread(s.IniPath());
-    loaded.Load(reread, nullptr);
+    loaded.Load(reread);
     EXPECT_EQ(loaded.language, (s.folder / "Lang" / "b_german.lng").string());
 
     // And back: the English texts return even though the file has none.

@@ -35,7 +35,7 @@ TEST(QtSettingsStore, SettingsSurviveSaveAndLoad) {
 
     CParams loaded;
     CQtSettingsStore store(IniPath(dir));
-    loaded.Load(store, nullptr);
+    loaded.Load(store);
     EXPECT_EQ(loaded.face.filter, 4);
     EXPECT_EQ(loaded.face.file, saved.face.file);
     EXPECT_EQ(loaded.face.showInfo, 0);
@@ -61,7 +61,7 @@ TEST(QtSettingsStore, ValueOfTheWrongTypeKeepsTheDefault) {
                                           "Main=0,1,0,0,0,0,-50,-20,700,500\n");
     CQtSettingsStore store(IniPath(dir));
     CParams p;
-    p.Load(store, nullptr);
+    p.Load(store);
     EXPECT_EQ(p.face.filter, 2);
     EXPECT_EQ(p.face.infoColour, Rgb(255, 0, 0));
     EXPECT_EQ(p.face.showInfo, 1);

@@ -222,6 +222,10 @@ TEST_F(ViewFixture, ApplyFaceTextTakesGoodCodesAndRefusesBadOnes) {
     EXPECT_TRUE(view.ApplyFaceText(code));
     EXPECT_EQ(Slot(FaceSlot::Forehead).GetShape(), 2);
     EXPECT_EQ(view.ChangeCounter(), 1);
+    // "new" brings the new face back, as on the command line.
+    EXPECT_TRUE(view.ApplyFaceText(QStringLiteral("new")));
+    EXPECT_EQ(globals.face.Encode(), CFaceFrame(globals.face.ProgramFolder()).Encode());
+    EXPECT_EQ(view.ChangeCounter(), 2);
 }
 
 TEST_F(ViewFixture, MenButtonSwitchesTheAnalysis) {
