@@ -53,13 +53,15 @@ bool ProcessIsGone(pid_t pid) {
 // A writer killed between creating its temporary file and renaming it leaves
 // that file behind. Once a save of the same target has succeeded, leftovers of
 // writers that no longer run are removed; those of running writers (another
-// copy of the program saving at this moment) are left alone. Each target's
-// folder is looked through once a process, so files written at every change
-// do not pay for a folder scan each time.
-void RemoveLeftovers(const std::filesystem::path& target) {
+// copy of the program saving at this moment) are left alone. Files saved by
+// the user are looked after at every save (another copy of the program may
+// have been killed since the last one); files written at every change without
+// syncing have their folder looked through once a process, so that they do
+// not pay for a folder scan each time.
+void RemoveLeftovers(const std::filesystem::path& target, bool everySave) {
     static std::mutex mutex;
     static std::set<std::string> done;
-    {
+    if (!everySave) {
         std::lock_guard lock(mutex);
         if (!done.insert(target.string()).second)
             return;
@@ -152,7 +154,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
             ::close(dir);
         }
     }
-    RemoveLeftovers(replaced);
+    RemoveLeftovers(replaced, syncToDisk);
     return true;
 }
 
