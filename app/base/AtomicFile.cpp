@@ -111,8 +111,14 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         return Fail(error,
                     "Cannot create a file beside \"" + target + "\": " + std::strerror(errno));
     // A replaced file keeps its permissions (a list kept private stays so).
-    if (struct stat old{}; ::stat(target.c_str(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
+    if (struct stat old{};
+        ::stat(target.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0) {
+        // Going on would widen the access to a file kept private.
+        const std::string reason = std::strerror(errno);
+        ::close(fd);
+        ::unlink(tempName.c_str());
+        return Fail(error, "Cannot keep the permissions of \"" + target + "\": " + reason);
+    }
 
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -149,9 +155,19 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         // The rename itself reaches the disk with the folder's entry.
         const std::string folder =
             replaced.has_parent_path() ? replaced.parent_path().string() : std::string(".");
+        // A folder that cannot be opened, or a file system that cannot sync
+        // one (EINVAL), leaves nothing to flush; a failing flush means the
+        // new file may not survive a crash, which the caller is told
+        // although the content is in place.
         if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-            ::fsync(dir);
+            const bool synced = ::fsync(dir) == 0 || errno == EINVAL;
+            const std::string reason = synced ? std::string() : std::strerror(errno);
             ::close(dir);
+            if (!synced)
+                return Fail(error, "\"" + target +
+                                       "\" was written, but its folder could not be flushed "
+                                       "to disk: " +
+                                       reason);
         }
     }
     RemoveLeftovers(replaced, syncToDisk);
