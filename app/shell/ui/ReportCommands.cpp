@@ -13,6 +13,7 @@
 #include "imaging/ui/FaceWnd.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
+#include "reports/ExportPath.h"
 #include "reports/WebReport.h"
 #include "reports/ui/PrintedReport.h"
 #include "shell/Version.h"
@@ -38,7 +39,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
@@ -341,7 +341,12 @@ void CReportCommands::LeavePreview() {
 
 bool CReportCommands::ExportPdfTo(const QString& path, QString* error) {
     QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = QStringLiteral("no memory for the PDF could be set aside: %1")
+                         .arg(buffer.errorString());
+        return false;
+    }
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(m_printer->pageLayout());
@@ -383,18 +388,18 @@ bool CReportCommands::ExportPdfTo(const QString& path, QString* error) {
 
 void CReportCommands::ExportPdf() {
     ModalScope modal(m_view);
-    QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (start.isEmpty())
-        start = QDir::homePath();
-    QString name = m_view->NameBox() ? m_view->NameBox()->currentText().trimmed() : QString();
-    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
-    const QString suggested = QDir(start).filePath(
-        (name.isEmpty() ? QStringLiteral("Mienlore Report") : name) + QStringLiteral(".pdf"));
+    const QString name = m_view->NameBox() ? m_view->NameBox()->currentText() : QString();
+    const std::filesystem::path suggested = SuggestedExportPath(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+        QDir::homePath().toStdString(), name.toStdString(), "Mienlore Report", "pdf");
     QFileDialog dialog(&m_frame, QStringLiteral("Export as PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setNameFilters({QStringLiteral("PDF Files (*.pdf)")});
-    dialog.selectFile(suggested);
+    // The folder and the name are given apart: a name with a folder the
+    // dialog does not show would be taken relative to the folder it shows.
+    dialog.setDirectory(QString::fromStdString(suggested.parent_path().string()));
+    dialog.selectFile(QString::fromStdString(suggested.filename().string()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     QString error;
