@@ -18,6 +18,7 @@
 #include "reports/ui/PrintedReport.h"
 #include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/ui/BrowserLaunch.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/PageDesc.h"
@@ -28,7 +29,6 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -40,12 +40,18 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 
 namespace mienlore {
 namespace {
+
+// Strings of the web report's messages.
+constexpr int kSaveWebPageAsTitle = 32607;
+constexpr int kWebReportSavedIn = 32608;
+constexpr int kBrowserDidNotStart = 32609;
 
 std::filesystem::path ToPath(const QString& s) {
     return std::filesystem::path(s.toStdU16String());
@@ -230,23 +236,63 @@ void CReportCommands::SaveWebReport() {
                    .arg(QString::fromStdString(error)));
         return;
     }
+    SaveWebReportIn(folder);
+}
+
+void CReportCommands::SaveWebReportAs() {
+    ModalScope modal(m_view);
+    const std::filesystem::path start =
+        SuggestedExportPath(
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+            QDir::homePath().toStdString(), {}, "report", "htm")
+            .parent_path();
+    const QString chosen = QFileDialog::getExistingDirectory(
+        &m_frame, UiString(kSaveWebPageAsTitle), QString::fromStdString(start.string()));
+    if (chosen.isEmpty())
+        return;
+    SaveWebReportIn(ToPath(chosen));
+}
+
+bool CReportCommands::SaveWebReportIn(const std::filesystem::path& folder) {
+    // A folder other than the program's report folder gets its own copy of
+    // the report page, which reads the data written beside it.
+    const std::filesystem::path page = folder / kReportPage;
+    const std::filesystem::path shipped =
+        m_globals.face.ProgramFolder() / "htmlreport" / kReportPage;
+    std::error_code ec;
+    if (!std::filesystem::equivalent(shipped, page, ec) && std::filesystem::exists(shipped, ec)) {
+        std::filesystem::copy_file(shipped, page, std::filesystem::copy_options::overwrite_existing,
+                                   ec);
+        if (ec) {
+            Report(QStringLiteral("The web report was not written: cannot copy %1 to %2: %3.")
+                       .arg(FromPath(shipped), FromPath(folder),
+                            QString::fromStdString(ec.message())));
+            return false;
+        }
+    }
     const WriteResult written = WriteWebReportTo(folder);
     if (!written) {
         Report(QStringLiteral("The web report was not written: %1.")
                    .arg(QString::fromStdString(written.error)));
-        return;
+        return false;
     }
-    const std::filesystem::path page = folder / kReportPage;
     if (!std::filesystem::exists(page)) {
         Report(QStringLiteral("The report page %1 is missing; the report data was written to %2.")
                    .arg(FromPath(page), FromPath(folder)));
-        return;
+        return false;
     }
+    m_frame.statusBar()->showMessage(UiString(kWebReportSavedIn).arg(FromPath(folder)));
     const QUrl url = QUrl::fromLocalFile(FromPath(page));
-    const bool opened = m_openUrl ? m_openUrl(url) : QDesktopServices::openUrl(url);
-    if (!opened)
-        Report(QStringLiteral("No web browser could be started. The report is %1.")
-                   .arg(FromPath(page)));
+    if (m_openUrl) {
+        if (!m_openUrl(url))
+            Report(UiString(kBrowserDidNotStart).arg(QString(), FromPath(page)));
+        return true;
+    }
+    const QString where = FromPath(page);
+    OpenInBrowser(url, this, [this, where](const QString& reason) {
+        Report(UiString(kBrowserDidNotStart).arg(QStringLiteral(" (") + reason + ')', where));
+    });
+    return true;
 }
 
 // ---- Printing --------------------------------------------------------------
@@ -412,6 +458,7 @@ CReportCommands* InstallReportCommands(CMainFrame& frame, CAppGlobals& globals) 
     using namespace cmd;
     frame.SetCommand(kSaveFaceImage, {[reports] { reports->SaveFaceImage(); }, {}});
     frame.SetCommand(kSaveWebPage, {[reports] { reports->SaveWebReport(); }, {}});
+    frame.SetCommand(kSaveWebPageAs, {[reports] { reports->SaveWebReportAs(); }, {}});
     frame.SetCommand(kFilePrint, {[reports] { reports->Print(); }, {}});
     frame.SetCommand(kFilePrintPreview, {[reports] { reports->TogglePreview(); }, {}});
     frame.SetCommand(kFilePageSetup, {[reports] { reports->PageSetup(); }, {}});
