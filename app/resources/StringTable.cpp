@@ -232,6 +232,7 @@ constexpr Entry kStrings[] = {
     {32607, "Choose the folder for the web report"},
     {32608, "The web report was saved in %1"},
     {32609, "The web browser did not start%1. The report is %2."},
+    {32610, "The web browser did not start%1. The address is %2."},
     {32612, "Copy face image as bitmap and put it on the Clipboard\nCopy As Bitmap"},
     {32614, "Copy facial traits and put it on the Clipboard\nCopy Facial Traits"},
     {32615, "Paste facial traits from the Clipboard\nPaste Facial Traits"},
