@@ -281,16 +281,16 @@ bool CReportCommands::SaveWebReportIn(const std::filesystem::path& folder) {
                    .arg(FromPath(page), FromPath(folder)));
         return false;
     }
-    m_frame.statusBar()->showMessage(UiString(kWebReportSavedIn).arg(FromPath(folder)));
+    m_frame.statusBar()->showMessage(FillIn(UiString(kWebReportSavedIn), {FromPath(folder)}));
     const QUrl url = QUrl::fromLocalFile(FromPath(page));
     if (m_openUrl) {
         if (!m_openUrl(url))
-            Report(UiString(kBrowserDidNotStart).arg(QString(), FromPath(page)));
+            Report(FillIn(UiString(kBrowserDidNotStart), {QString(), FromPath(page)}));
         return true;
     }
     const QString where = FromPath(page);
     OpenInBrowser(url, this, [this, where](const QString& reason) {
-        Report(UiString(kBrowserDidNotStart).arg(QStringLiteral(" (") + reason + ')', where));
+        Report(FillIn(UiString(kBrowserDidNotStart), {QStringLiteral(" (") + reason + ')', where}));
     });
     return true;
 }

@@ -49,9 +49,9 @@ bool CStaticLink::Open() {
     const QString address = m_address.toDisplayString();
     OpenInBrowser(m_address, this, [this, address](const QString& reason) {
         QApplication::beep();
-        QMessageBox::warning(
-            window(), window()->windowTitle(),
-            UiString(kLinkBrowserDidNotStart).arg(QStringLiteral(" (") + reason + ')', address));
+        QMessageBox::warning(window(), window()->windowTitle(),
+                             FillIn(UiString(kLinkBrowserDidNotStart),
+                                    {QStringLiteral(" (") + reason + ')', address}));
     });
     return true;
 }
