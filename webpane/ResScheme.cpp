@@ -1,6 +1,9 @@
 #include "ResScheme.h"
 
+#include "ResPackRule.h"
+
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -11,6 +14,8 @@
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
 
+#include <dlfcn.h>
+
 namespace {
 
 const QByteArray kScheme = QByteArrayLiteral("res");
@@ -20,24 +25,14 @@ public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
     void requestStarted(QWebEngineUrlRequestJob* job) override {
-        const QString path = job->requestUrl().path(QUrl::FullyDecoded);
-        // The pack is the longest leading part of the path that is a file.
-        QString pack;
-        QString inner;
-        for (qsizetype slash = path.indexOf(QLatin1Char('/'), 1); slash > 0;
-             slash = path.indexOf(QLatin1Char('/'), slash + 1)) {
-            const QString head = path.left(slash);
-            if (QFileInfo(head).isFile()) {
-                pack = head;
-                inner = path.mid(slash);
-                break;
-            }
-        }
-        const QString root = Mount(pack);
-        if (root.isEmpty() || inner.contains(QLatin1String(".."))) {
+        const ResTarget target =
+            ResolveResAddress(job->requestUrl().path(QUrl::FullyDecoded), TrustedFolders());
+        const QString root = Mount(target.pack);
+        if (root.isEmpty()) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
+        const QString& inner = target.inner;
         QFile file(QLatin1Char(':') + root + inner);
         if (!file.open(QIODevice::ReadOnly)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
@@ -51,6 +46,17 @@ public:
     }
 
 private:
+    // The program folder and the folder this module was loaded from (the
+    // same one in an installed program): only packs there are served.
+    static QStringList TrustedFolders() {
+        QStringList folders{QCoreApplication::applicationDirPath()};
+        Dl_info info{};
+        if (::dladdr(reinterpret_cast<void*>(&RegisterResScheme), &info) != 0 &&
+            info.dli_fname != nullptr)
+            folders << QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath();
+        return folders;
+    }
+
     // Where the pack's contents appear among the resources ("" when the pack
     // cannot be opened).
     QString Mount(const QString& pack) {

@@ -53,13 +53,15 @@ bool ProcessIsGone(pid_t pid) {
 // A writer killed between creating its temporary file and renaming it leaves
 // that file behind. Once a save of the same target has succeeded, leftovers of
 // writers that no longer run are removed; those of running writers (another
-// copy of the program saving at this moment) are left alone. Each target's
-// folder is looked through once a process, so files written at every change
-// do not pay for a folder scan each time.
-void RemoveLeftovers(const std::filesystem::path& target) {
+// copy of the program saving at this moment) are left alone. Files saved by
+// the user are looked after at every save (another copy of the program may
+// have been killed since the last one); files written at every change without
+// syncing have their folder looked through once a process, so that they do
+// not pay for a folder scan each time.
+void RemoveLeftovers(const std::filesystem::path& target, bool everySave) {
     static std::mutex mutex;
     static std::set<std::string> done;
-    {
+    if (!everySave) {
         std::lock_guard lock(mutex);
         if (!done.insert(target.string()).second)
             return;
@@ -109,8 +111,14 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         return Fail(error,
                     "Cannot create a file beside \"" + target + "\": " + std::strerror(errno));
     // A replaced file keeps its permissions (a list kept private stays so).
-    if (struct stat old{}; ::stat(target.c_str(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
+    if (struct stat old{};
+        ::stat(target.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0) {
+        // Going on would widen the access to a file kept private.
+        const std::string reason = std::strerror(errno);
+        ::close(fd);
+        ::unlink(tempName.c_str());
+        return Fail(error, "Cannot keep the permissions of \"" + target + "\": " + reason);
+    }
 
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -147,12 +155,22 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
         // The rename itself reaches the disk with the folder's entry.
         const std::string folder =
             replaced.has_parent_path() ? replaced.parent_path().string() : std::string(".");
+        // A folder that cannot be opened, or a file system that cannot sync
+        // one (EINVAL), leaves nothing to flush; a failing flush means the
+        // new file may not survive a crash, which the caller is told
+        // although the content is in place.
         if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-            ::fsync(dir);
+            const bool synced = ::fsync(dir) == 0 || errno == EINVAL;
+            const std::string reason = synced ? std::string() : std::strerror(errno);
             ::close(dir);
+            if (!synced)
+                return Fail(error, "\"" + target +
+                                       "\" was written, but its folder could not be flushed "
+                                       "to disk: " +
+                                       reason);
         }
     }
-    RemoveLeftovers(replaced);
+    RemoveLeftovers(replaced, syncToDisk);
     return true;
 }
 

@@ -1,5 +1,8 @@
 #include "files/PeopListModel.h"
 
+#include "base/AtomicFile.h"
+#include "base/TextEncoding.h"
+#include "base/WholeFile.h"
 #include "files/LineFile.h"
 #include "files/StoredFace.h"
 #include "model/FaceFrame.h"
@@ -42,6 +45,62 @@ int InsertSorted(std::vector<FaceListItem>& items, std::string name, int positio
     return index;
 }
 
+struct ParsedList {
+    std::vector<std::string> entries;
+    std::vector<FaceListItem> items;
+    std::size_t faces = 0;
+    std::size_t keptAside = 0;
+};
+
+// Entries and drop-down items of a list's lines. text(i) is the line as
+// UTF-8 (empty when it cannot be understood), raw(i) the line's own bytes:
+// face lines are kept in their stored form, other lines as they stand.
+template <typename Text, typename Raw>
+ParsedList ParseLines(std::size_t count, Text text, Raw raw, CFaceFrame scratch) {
+    ParsedList parsed;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& bytes = raw(i);
+        if (bytes.empty())
+            continue;
+        const std::string& line = text(i);
+        auto stored = line.empty() ? std::nullopt : ValidateStoredLine(line, scratch);
+        if (!stored) {
+            parsed.entries.push_back(bytes);
+            ++parsed.keptAside;
+            continue;
+        }
+        parsed.entries.push_back(std::move(stored->line));
+        InsertSorted(parsed.items, std::move(stored->name),
+                     static_cast<int>(parsed.entries.size()) - 1);
+        ++parsed.faces;
+    }
+    return parsed;
+}
+
+ParsedList ParseRead(const LineReadResult& read, const CFaceFrame& scratch) {
+    return ParseLines(
+        read.lines.size(), [&](std::size_t i) -> const std::string& { return read.lines[i]; },
+        [&](std::size_t i) -> const std::string& { return read.RawLine(i); }, scratch);
+}
+
+// Entries as the list holds them, parsed again: a line that is not text the
+// reader would have understood is kept as it stands.
+ParsedList ParseEntries(const std::vector<std::string>& entries, const CFaceFrame& scratch) {
+    static const std::string kNone;
+    return ParseLines(
+        entries.size(),
+        [&](std::size_t i) -> const std::string& {
+            const std::string& line = entries[i];
+            return line.size() <= kMaxLineBytes && Utf8From8Bit(line) == line ? line : kNone;
+        },
+        [&](std::size_t i) -> const std::string& { return entries[i]; }, scratch);
+}
+
+std::vector<std::string> NonEmpty(std::vector<std::string> lines) {
+    std::erase_if(lines, [](const std::string& line) { return line.empty(); });
+    return lines;
+}
+
 } // namespace
 
 bool FaceNameLess(std::string_view a, std::string_view b) {
@@ -66,48 +125,38 @@ CPeopListModel::LoadResult CPeopListModel::LoadList(const std::filesystem::path&
     if (path.empty())
         return result;
 
-    const LineReadResult read = ReadLines(path);
+    std::string bytes;
+    const FileRead fileRead = ReadWholeFile(path, bytes, kMaxLineFileBytes);
+    const LineReadResult read = fileRead == FileRead::Done ? SplitLines(bytes) : LineReadResult{};
     result.opened = read.opened;
     result.linesRead = static_cast<int>(read.lines.size());
     result.tooLong = read.tooLong.size();
     if (!read.opened) {
-        result.outcome = read.tooLarge ? LoadOutcome::TooLarge : LoadOutcome::Unreadable;
+        result.outcome =
+            fileRead == FileRead::TooLarge ? LoadOutcome::TooLarge : LoadOutcome::Unreadable;
         return result;
     }
 
     // Build the new list aside: the current one stays until the file has
     // proved to be a face list.
-    std::vector<std::string> entries;
-    std::vector<FaceListItem> items;
-    CFaceFrame scratch = m_host.CurrentFace();
-    std::size_t faces = 0;
-    for (std::size_t i = 0; i < read.lines.size(); ++i) {
-        const std::string& raw = read.RawLine(i);
-        if (raw.empty())
-            continue;
-        const std::string& line = read.lines[i];
-        auto stored = line.empty() ? std::nullopt : ValidateStoredLine(line, scratch);
-        if (!stored) {
-            entries.push_back(raw);
-            ++result.keptAside;
-            continue;
-        }
-        entries.push_back(std::move(stored->line));
-        InsertSorted(items, std::move(stored->name), static_cast<int>(entries.size()) - 1);
-        ++faces;
-    }
-    if (entries.empty()) {
+    ParsedList parsed = ParseRead(read, m_host.CurrentFace());
+    result.keptAside = parsed.keptAside;
+    if (parsed.entries.empty()) {
         result.outcome = LoadOutcome::EmptyFile;
-    } else if (faces == 0) {
+    } else if (parsed.faces == 0) {
         result.outcome = LoadOutcome::NotAList;
         return result;
     } else {
         result.outcome = LoadOutcome::Loaded;
     }
+    std::vector<std::string> entries = std::move(parsed.entries);
+    std::vector<FaceListItem> items = std::move(parsed.items);
 
     m_path = path;
     m_entries = std::move(entries);
     m_byteOrderMark = read.byteOrderMark;
+    m_base = m_entries;
+    m_fileState = StateOfFile(path, bytes);
     m_items = std::move(items);
     m_selection = -1;
     m_editText.clear();
@@ -149,7 +198,7 @@ WriteResult CPeopListModel::Add(std::string_view name) {
     const std::string storedName = StorableFaceName(name);
     m_entries.push_back(StoredFaceLine(m_host.CurrentFace(), storedName));
     SelectWithoutPicking(InsertItem(storedName, static_cast<int>(m_entries.size()) - 1));
-    return WriteLines(m_path, m_entries, m_byteOrderMark);
+    return WriteCurrentList(SelectAfterMerge::LastAdded);
 }
 
 WriteResult CPeopListModel::Del() {
@@ -160,13 +209,89 @@ WriteResult CPeopListModel::Del() {
         m_entries[position].clear();
     m_items.erase(m_items.begin() + m_selection);
     SelectWithoutPicking(m_items.empty() ? -1 : 0);
-    return WriteLines(m_path, m_entries, m_byteOrderMark);
+    return WriteCurrentList(SelectAfterMerge::First);
 }
 
 WriteResult CPeopListModel::SaveAs(const std::filesystem::path& path) {
-    WriteResult result = WriteLines(path, m_entries, m_byteOrderMark);
+    std::error_code ec;
+    if (!m_path.empty() && (path == m_path || std::filesystem::equivalent(path, m_path, ec)))
+        return WriteCurrentList(SelectAfterMerge::Same);
+    WriteResult result = WriteEntries(path);
     if (result)
         m_path = path;
+    return result;
+}
+
+WriteResult CPeopListModel::WriteCurrentList(SelectAfterMerge select) {
+    if (m_path.empty())
+        return WriteResult{false, "no file name given"};
+    // The file must still be the one last read or written; when another
+    // program changed it, the user's changes are applied to its new content
+    // so that none of the other program's lines is lost.
+    std::string bytes;
+    const FileRead read = ReadWholeFile(m_path, bytes, kMaxLineFileBytes);
+    std::error_code ec;
+    if (read == FileRead::Done) {
+        const ListFileState now = StateOfFile(m_path, bytes);
+        if (now != m_fileState)
+            MergeWithFile(SplitLines(bytes), now, select);
+    } else if (std::filesystem::exists(m_path, ec) || ec) {
+        // A file that is there but cannot be read again could hold lines
+        // this write would lose.
+        return WriteResult{false, "\"" + m_path.string() +
+                                      "\" was changed by another program and cannot be read "
+                                      "again; the list was not saved"};
+    }
+    return WriteEntries(m_path);
+}
+
+void CPeopListModel::MergeWithFile(const LineReadResult& read, const ListFileState& state,
+                                   SelectAfterMerge select) {
+    std::string selected;
+    if (m_selection >= 0 && m_selection < static_cast<int>(m_items.size())) {
+        const int position = m_items[m_selection].position;
+        if (position >= 0 && position < static_cast<int>(m_entries.size()))
+            selected = m_entries[position];
+    }
+    const CFaceFrame& scratch = m_host.CurrentFace();
+    std::vector<std::string> theirs = ParseRead(read, scratch).entries;
+    ParsedList merged = ParseEntries(MergeListLines(m_base, m_entries, theirs), scratch);
+    m_entries = std::move(merged.entries);
+    m_items = std::move(merged.items);
+    m_byteOrderMark = read.byteOrderMark;
+    // The file's new content is now the base: a failed write that follows
+    // must not apply the other program's lines a second time.
+    m_base = NonEmpty(std::move(theirs));
+    m_fileState = state;
+
+    int index = -1;
+    if (select == SelectAfterMerge::First) {
+        index = m_items.empty() ? -1 : 0;
+    } else if (!selected.empty()) {
+        for (int i = 0; i < static_cast<int>(m_items.size()); ++i) {
+            if (m_entries[m_items[i].position] != selected)
+                continue;
+            // An added line is the last of equal ones; a kept one the first.
+            const int position = m_items[i].position;
+            if (index < 0 ||
+                (select == SelectAfterMerge::LastAdded ? position > m_items[index].position
+                                                       : position < m_items[index].position))
+                index = i;
+        }
+    }
+    SelectWithoutPicking(index);
+}
+
+WriteResult CPeopListModel::WriteEntries(const std::filesystem::path& path) {
+    if (path.empty())
+        return WriteResult{false, "no file name given"};
+    const std::string bytes = JoinLines(m_entries, m_byteOrderMark);
+    WriteResult result;
+    result.ok = WriteFileAtomically(path, bytes, &result.error);
+    if (result) {
+        m_base = NonEmpty(m_entries);
+        m_fileState = StateOfFile(path, bytes);
+    }
     return result;
 }
 

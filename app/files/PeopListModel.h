@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/WriteResult.h"
+#include "files/ListFileState.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -11,6 +12,7 @@
 namespace mienlore {
 
 class CFaceFrame;
+struct LineReadResult;
 
 // What the face list needs from the program around it.
 class IFaceListHost {
@@ -77,6 +79,12 @@ public:
     // the edit text untouched and returns false.
     bool Pick();
 
+    // Every write to the current list file first checks that the file is
+    // still the one last read or written (size, time, content hash). When
+    // another program changed it, the file is read again and the user's
+    // operation applied to its new content: the other program's lines stay,
+    // the entries are rebuilt from the merged lines.
+
     // Stores the current face under the name as a new entry, selects it and
     // rewrites the list file. The entry stays in the list when the file
     // cannot be written.
@@ -86,7 +94,8 @@ public:
     // selection.
     WriteResult Del();
     // Writes the entries to another file, which then becomes the current
-    // list file (it stays the old one when writing fails).
+    // list file (it stays the old one when writing fails). Saving to the
+    // current list file is a write like Add's and Del's.
     WriteResult SaveAs(const std::filesystem::path& path);
 
     const std::filesystem::path& ListPath() const { return m_path; }
@@ -102,6 +111,14 @@ public:
     const std::string& EditText() const { return m_editText; }
 
 private:
+    enum class SelectAfterMerge { LastAdded, First, Same };
+    // Writes the entries to the current list file, first applying them to
+    // the file's new content when another program changed it.
+    WriteResult WriteCurrentList(SelectAfterMerge select);
+    void MergeWithFile(const LineReadResult& read, const ListFileState& state,
+                       SelectAfterMerge select);
+    // Writes the entries to path; on success they are what the file holds.
+    WriteResult WriteEntries(const std::filesystem::path& path);
     int InsertItem(std::string name, int position);
     void SelectWithoutPicking(int itemIndex);
 
@@ -109,6 +126,10 @@ private:
     std::filesystem::path m_path;
     std::vector<std::string> m_entries;
     bool m_byteOrderMark = false; // the list file began with one: keep it
+    // The non-empty lines the list file held when last read or written, and
+    // the file's state then.
+    std::vector<std::string> m_base;
+    ListFileState m_fileState;
     std::vector<FaceListItem> m_items;
     int m_selection = -1;
     std::string m_editText;

@@ -1,8 +1,9 @@
 #include "files/StoredFace.h"
 
+#include "base/FileRollback.h"
+#include "base/TextEncoding.h"
 #include "files/LineFile.h"
 #include "model/FaceFrame.h"
-#include "base/TextEncoding.h"
 
 #include <algorithm>
 
@@ -86,10 +87,18 @@ WriteResult WriteGalleryEntry(const std::filesystem::path& descriptionPath,
                               const std::filesystem::path& faceFilePath, const CFaceFrame& face,
                               std::string_view name) {
     const std::string line = StoredFaceLine(face, name);
+    // Both files or neither: when the face file cannot be written, the
+    // description goes back to what it was.
+    const FileRollback description(descriptionPath);
+    if (!description.Recorded())
+        return WriteResult{false, "Cannot read " + descriptionPath.string() + " to replace it"};
     WriteResult result = WriteLines(descriptionPath, {line});
     if (!result)
         return result;
-    return WriteLines(faceFilePath, {ToFacLine(line)});
+    result = WriteLines(faceFilePath, {ToFacLine(line)});
+    if (!result && !description.Restore())
+        result.error += "\n" + descriptionPath.string() + " could not be put back as it was.";
+    return result;
 }
 
 } // namespace mienlore

@@ -1,5 +1,6 @@
 #include "gallery/GallEdit.h"
 
+#include "base/FileRollback.h"
 #include "files/LineFile.h"
 #include "files/StoredFace.h"
 #include "imaging/JpegFile.h"
@@ -69,10 +70,18 @@ WriteResult AddGalleryEntry(const std::filesystem::path& folder, std::string_vie
     if (ec)
         return Failed("Cannot create the folder " + folder.string() + ": " + ec.message());
     const GallEntryPaths paths = GalleryEntryPaths(folder, name);
+    // The portrait, its description and its face file are written together
+    // or not at all: a failed description takes the portrait back.
+    const FileRollback picture(paths.picture);
+    if (!picture.Recorded())
+        return Failed("Cannot read " + paths.picture.string() + " to replace it");
     std::string error;
     if (!WriteJpeg(portrait, paths.picture, kJpegSubsampledColour, kPortraitQuality, &error))
         return Failed(error.empty() ? "Cannot write " + paths.picture.string() : error);
-    return WriteGalleryEntry(paths.description, paths.faceFile, face, name);
+    WriteResult result = WriteGalleryEntry(paths.description, paths.faceFile, face, name);
+    if (!result && !picture.Restore())
+        result.error += "\n" + paths.picture.string() + " could not be put back as it was.";
+    return result;
 }
 
 WriteResult DescribeGalleryItem(const CGallItem& item, const CFaceFrame& face,

@@ -78,3 +78,11 @@ TEST(AtomicFile, ASaveRemovesTheLeftoversOfKilledWritersButNotOfRunningOnes) {
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(Names(dir.Path()), kept);
 }
+
+TEST(AtomicFile, ALeftoverFromAfterTheFirstSaveGoesAtTheNextOne) {
+    TempDir dir;
+    ASSERT_TRUE(WriteFileAtomically(dir / "l.phy", "first"));
+    WriteFileBytes(dir / ("l.phy.tmp" + std::to_string(EndedProcess()) + "-4"), "killed");
+    ASSERT_TRUE(WriteFileAtomically(dir / "l.phy", "second"));
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"l.phy"});
+}

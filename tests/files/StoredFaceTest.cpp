@@ -124,3 +124,16 @@ TEST(StoredFace, GalleryFilesThatAreMissingOrBrokenGiveNothing) {
     EXPECT_FALSE(failed);
     EXPECT_FALSE(failed.error.empty());
 }
+
+TEST(StoredFace, AGalleryEntryIsWrittenWholeOrNotAtAll) {
+    TempDir dir;
+    // The face file cannot be written: its name is a folder with content.
+    std::filesystem::create_directories(dir / "p.fac" / "inside");
+    EXPECT_FALSE(WriteGalleryEntry(dir / "p.phy", dir / "p.fac", NewFace(), "New"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "p.phy"));
+
+    WriteFileBytes(dir / "q.phy", "old description\r\n");
+    std::filesystem::create_directories(dir / "q.fac" / "inside");
+    EXPECT_FALSE(WriteGalleryEntry(dir / "q.phy", dir / "q.fac", NewFace(), "New"));
+    EXPECT_EQ(ReadFileBytes(dir / "q.phy"), "old description\r\n");
+}

@@ -243,6 +243,23 @@ TEST(GallEdit, FailedWriteIsReported) {
     EXPECT_NE(r.error, "");
 }
 
+TEST(GallEdit, AnEntryWhoseDescriptionCannotBeWrittenLeavesNoFileBehind) {
+    TempDir dir;
+    const auto folder = dir / "MyGallery";
+    // The description's name is taken by a folder that cannot be replaced.
+    std::filesystem::create_directories(folder / "Ann.phy" / "inside");
+    EXPECT_FALSE(AddGalleryEntry(folder, "Ann", FaceWithNose(2), Portrait()).ok);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Ann.jpg"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "Ann.fac"));
+
+    // Over an existing entry, the old portrait comes back unchanged.
+    WriteFileBytes(folder / "Bob.jpg", "old portrait");
+    std::filesystem::create_directories(folder / "Bob.fac" / "inside");
+    EXPECT_FALSE(AddGalleryEntry(folder, "Bob", FaceWithNose(2), Portrait()).ok);
+    EXPECT_EQ(ReadFileBytes(folder / "Bob.jpg"), "old portrait");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Bob.phy"));
+}
+
 TEST(GallEdit, DescribeWritesOnlyTheDescription) {
     TempDir dir;
     WriteFileBytes(dir / "posters-Old-Town.jpg", "x");

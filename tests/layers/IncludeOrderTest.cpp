@@ -42,9 +42,10 @@ constexpr std::array kUiLayers{
 
 // The shared Qt helpers in shell/ui (file names without extension): every ui/
 // folder may use them, and they use only the core and each other.
-constexpr std::array<std::string_view, 11> kSharedUi{
-    "ColorButton", "CommandIds", "DialogTranslator", "DialogUnits",   "QtColour",      "UiStrings",
-    "WaitDlg",     "StaticLink", "WidgetPlacement",  "WebPaneLoader", "ButtonTextFit",
+constexpr std::array<std::string_view, 12> kSharedUi{
+    "ColorButton",     "CommandIds",    "DialogTranslator", "DialogUnits",
+    "QtColour",        "UiStrings",     "WaitDlg",          "StaticLink",
+    "WidgetPlacement", "WebPaneLoader", "ButtonTextFit",    "BrowserLaunch",
 };
 
 // The modules the program loads at run time, each with the one header the

@@ -29,10 +29,17 @@ bool CQtClipboard::WriteRecord(std::string_view bytes) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr)
         return false;
+    if ((m_mode == QClipboard::Selection && !clipboard->supportsSelection()) ||
+        (m_mode == QClipboard::FindBuffer && !clipboard->supportsFindBuffer()))
+        return false;
+    const QByteArray record(bytes.data(), static_cast<qsizetype>(bytes.size()));
     auto* data = new QMimeData;
-    data->setData(MimeType(), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    data->setData(MimeType(), record);
     clipboard->setMimeData(data, m_mode); // the clipboard takes ownership
-    return true;
+    // The system may refuse the data without a word: only a record that can
+    // be read back counts as written.
+    const QMimeData* stored = clipboard->mimeData(m_mode);
+    return stored != nullptr && stored->data(MimeType()) == record;
 }
 
 void CQtClipboard::RemoveRecord() {

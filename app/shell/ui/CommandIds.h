@@ -23,7 +23,8 @@ constexpr int kOpenGallery = 32630;
 constexpr int kSaveToGallery = 32632;
 constexpr int kSaveWebPage = 32600;
 constexpr int kSaveFaceImage = 32602;
-constexpr int kExportPdf = 32604; // "Export as PDF…": the printed report as a PDF file
+constexpr int kExportPdf = 32604;     // "Export as PDF…": the printed report as a PDF file
+constexpr int kSaveWebPageAs = 32606; // "Save As Web Page…": the web report in a chosen folder
 
 // Edit
 constexpr int kOptions = 32777;

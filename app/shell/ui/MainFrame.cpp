@@ -59,8 +59,8 @@ const QString kHomePage = QString::fromLatin1(kHomePageUrl);
 const QString kSupportMail = QString::fromLatin1(kSupportMailUrl);
 
 // Commands that need a current feature slot on the face page.
-constexpr int kNeedSlot[] = {kFilePrint,   kFilePrintPreview, kSaveListAlias,
-                             kSaveWebPage, kSaveFaceImage,    kExportPdf};
+constexpr int kNeedSlot[] = {kFilePrint,     kFilePrintPreview, kSaveListAlias, kSaveWebPage,
+                             kSaveWebPageAs, kSaveFaceImage,    kExportPdf};
 
 } // namespace
 

@@ -24,6 +24,7 @@ constexpr MenuItemDef kFileMenu[] = {
     {kFilePageSetup, "P&age Setup…"},
     {0, nullptr},
     {kSaveWebPage, "Save As WEB Page", true},
+    {kSaveWebPageAs, "Save As Web Page…"},
     {kSaveFaceImage, "Save Face Image…"},
     {0, nullptr},
     {kAppExit, "Exit"},

@@ -14,10 +14,12 @@
 #include "imaging/ui/PictureWriters.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
+#include "reports/ExportPath.h"
 #include "reports/WebReport.h"
 #include "reports/ui/PrintedReport.h"
 #include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/ui/BrowserLaunch.h"
 #include "shell/ui/CommandIds.h"
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/PageDesc.h"
@@ -28,7 +30,6 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -39,14 +40,19 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 
 namespace mienlore {
 namespace {
+
+// Strings of the web report's messages.
+constexpr int kSaveWebPageAsTitle = 32607;
+constexpr int kWebReportSavedIn = 32608;
+constexpr int kBrowserDidNotStart = 32609;
 
 std::filesystem::path ToPath(const QString& s) {
     return std::filesystem::path(s.toStdU16String());
@@ -235,23 +241,63 @@ void CReportCommands::SaveWebReport() {
                    .arg(QString::fromStdString(error)));
         return;
     }
+    SaveWebReportIn(folder);
+}
+
+void CReportCommands::SaveWebReportAs() {
+    ModalScope modal(m_view);
+    const std::filesystem::path start =
+        SuggestedExportPath(
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+            QDir::homePath().toStdString(), {}, "report", "htm")
+            .parent_path();
+    const QString chosen = QFileDialog::getExistingDirectory(
+        &m_frame, UiString(kSaveWebPageAsTitle), QString::fromStdString(start.string()));
+    if (chosen.isEmpty())
+        return;
+    SaveWebReportIn(ToPath(chosen));
+}
+
+bool CReportCommands::SaveWebReportIn(const std::filesystem::path& folder) {
+    // A folder other than the program's report folder gets its own copy of
+    // the report page, which reads the data written beside it.
+    const std::filesystem::path page = folder / kReportPage;
+    const std::filesystem::path shipped =
+        m_globals.face.ProgramFolder() / "htmlreport" / kReportPage;
+    std::error_code ec;
+    if (!std::filesystem::equivalent(shipped, page, ec) && std::filesystem::exists(shipped, ec)) {
+        std::filesystem::copy_file(shipped, page, std::filesystem::copy_options::overwrite_existing,
+                                   ec);
+        if (ec) {
+            Report(QStringLiteral("The web report was not written: cannot copy %1 to %2: %3.")
+                       .arg(FromPath(shipped), FromPath(folder),
+                            QString::fromStdString(ec.message())));
+            return false;
+        }
+    }
     const WriteResult written = WriteWebReportTo(folder);
     if (!written) {
         Report(QStringLiteral("The web report was not written: %1.")
                    .arg(QString::fromStdString(written.error)));
-        return;
+        return false;
     }
-    const std::filesystem::path page = folder / kReportPage;
     if (!std::filesystem::exists(page)) {
         Report(QStringLiteral("The report page %1 is missing; the report data was written to %2.")
                    .arg(FromPath(page), FromPath(folder)));
-        return;
+        return false;
     }
+    m_frame.statusBar()->showMessage(FillIn(UiString(kWebReportSavedIn), {FromPath(folder)}));
     const QUrl url = QUrl::fromLocalFile(FromPath(page));
-    const bool opened = m_openUrl ? m_openUrl(url) : QDesktopServices::openUrl(url);
-    if (!opened)
-        Report(QStringLiteral("No web browser could be started. The report is %1.")
-                   .arg(FromPath(page)));
+    if (m_openUrl) {
+        if (!m_openUrl(url))
+            Report(FillIn(UiString(kBrowserDidNotStart), {QString(), FromPath(page)}));
+        return true;
+    }
+    const QString where = FromPath(page);
+    OpenInBrowser(url, this, [this, where](const QString& reason) {
+        Report(FillIn(UiString(kBrowserDidNotStart), {QStringLiteral(" (") + reason + ')', where}));
+    });
+    return true;
 }
 
 // ---- Printing --------------------------------------------------------------
@@ -346,7 +392,12 @@ void CReportCommands::LeavePreview() {
 
 bool CReportCommands::ExportPdfTo(const QString& path, QString* error) {
     QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = QStringLiteral("no memory for the PDF could be set aside: %1")
+                         .arg(buffer.errorString());
+        return false;
+    }
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(m_printer->pageLayout());
@@ -388,18 +439,18 @@ bool CReportCommands::ExportPdfTo(const QString& path, QString* error) {
 
 void CReportCommands::ExportPdf() {
     ModalScope modal(m_view);
-    QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (start.isEmpty())
-        start = QDir::homePath();
-    QString name = m_view->NameBox() ? m_view->NameBox()->currentText().trimmed() : QString();
-    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
-    const QString suggested = QDir(start).filePath(
-        (name.isEmpty() ? QStringLiteral("Mienlore Report") : name) + QStringLiteral(".pdf"));
+    const QString name = m_view->NameBox() ? m_view->NameBox()->currentText() : QString();
+    const std::filesystem::path suggested = SuggestedExportPath(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+        QDir::homePath().toStdString(), name.toStdString(), "Mienlore Report", "pdf");
     QFileDialog dialog(&m_frame, QStringLiteral("Export as PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setNameFilters({QStringLiteral("PDF Files (*.pdf)")});
-    dialog.selectFile(suggested);
+    // The folder and the name are given apart: a name with a folder the
+    // dialog does not show would be taken relative to the folder it shows.
+    dialog.setDirectory(QString::fromStdString(suggested.parent_path().string()));
+    dialog.selectFile(QString::fromStdString(suggested.filename().string()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     QString error;
@@ -412,6 +463,7 @@ CReportCommands* InstallReportCommands(CMainFrame& frame, CAppGlobals& globals) 
     using namespace cmd;
     frame.SetCommand(kSaveFaceImage, {[reports] { reports->SaveFaceImage(); }, {}});
     frame.SetCommand(kSaveWebPage, {[reports] { reports->SaveWebReport(); }, {}});
+    frame.SetCommand(kSaveWebPageAs, {[reports] { reports->SaveWebReportAs(); }, {}});
     frame.SetCommand(kFilePrint, {[reports] { reports->Print(); }, {}});
     frame.SetCommand(kFilePrintPreview, {[reports] { reports->TogglePreview(); }, {}});
     frame.SetCommand(kFilePageSetup, {[reports] { reports->PageSetup(); }, {}});

@@ -46,6 +46,13 @@ public:
     // its page in the browser; a report that could not be written is
     // reported and the browser is not opened.
     void SaveWebReport();
+    // Asks for a folder and writes the web report there, the report page
+    // included.
+    void SaveWebReportAs();
+    // Writes the web report into the folder (copying the report page there
+    // when it is not the program's report folder), tells where in the
+    // status bar and opens it in the browser. False after a message.
+    bool SaveWebReportIn(const std::filesystem::path& folder);
     // The report folder, made when missing (with the page copied to the
     // per-user folder when the program folder is read-only); empty with a
     // message in *error when it cannot be made.

@@ -158,7 +158,13 @@ void CSingleInstance::OnData(QLocalSocket* socket) {
 void CSingleInstance::Answer(QLocalSocket* socket, const QString& refusal) {
     QByteArray answer = refusal.isEmpty() ? kTaken : kRefused + ' ' + refusal.toUtf8();
     answer += '\0';
-    socket->write(answer);
+    // A later start that gets no answer takes its face as delivered; the
+    // refusal it then misses is told here instead.
+    if (socket->write(answer) != answer.size()) {
+        std::fprintf(stderr, "mienlore: a later start could not be answered (%s)%s%s\n",
+                     qPrintable(socket->errorString()), refusal.isEmpty() ? "" : ": ",
+                     qPrintable(refusal));
+    }
     socket->flush();
     // Bytes still pending are written before the connection closes.
     socket->disconnectFromServer();
@@ -183,9 +189,12 @@ CSingleInstance::SendResult CSingleInstance::Send(const QString& text, int timeo
             return result;
         QThread::msleep(50);
     }
-    socket.write(record.data(), static_cast<qint64>(record.size()));
-    if (!socket.waitForBytesWritten(remaining()))
+    if (socket.write(record.data(), static_cast<qint64>(record.size())) !=
+            static_cast<qint64>(record.size()) ||
+        !socket.waitForBytesWritten(remaining())) {
+        result.message = socket.errorString();
         return result;
+    }
     // The answer: "OK" or "ERR reason", ended by a NUL or by the closing.
     QByteArray answer;
     while (!answer.contains('\0') && answer.size() <= kMaxRecordBytes) {

@@ -50,7 +50,7 @@ public:
 
     struct SendResult {
         enum Status { NotDelivered, Taken, Refused } status = NotDelivered;
-        QString message; // why the running copy refused the text
+        QString message; // why the running copy refused the text, or could not be sent it
         explicit operator bool() const { return status != NotDelivered; }
     };
     // From a later start: sends the face text to the running copy and waits

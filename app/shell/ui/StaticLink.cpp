@@ -1,11 +1,17 @@
 #include "shell/ui/StaticLink.h"
 
+#include "shell/ui/BrowserLaunch.h"
+#include "shell/ui/UiStrings.h"
+
 #include <QApplication>
-#include <QDesktopServices>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 
 namespace mienlore {
+namespace {
+constexpr int kLinkBrowserDidNotStart = 32610;
+} // namespace
 
 CStaticLink::CStaticLink(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
@@ -28,11 +34,26 @@ void CStaticLink::SetLink(const QString& text, const QString& address) {
 }
 
 bool CStaticLink::Open() {
-    const bool opened = m_address.isValid() && !m_address.isEmpty() &&
-                        (m_opener ? m_opener(m_address) : QDesktopServices::openUrl(m_address));
-    if (!opened)
+    if (!m_address.isValid() || m_address.isEmpty()) {
         QApplication::beep();
-    return opened;
+        return false;
+    }
+    if (m_opener) {
+        const bool opened = m_opener(m_address);
+        if (!opened)
+            QApplication::beep();
+        return opened;
+    }
+    // The browser is started without waiting; one that does not start is
+    // told with the address, so that the user can open it another way.
+    const QString address = m_address.toDisplayString();
+    OpenInBrowser(m_address, this, [this, address](const QString& reason) {
+        QApplication::beep();
+        QMessageBox::warning(window(), window()->windowTitle(),
+                             FillIn(UiString(kLinkBrowserDidNotStart),
+                                    {QStringLiteral(" (") + reason + ')', address}));
+    });
+    return true;
 }
 
 void CStaticLink::mouseReleaseEvent(QMouseEvent* event) {

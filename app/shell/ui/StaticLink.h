@@ -20,6 +20,7 @@ public:
     QString Address() const { return m_address.toString(); }
 
     // Opens the address as a click does; false (after a beep) when it cannot.
+    // A browser that then fails to start is told in a message box.
     bool Open();
     // What opens addresses (the desktop by default); for tests.
     void SetOpener(std::function<bool(const QUrl&)> opener) { m_opener = std::move(opener); }

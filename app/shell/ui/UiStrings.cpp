@@ -41,4 +41,17 @@ QString ToolTipText(int id) {
     return nl < 0 ? QString() : s.mid(nl + 1);
 }
 
+QString FillIn(const QString& pattern, const QStringList& values) {
+    QString out;
+    qsizetype from = 0;
+    for (const QString& value : values) {
+        const qsizetype at = pattern.indexOf(QStringLiteral("%s"), from);
+        if (at < 0)
+            break;
+        out += pattern.mid(from, at - from) + value;
+        from = at + 2;
+    }
+    return out + pattern.mid(from);
+}
+
 } // namespace mienlore

@@ -3,6 +3,7 @@
 #include "resources/LoadString.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace mienlore {
 
@@ -19,5 +20,9 @@ QString UiString(int id, int maxChars = 255);
 // (the text after "\n", empty when there is none).
 QString StatusText(int id);
 QString ToolTipText(int id);
+
+// The string with each "%s" replaced by the next value, in order (a "%s"
+// without a value stays). The values are never read as patterns.
+QString FillIn(const QString& pattern, const QStringList& values);
 
 } // namespace mienlore

@@ -181,7 +181,8 @@ int main(int argc, char* argv[]) {
         }
         const CSingleInstance::SendResult sent = instance.Send(text);
         if (sent.status == CSingleInstance::SendResult::NotDelivered) {
-            std::fprintf(stderr, "mienlore: the running copy did not answer\n");
+            std::fprintf(stderr, "mienlore: the running copy did not answer%s%s\n",
+                         sent.message.isEmpty() ? "" : ": ", qPrintable(sent.message));
             return 1;
         }
         if (sent.status == CSingleInstance::SendResult::Refused) {

@@ -32,3 +32,21 @@ TEST(QtClipboard, RecordTravelsUnderThePrivateTypeAndIsRemovedAlone) {
     system->clear();
     EXPECT_FALSE(cb.ReadRecord());
 }
+
+TEST(QtClipboard, ARecordTheSystemDoesNotKeepIsNotReportedAsWritten) {
+    QClipboard* system = QGuiApplication::clipboard();
+    ASSERT_NE(system, nullptr);
+    int tried = 0;
+    for (const QClipboard::Mode mode : {QClipboard::Selection, QClipboard::FindBuffer}) {
+        const bool supported = mode == QClipboard::Selection ? system->supportsSelection()
+                                                             : system->supportsFindBuffer();
+        if (supported)
+            continue;
+        ++tried;
+        CQtClipboard cb(mode);
+        EXPECT_FALSE(PutRecord(cb, "text", kFaceRecordTag)) << mode;
+        EXPECT_FALSE(cb.HasRecord());
+    }
+    if (tried == 0)
+        GTEST_SKIP() << "this platform keeps every clipboard mode";
+}

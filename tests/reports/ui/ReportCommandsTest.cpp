@@ -24,6 +24,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -345,4 +346,31 @@ TEST(ReportPreview, AFrameClosedDuringThePreviewTakesItsViewWithIt) {
         ASSERT_TRUE(frame.IsPreviewOn());
     }
     EXPECT_TRUE(view.isNull());
+}
+
+TEST_F(ReportFixture, AWebReportInAChosenFolderIsCompleteAndTellsWhereItWent) {
+    const auto chosen = dir / "my reports";
+    std::filesystem::create_directories(chosen);
+    ASSERT_TRUE(reports->SaveWebReportIn(chosen));
+    // The page comes along, so the folder shows the report on its own.
+    EXPECT_EQ(test::ReadFileBytes(chosen / kReportPage),
+              test::ReadFileBytes(test::ProgramFolder() / "htmlreport" / kReportPage));
+    EXPECT_TRUE(std::filesystem::exists(chosen / kReportScript));
+    EXPECT_TRUE(std::filesystem::exists(chosen / "face.jpg"));
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.first().toLocalFile().toStdString(), (chosen / kReportPage).string());
+    EXPECT_TRUE(
+        frame.statusBar()->currentMessage().contains(QString::fromStdString(chosen.string())));
+    EXPECT_TRUE(messages.isEmpty());
+
+    // A browser that does not start is told, with where the report is.
+    reports->SetUrlOpener([](const QUrl&) { return false; });
+    ASSERT_TRUE(reports->SaveWebReportIn(chosen));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QString::fromStdString((chosen / kReportPage).string())));
+
+    // A folder that cannot take the report is reported, not opened.
+    messages.clear();
+    EXPECT_FALSE(reports->SaveWebReportIn(dir / "missing"));
+    EXPECT_EQ(messages.size(), 1);
 }

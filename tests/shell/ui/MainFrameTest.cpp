@@ -56,7 +56,8 @@ TEST_F(FrameFixture, MenuHoldsEveryItemInOrderWithSeparators) {
                            "Open picture...", "-", "Open gallery...", "Save to gallery...", "-",
                            QStringLiteral("&Print…\tCtrl+P"), "Print Pre&view",
                            QStringLiteral("Export as PDF…"), QStringLiteral("P&age Setup…"), "-",
-                           "Save As WEB Page", QStringLiteral("Save Face Image…"), "-", "Exit"}));
+                           "Save As WEB Page", QStringLiteral("Save As Web Page…"),
+                           QStringLiteral("Save Face Image…"), "-", "Exit"}));
     const QStringList edit = MenuTexts(1);
     ASSERT_EQ(edit.size(), 26);
     EXPECT_EQ(edit[2], "Head \tCtrl+1");
