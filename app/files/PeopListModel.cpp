@@ -146,21 +146,41 @@ bool CPeopListModel::Pick() {
 }
 
 WriteResult CPeopListModel::Add(std::string_view name) {
+    const State before = Snapshot();
     const std::string storedName = StorableFaceName(name);
     m_entries.push_back(StoredFaceLine(m_host.CurrentFace(), storedName));
     SelectWithoutPicking(InsertItem(storedName, static_cast<int>(m_entries.size()) - 1));
-    return WriteLines(m_path, m_entries, m_byteOrderMark);
+    return WriteOrRestore(before);
 }
 
 WriteResult CPeopListModel::Del() {
     if (m_items.empty() || m_selection < 0 || m_selection >= static_cast<int>(m_items.size()))
         return WriteResult{true, {}};
+    const State before = Snapshot();
     const int position = m_items[m_selection].position;
     if (position >= 0 && position < static_cast<int>(m_entries.size()))
         m_entries[position].clear();
     m_items.erase(m_items.begin() + m_selection);
-    SelectWithoutPicking(m_items.empty() ? -1 : 0);
-    return WriteLines(m_path, m_entries, m_byteOrderMark);
+    // Nothing is selected afterwards: the name box stays empty rather than
+    // showing a name whose face is not the one on screen.
+    SelectWithoutPicking(-1);
+    return WriteOrRestore(before);
+}
+
+CPeopListModel::State CPeopListModel::Snapshot() const {
+    return State{m_entries, m_items, m_selection, m_editText};
+}
+
+WriteResult CPeopListModel::WriteOrRestore(State before) {
+    WriteResult result = WriteLines(m_path, m_entries, m_byteOrderMark);
+    if (!result) {
+        // The list on screen stays what the file holds.
+        m_entries = std::move(before.entries);
+        m_items = std::move(before.items);
+        m_selection = before.selection;
+        m_editText = std::move(before.editText);
+    }
+    return result;
 }
 
 WriteResult CPeopListModel::SaveAs(const std::filesystem::path& path) {

@@ -78,12 +78,12 @@ public:
     bool Pick();
 
     // Stores the current face under the name as a new entry, selects it and
-    // rewrites the list file. The entry stays in the list when the file
-    // cannot be written.
+    // rewrites the list file. When the file cannot be written the list is
+    // left as it was (no new entry, the old selection).
     WriteResult Add(std::string_view name);
-    // Deletes the selected entry, selects the first remaining name (without
-    // applying it) and rewrites the list file. Does nothing without a
-    // selection.
+    // Deletes the selected entry, leaves nothing selected (an empty edit
+    // text; the face stays) and rewrites the list file. Does nothing without
+    // a selection; when the file cannot be written the entry stays selected.
     WriteResult Del();
     // Writes the entries to another file, which then becomes the current
     // list file (it stays the old one when writing fails).
@@ -102,6 +102,15 @@ public:
     const std::string& EditText() const { return m_editText; }
 
 private:
+    struct State {
+        std::vector<std::string> entries;
+        std::vector<FaceListItem> items;
+        int selection;
+        std::string editText;
+    };
+    State Snapshot() const;
+    // Writes the list file; when that fails, goes back to the state before.
+    WriteResult WriteOrRestore(State before);
     int InsertItem(std::string name, int position);
     void SelectWithoutPicking(int itemIndex);
 

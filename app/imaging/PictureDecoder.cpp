@@ -45,8 +45,12 @@ bool DecodeJpeg(std::string_view bytes, CDevib& bitmap, std::string* error) {
     int w = 0, h = 0, subsampling = 0, colourspace = 0;
     bool ok = tjDecompressHeader3(handle, data, size, &w, &h, &subsampling, &colourspace) == 0;
     if (!ok)
-        SetError(error, std::string("The JPEG picture cannot be read: ") + tjGetErrorStr2(handle));
-    else if (!SizeAllowed(w, h) || !bitmap.Create(w, h)) {
+        SetError(error, std::string("The JPEG picture is damaged or incomplete: ") +
+                            tjGetErrorStr2(handle));
+    else if (w <= 0 || h <= 0) {
+        SetError(error, "The JPEG picture is damaged or incomplete: it has no size.");
+        ok = false;
+    } else if (!SizeAllowed(w, h) || !bitmap.Create(w, h)) {
         SetError(error, "The JPEG picture is too large.");
         ok = false;
     }
@@ -56,8 +60,8 @@ bool DecodeJpeg(std::string_view bytes, CDevib& bitmap, std::string* error) {
         ok = tjDecompress2(handle, data, size, reinterpret_cast<unsigned char*>(bitmap.Pixels()), w,
                            w * 4, h, TJPF_BGRX, TJFLAG_BOTTOMUP) == 0;
         if (!ok)
-            SetError(error,
-                     std::string("The JPEG picture cannot be decoded: ") + tjGetErrorStr2(handle));
+            SetError(error, std::string("The JPEG picture is damaged or incomplete: ") +
+                                tjGetErrorStr2(handle));
     }
     tjDestroy(handle);
     if (!ok) {
@@ -74,7 +78,7 @@ bool DecodePng(std::string_view bytes, CDevib& bitmap, std::string* error) {
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
-        SetError(error, std::string("The PNG picture cannot be read: ") + image.message);
+        SetError(error, std::string("The PNG picture is damaged or incomplete: ") + image.message);
         return false;
     }
     if (!SizeAllowed(image.width, image.height) ||
@@ -90,7 +94,7 @@ bool DecodePng(std::string_view bytes, CDevib& bitmap, std::string* error) {
     const auto stride = -static_cast<png_int_32>(image.width * 4);
     std::vector<std::uint8_t> rgba(static_cast<std::size_t>(image.width) * image.height * 4);
     if (!png_image_finish_read(&image, nullptr, rgba.data(), stride, nullptr)) {
-        SetError(error, std::string("The PNG picture cannot be decoded: ") + image.message);
+        SetError(error, std::string("The PNG picture is damaged or incomplete: ") + image.message);
         bitmap.Release();
         return false;
     }
@@ -129,7 +133,7 @@ bool DecodeGif(std::string_view bytes, CDevib& bitmap, std::string* error) {
     int code = 0;
     GifFileType* gif = DGifOpen(&reader, ReadGifBytes, &code);
     if (!gif) {
-        SetError(error, "The GIF picture cannot be read: " + GifText(code));
+        SetError(error, "The GIF picture is damaged or incomplete: " + GifText(code));
         return false;
     }
     // The screen size is known before any pixel is read: refuse huge ones
@@ -138,7 +142,7 @@ bool DecodeGif(std::string_view bytes, CDevib& bitmap, std::string* error) {
     if (!ok) {
         SetError(error, "The GIF picture has no usable size.");
     } else if (DGifSlurp(gif) != GIF_OK || gif->ImageCount <= 0) {
-        SetError(error, "The GIF picture cannot be decoded: " + GifText(gif->Error));
+        SetError(error, "The GIF picture is damaged or incomplete: " + GifText(gif->Error));
         ok = false;
     }
     if (ok &&
@@ -184,6 +188,11 @@ bool DecodeGif(std::string_view bytes, CDevib& bitmap, std::string* error) {
 }
 
 } // namespace
+
+bool KnownPictureSignature(std::string_view bytes) {
+    return StartsWith(bytes, "BM") || StartsWith(bytes, "GIF87a") || StartsWith(bytes, "GIF89a") ||
+           StartsWith(bytes, "\xFF\xD8\xFF") || StartsWith(bytes, "\x89PNG\r\n\x1A\n");
+}
 
 bool DecodeRasterPicture(std::string_view bytes, DecodedPicture& picture, std::string* error) {
     picture.bitmap.Release();

@@ -32,6 +32,9 @@ using PictureDecoder =
 // laid on white), told apart by their signatures, not by the file name.
 bool DecodeRasterPicture(std::string_view bytes, DecodedPicture& picture, std::string* error);
 
+// True when the bytes start as a BMP, GIF, JPEG or PNG file does.
+bool KnownPictureSignature(std::string_view bytes);
+
 // Pictures larger than this in either direction are refused, so that a
 // hostile header cannot make the program reserve gigabytes.
 constexpr int kMaxPictureSide = 20000;
