@@ -324,8 +324,12 @@ void CPageGall::Describe() {
         QApplication::beep();
         return;
     }
-    const WriteResult written = DescribeGalleryItem(items[static_cast<std::size_t>(*applied)],
-                                                    m_face, m_title.toStdString());
+    const CGallItem& item = items[static_cast<std::size_t>(*applied)];
+    // A description is rewritten only when the user says so (No by default).
+    if (item.HasDescription() &&
+        !AskYesNo(m_title, UiString(str::kReplaceDescription).arg(m_title)))
+        return;
+    const WriteResult written = DescribeGalleryItem(item, m_face, m_title.toStdString());
     if (!written) {
         Report(QStringLiteral("The description of \"%1\" could not be saved: %2")
                    .arg(m_title, QString::fromStdString(written.error)));

@@ -251,6 +251,20 @@ TEST_F(GalleryPanel, DescribeWritesTheSelectedPortraitsDescription) {
               expected.Encode("Plain") + "\r\n");
     EXPECT_TRUE(page->ShownStrip()->Entries()[static_cast<std::size_t>(plain)].described);
     EXPECT_FALSE(std::filesystem::exists(dir / "Gallery/Plain.fac"));
+    EXPECT_TRUE(questions.empty()); // nothing was there to replace
+
+    // Described now: Add asks, and No keeps the description byte for byte.
+    const std::string first = mienlore::test::ReadFileBytes(dir / "Gallery/Plain.phy");
+    face.Slot(FaceSlot::Nose).SetShape(3);
+    answer = false;
+    page->Add();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains("Plain"));
+    EXPECT_EQ(mienlore::test::ReadFileBytes(dir / "Gallery/Plain.phy"), first);
+    answer = true;
+    page->Add();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_NE(mienlore::test::ReadFileBytes(dir / "Gallery/Plain.phy"), first);
 }
 
 TEST_F(GalleryPanel, GalleryListFindsByNameIgnoringCase) {
