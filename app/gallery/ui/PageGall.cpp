@@ -78,6 +78,9 @@ void CPageGall::Build() {
     m_titleLabel = new QLabel(QStringLiteral("Select in Gallery"), this);
     SetControlId(m_titleLabel, kTitleId);
     m_titleLabel->setObjectName(QStringLiteral("ctl%1").arg(kTitleId));
+    // The title is a portrait's name, which the user may have typed: shown
+    // as it was typed, never read as markup.
+    m_titleLabel->setTextFormat(Qt::PlainText);
     QFont bold = m_titleLabel->font();
     bold.setBold(true);
     m_titleLabel->setFont(bold);
@@ -408,8 +411,11 @@ bool CPageGall::AskName(QString& name, bool& saveImage) {
 bool CPageGall::AskYesNo(const QString& title, const QString& text) {
     if (m_ask)
         return m_ask(title, text);
-    return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    // The question may hold a name the user typed: shown as plain text.
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void CPageGall::Report(const QString& text) {

@@ -238,6 +238,21 @@ TEST_F(GalleryPanel, RemoveAsksAndDeletesTheThreeFiles) {
     EXPECT_TRUE(reports.empty());
 }
 
+// A name that looks like markup is shown as typed, at the title's size.
+TEST_F(GalleryPanel, ANameIsShownAsTypedNotAsMarkup) {
+    page->ShowFolder(GallFolder::My);
+    const QString name = QStringLiteral("<font size=7 color=red>Big");
+    names = {name};
+    page->Add();
+    ASSERT_TRUE(reports.empty()) << reports.join(' ').toStdString();
+    page->ShowPosition(0);
+    ASSERT_EQ(page->Title(), name);
+    EXPECT_TRUE(page->TitleLabel()->text().contains(name));
+    QLabel plain(QStringLiteral("Big"));
+    plain.setFont(page->TitleLabel()->font());
+    EXPECT_LE(page->TitleLabel()->sizeHint().height(), plain.sizeHint().height() + 2);
+}
+
 TEST_F(GalleryPanel, DescribeWritesTheSelectedPortraitsDescription) {
     const int plain = PositionOf("Plain.jpg");
     page->ShowPosition(plain);
