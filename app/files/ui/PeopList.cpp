@@ -146,10 +146,17 @@ bool CPeopList::Ask(const QString& question) {
 }
 
 void CPeopList::Report(const QString& message) {
-    if (m_report)
+    if (m_report) {
         m_report(message);
-    else
-        QMessageBox::warning(this, window()->windowTitle(), message);
+        return;
+    }
+    {
+        // The message may hold a name or path the user typed: plain text.
+        QMessageBox box(QMessageBox::Warning, window()->windowTitle(), message, QMessageBox::Ok,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
 }
 
 bool CPeopList::ReportWrite(const WriteResult& result, const std::filesystem::path& path) {

@@ -419,10 +419,17 @@ bool CPageGall::AskYesNo(const QString& title, const QString& text) {
 }
 
 void CPageGall::Report(const QString& text) {
-    if (m_report)
+    if (m_report) {
         m_report(text);
-    else
-        QMessageBox::warning(this, UiString(str::kMyGallery), text);
+        return;
+    }
+    {
+        // The message may hold a name or path the user typed: plain text.
+        QMessageBox box(QMessageBox::Warning, UiString(str::kMyGallery), text, QMessageBox::Ok,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
 }
 
 } // namespace mienlore
