@@ -19,7 +19,7 @@ constexpr int kNoPictureToSave = 39010;    // gallery: Add without a picture
 constexpr int kDescribePortrait = 39011;   // gallery: Add's tool tip in the shipped gallery
 constexpr int kNoPhotoToSave = 39012;      // save dialog: its check box without a photo
 constexpr int kNamePlaceholder = 39013;    // gallery list: the search field
-constexpr int kDeleteFromList = 39030;     // faces list: asked before Del (%1: the name)
+constexpr int kDeleteFromList = 39030;     // faces list: asked before Del (the name follows)
 constexpr int kReplaceDescription = 39031; // gallery: asked before Add replaces a description
 
 } // namespace mienlore::str

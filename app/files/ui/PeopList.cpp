@@ -279,7 +279,7 @@ bool CPeopList::DeleteEntry() {
     if (selected < 0 || selected >= static_cast<int>(m_model.Items().size()))
         return false;
     const QString name = QString::fromStdString(m_model.Items()[selected].name);
-    if (!Ask(UiString(str::kDeleteFromList).arg(name)))
+    if (!Ask(UiString(str::kDeleteFromList) + QStringLiteral("\n\n") + name))
         return false;
     const WriteResult result = m_model.Del();
     ShowModel();

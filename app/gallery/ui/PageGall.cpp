@@ -330,7 +330,7 @@ void CPageGall::Describe() {
     const CGallItem& item = items[static_cast<std::size_t>(*applied)];
     // A description is rewritten only when the user says so (No by default).
     if (item.HasDescription() &&
-        !AskYesNo(m_title, UiString(str::kReplaceDescription).arg(m_title)))
+        !AskYesNo(m_title, UiString(str::kReplaceDescription) + QStringLiteral("\n\n") + m_title))
         return;
     const WriteResult written = DescribeGalleryItem(item, m_face, m_title.toStdString());
     if (!written) {
