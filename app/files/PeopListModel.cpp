@@ -195,21 +195,46 @@ bool CPeopListModel::Pick() {
 }
 
 WriteResult CPeopListModel::Add(std::string_view name) {
+    const State before = Snapshot();
     const std::string storedName = StorableFaceName(name);
     m_entries.push_back(StoredFaceLine(m_host.CurrentFace(), storedName));
     SelectWithoutPicking(InsertItem(storedName, static_cast<int>(m_entries.size()) - 1));
-    return WriteCurrentList(SelectAfterMerge::LastAdded);
+    return WriteOrRestore(before, SelectAfterMerge::LastAdded);
 }
 
 WriteResult CPeopListModel::Del() {
     if (m_items.empty() || m_selection < 0 || m_selection >= static_cast<int>(m_items.size()))
         return WriteResult{true, {}};
+    const State before = Snapshot();
     const int position = m_items[m_selection].position;
     if (position >= 0 && position < static_cast<int>(m_entries.size()))
         m_entries[position].clear();
     m_items.erase(m_items.begin() + m_selection);
-    SelectWithoutPicking(m_items.empty() ? -1 : 0);
-    return WriteCurrentList(SelectAfterMerge::First);
+    // Nothing is selected afterwards: the name box stays empty rather than
+    // showing a name whose face is not the one on screen.
+    SelectWithoutPicking(-1);
+    return WriteOrRestore(before, SelectAfterMerge::None);
+}
+
+CPeopListModel::State CPeopListModel::Snapshot() const {
+    return State{m_entries, m_items, m_selection, m_editText, m_byteOrderMark, m_base, m_fileState};
+}
+
+WriteResult CPeopListModel::WriteOrRestore(State before, SelectAfterMerge select) {
+    WriteResult result = WriteCurrentList(select);
+    if (!result) {
+        // The list on screen stays what the file holds. The merge base and
+        // the file's state go back too, so that the next write merges the
+        // other program's lines again instead of dropping them.
+        m_entries = std::move(before.entries);
+        m_items = std::move(before.items);
+        m_selection = before.selection;
+        m_editText = std::move(before.editText);
+        m_byteOrderMark = before.byteOrderMark;
+        m_base = std::move(before.base);
+        m_fileState = std::move(before.fileState);
+    }
+    return result;
 }
 
 WriteResult CPeopListModel::SaveAs(const std::filesystem::path& path) {
@@ -265,9 +290,7 @@ void CPeopListModel::MergeWithFile(const LineReadResult& read, const ListFileSta
     m_fileState = state;
 
     int index = -1;
-    if (select == SelectAfterMerge::First) {
-        index = m_items.empty() ? -1 : 0;
-    } else if (!selected.empty()) {
+    if (select != SelectAfterMerge::None && !selected.empty()) {
         for (int i = 0; i < static_cast<int>(m_items.size()); ++i) {
             if (m_entries[m_items[i].position] != selected)
                 continue;

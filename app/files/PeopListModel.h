@@ -86,12 +86,12 @@ public:
     // the entries are rebuilt from the merged lines.
 
     // Stores the current face under the name as a new entry, selects it and
-    // rewrites the list file. The entry stays in the list when the file
-    // cannot be written.
+    // rewrites the list file. When the file cannot be written the list is
+    // left as it was (no new entry, the old selection).
     WriteResult Add(std::string_view name);
-    // Deletes the selected entry, selects the first remaining name (without
-    // applying it) and rewrites the list file. Does nothing without a
-    // selection.
+    // Deletes the selected entry, leaves nothing selected (an empty edit
+    // text; the face stays) and rewrites the list file. Does nothing without
+    // a selection; when the file cannot be written the entry stays selected.
     WriteResult Del();
     // Writes the entries to another file, which then becomes the current
     // list file (it stays the old one when writing fails). Saving to the
@@ -111,7 +111,20 @@ public:
     const std::string& EditText() const { return m_editText; }
 
 private:
-    enum class SelectAfterMerge { LastAdded, First, Same };
+    enum class SelectAfterMerge { LastAdded, Same, None };
+    struct State {
+        std::vector<std::string> entries;
+        std::vector<FaceListItem> items;
+        int selection;
+        std::string editText;
+        bool byteOrderMark;
+        std::vector<std::string> base;
+        ListFileState fileState;
+    };
+    State Snapshot() const;
+    // Writes the current list file; when that fails, goes back to the state
+    // before the operation.
+    WriteResult WriteOrRestore(State before, SelectAfterMerge select);
     // Writes the entries to the current list file, first applying them to
     // the file's new content when another program changed it.
     WriteResult WriteCurrentList(SelectAfterMerge select);

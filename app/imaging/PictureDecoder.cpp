@@ -51,8 +51,13 @@ bool DecodeJpeg(std::string_view bytes, CDevib& bitmap, std::string* error) {
     const auto size = static_cast<unsigned long>(bytes.size());
     int w = 0, h = 0, subsampling = 0, colourspace = 0;
     bool ok = tjDecompressHeader3(handle, data, size, &w, &h, &subsampling, &colourspace) == 0;
-    if (!ok)
-        SetError(error, std::string("The JPEG picture cannot be read: ") + tjGetErrorStr2(handle));
+    if (!ok) {
+        SetError(error, std::string("The JPEG picture is damaged or incomplete: ") +
+                            tjGetErrorStr2(handle));
+    } else if (w <= 0 || h <= 0) {
+        SetError(error, "The JPEG picture is damaged or incomplete: it has no size.");
+        ok = false;
+    }
     if (ok && SizeAllowed(w, h) && PictureShrinkFactor(w, h) > 1) {
         // The decoder shrinks by 1/2, 1/4 or 1/8 (and more factors) while it
         // decodes: take the largest scale within the limit.
@@ -82,7 +87,7 @@ bool DecodeJpeg(std::string_view bytes, CDevib& bitmap, std::string* error) {
                            w * 4, h, TJPF_BGRX, TJFLAG_BOTTOMUP) == 0;
         if (!ok)
             SetError(error,
-                     std::string("The JPEG picture cannot be decoded: ") + tjGetErrorStr2(handle));
+                     std::string("The JPEG picture is damaged or incomplete: ") + tjGetErrorStr2(handle));
     }
     tjDestroy(handle);
     if (!ok) {
@@ -135,7 +140,7 @@ bool DecodePng(std::string_view bytes, CDevib& bitmap, std::string* error) {
     std::vector<std::uint32_t> sums;
     std::vector<std::uint8_t> whole; // an interlaced picture, only when it is not shrunk
     // Volatile: changed after setjmp and read after the jump back.
-    const char* volatile failure = "The PNG picture cannot be decoded: ";
+    const char* volatile failure = "The PNG picture is damaged or incomplete: ";
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
         bitmap.Release();
@@ -143,7 +148,7 @@ bool DecodePng(std::string_view bytes, CDevib& bitmap, std::string* error) {
         return false;
     }
     png_set_read_fn(png, &source, ReadPngBytes);
-    failure = "The PNG picture cannot be read: ";
+    failure = "The PNG picture is damaged or incomplete: ";
     png_read_info(png, info);
     const png_uint_32 w = png_get_image_width(png, info);
     const png_uint_32 h = png_get_image_height(png, info);
@@ -161,7 +166,7 @@ bool DecodePng(std::string_view bytes, CDevib& bitmap, std::string* error) {
     png_set_gray_to_rgb(png);
     png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
     png_read_update_info(png, info);
-    failure = "The PNG picture cannot be decoded: ";
+    failure = "The PNG picture is damaged or incomplete: ";
     const auto onWhite = [](const std::uint8_t* p, int c) {
         return p[3] == 255 ? p[c] : (p[c] * p[3] + 255 * (255 - p[3])) / 255;
     };
@@ -247,7 +252,7 @@ bool DecodeFirstGifFrame(GifFileType* gif, CDevib& bitmap, int factor, std::stri
                 DGifExtensionToGCB(block[0], block + 1, &gcb);
             while (block) {
                 if (DGifGetExtensionNext(gif, &block) != GIF_OK) {
-                    SetError(error, "The GIF picture cannot be decoded: " + GifText(gif->Error));
+                    SetError(error, "The GIF picture is damaged or incomplete: " + GifText(gif->Error));
                     return false;
                 }
             }
@@ -274,7 +279,7 @@ bool DecodeFirstGifFrame(GifFileType* gif, CDevib& bitmap, int factor, std::stri
             for (int y = d.Interlace ? kStart[pass] : 0; y < d.Height;
                  y += d.Interlace ? kStep[pass] : 1) {
                 if (DGifGetLine(gif, line.data(), d.Width) != GIF_OK) {
-                    SetError(error, "The GIF picture cannot be decoded: " + GifText(gif->Error));
+                    SetError(error, "The GIF picture is damaged or incomplete: " + GifText(gif->Error));
                     return false;
                 }
                 const int py = d.Top + y;
@@ -294,7 +299,7 @@ bool DecodeFirstGifFrame(GifFileType* gif, CDevib& bitmap, int factor, std::stri
             }
         return true;
     }
-    SetError(error, "The GIF picture cannot be decoded: " +
+    SetError(error, "The GIF picture is damaged or incomplete: " +
                         (gif->Error ? GifText(gif->Error) : std::string("it holds no picture")));
     return false;
 }
@@ -304,7 +309,7 @@ bool DecodeGif(std::string_view bytes, CDevib& bitmap, std::string* error) {
     int code = 0;
     GifFileType* gif = DGifOpen(&reader, ReadGifBytes, &code);
     if (!gif) {
-        SetError(error, "The GIF picture cannot be read: " + GifText(code));
+        SetError(error, "The GIF picture is damaged or incomplete: " + GifText(code));
         return false;
     }
     // The screen size is known before any pixel is read.
@@ -326,6 +331,11 @@ bool DecodeGif(std::string_view bytes, CDevib& bitmap, std::string* error) {
 }
 
 } // namespace
+
+bool KnownPictureSignature(std::string_view bytes) {
+    return StartsWith(bytes, "BM") || StartsWith(bytes, "GIF87a") || StartsWith(bytes, "GIF89a") ||
+           StartsWith(bytes, "\xFF\xD8\xFF") || StartsWith(bytes, "\x89PNG\r\n\x1A\n");
+}
 
 bool DecodeRasterPicture(std::string_view bytes, DecodedPicture& picture, std::string* error) {
     picture.bitmap.Release();

@@ -35,6 +35,9 @@ using PictureDecoder =
 // decoded shrunk to fit it; a BMP beyond it is refused.
 bool DecodeRasterPicture(std::string_view bytes, DecodedPicture& picture, std::string* error);
 
+// True when the bytes start as a BMP, GIF, JPEG or PNG file does.
+bool KnownPictureSignature(std::string_view bytes);
+
 // Reads the whole file; false with a message when it cannot be read or is
 // larger than 256 MB.
 bool ReadPictureFile(const std::filesystem::path& path, std::string& bytes, std::string* error);

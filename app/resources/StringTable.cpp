@@ -260,6 +260,8 @@ constexpr Entry kStrings[] = {
     {39011, "Describe the portrait with the face"},
     {39012, "There is no photograph to save"},
     {39013, "Name"},
+    {39030, "Do you want to delete this face from the face list?"},
+    {39031, "The portrait already has a description. Do you want to replace it with the current face?"},
     {57345, "Ready"},
     {57601, "Open an existing list\nOpen"},
     {57604, "Save list (Ctrl+S) with a new name\nSave as"},

@@ -86,24 +86,60 @@ WindowPlacement ParsePlacement(std::string_view text) {
     return p;
 }
 
-bool FitPlacementToScreen(WindowPlacement& p, int screenWidth, int screenHeight) {
+namespace {
+
+long long Overlap(long long a0, long long a1, long long b0, long long b1) {
+    const long long lo = a0 > b0 ? a0 : b0;
+    const long long hi = a1 < b1 ? a1 : b1;
+    return hi > lo ? hi - lo : 0;
+}
+
+// The screen the rectangle overlaps most; the first one when it overlaps none.
+const ScreenArea& HomeScreen(const WindowPlacement& p, const std::vector<ScreenArea>& screens) {
+    const ScreenArea* best = &screens.front();
+    long long bestArea = 0;
+    for (const ScreenArea& s : screens) {
+        const long long right = static_cast<long long>(s.left) + s.width;
+        const long long bottom = static_cast<long long>(s.top) + s.height;
+        const long long area =
+            Overlap(p.left, p.right, s.left, right) * Overlap(p.top, p.bottom, s.top, bottom);
+        if (area > bestArea) {
+            bestArea = area;
+            best = &s;
+        }
+    }
+    return *best;
+}
+
+} // namespace
+
+bool FitPlacementToScreens(WindowPlacement& p, const std::vector<ScreenArea>& screens) {
     const long long width = static_cast<long long>(p.right) - p.left;
     const long long height = static_cast<long long>(p.bottom) - p.top;
-    if (width < kMinRestoreSize || height < kMinRestoreSize)
+    if (screens.empty() || width < kMinRestoreSize || height < kMinRestoreSize)
         return false;
-    long long left = p.left < 0 ? 0 : p.left;
-    long long top = p.top < 0 ? 0 : p.top;
+    const ScreenArea& screen = HomeScreen(p, screens);
+    if (width > screen.width || height > screen.height)
+        return false;
+    const long long screenRight = static_cast<long long>(screen.left) + screen.width;
+    const long long screenBottom = static_cast<long long>(screen.top) + screen.height;
+    long long left = p.left < screen.left ? screen.left : p.left;
+    long long top = p.top < screen.top ? screen.top : p.top;
     // The edges are compared as stored; only the origin moves.
-    if (p.right > screenWidth)
-        left = screenWidth - width;
-    if (p.bottom > screenHeight)
-        top = screenHeight - height;
+    if (p.right > screenRight)
+        left = screenRight - width;
+    if (p.bottom > screenBottom)
+        top = screenBottom - height;
     p.left = ToInt(left);
     p.top = ToInt(top);
     p.right = ToInt(left + width);
     p.bottom = ToInt(top + height);
     p.showCommand = kShowNormal;
     return true;
+}
+
+bool FitPlacementToScreen(WindowPlacement& p, int screenWidth, int screenHeight) {
+    return FitPlacementToScreens(p, {ScreenArea{0, 0, screenWidth, screenHeight}});
 }
 
 } // namespace mienlore

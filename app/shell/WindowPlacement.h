@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mienlore {
 
@@ -32,11 +33,22 @@ std::string FormatPlacement(const WindowPlacement& placement);
 // placement (with the length set); anything else gives an invalid one.
 WindowPlacement ParsePlacement(std::string_view text);
 
-// Fits a placement onto a screen of the given size before it is applied: a
-// rectangle off the left or top edge is moved to 0, one whose right or bottom
-// edge lies beyond the screen is moved back by the overhang; the size never
-// changes, and the show command becomes normal. False (placement untouched)
-// when the rectangle is narrower or lower than kMinRestoreSize.
+// The area of one screen that windows may use, in desktop coordinates.
+struct ScreenArea {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// Fits a placement onto the screens before it is applied. The rectangle goes
+// to the screen it overlaps most (the first screen, the primary one, when it
+// overlaps none); off that screen's left or top edge it is moved onto the
+// edge, with its right or bottom edge beyond the screen it is moved back by
+// the overhang. The size never changes, and the show command becomes normal.
+// False (placement untouched, the window keeps its default placement) when
+// there is no screen, when the rectangle is narrower or lower than
+// kMinRestoreSize, or larger than its screen: such a size was not made here.
+bool FitPlacementToScreens(WindowPlacement& placement, const std::vector<ScreenArea>& screens);
+
+// The same for one screen of the given size at the origin.
 bool FitPlacementToScreen(WindowPlacement& placement, int screenWidth, int screenHeight);
 
 } // namespace mienlore

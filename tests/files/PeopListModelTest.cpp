@@ -240,8 +240,10 @@ TEST(PeopListModel, AddAndDelRewriteTheFileAndKeepPositions) {
     ASSERT_TRUE(model.Del());
     EXPECT_THAT(model.Entries(), ElementsAre(Line(1, "b"), ""));
     EXPECT_THAT(Names(model), ElementsAre("b"));
-    EXPECT_EQ(model.Selection(), 0);
-    EXPECT_EQ(model.EditText(), "b");
+    // No name is shown for a face that is not on screen ("a" stays there).
+    EXPECT_EQ(model.Selection(), -1);
+    EXPECT_EQ(model.EditText(), "");
+    EXPECT_EQ(host.face.Slot(FaceSlot::Eyes).GetShape(), 2);
     EXPECT_EQ(ReadFileBytes(dir / "l.phy"), Line(1, "b") + "\r\n");
 
     host.face.Slot(FaceSlot::Eyes).SetShape(7);
@@ -258,13 +260,14 @@ TEST(PeopListModel, AddAndDelRewriteTheFileAndKeepPositions) {
     EXPECT_EQ(model.Entries().size(), 2u);
 }
 
-TEST(PeopListModel, FailedWriteIsReportedAndKeepsTheEntryAndTheOldFile) {
+TEST(PeopListModel, FailedWriteIsReportedAndLeavesTheListAsTheFileHoldsIt) {
     TempDir dir;
     WriteFileBytes(dir / "l.phy", Line(1, "one") + "\r\n");
     FakeHost host;
     CPeopListModel model(host);
     EXPECT_FALSE(model.Add("before any list")); // no list file yet
-    EXPECT_EQ(model.Entries().size(), 1u);
+    EXPECT_TRUE(model.Entries().empty());
+    EXPECT_TRUE(model.Items().empty());
 
     model.LoadList(dir / "l.phy");
     std::filesystem::rename(dir / "l.phy", dir / "moved.phy");
@@ -273,11 +276,19 @@ TEST(PeopListModel, FailedWriteIsReportedAndKeepsTheEntryAndTheOldFile) {
     const auto r = model.Add("two");
     EXPECT_FALSE(r);
     EXPECT_FALSE(r.error.empty());
-    EXPECT_THAT(Names(model), ElementsAre("one", "two"));
+    EXPECT_THAT(Names(model), ElementsAre("one"));
+    EXPECT_EQ(model.EditText(), "one");
+    EXPECT_EQ(model.Selection(), 0);
+    // A Del that cannot be written keeps the entry, still selected.
+    EXPECT_FALSE(model.Del());
+    EXPECT_THAT(Names(model), ElementsAre("one"));
+    EXPECT_EQ(model.Entries(), std::vector<std::string>{Line(1, "one")});
+    EXPECT_EQ(model.EditText(), "one");
 
-    // Saving elsewhere keeps everything and moves the list there.
+    // Saving elsewhere moves the list there; Add then works.
     ASSERT_TRUE(model.SaveAs(dir / "saved.phy"));
     EXPECT_EQ(model.ListPath(), dir / "saved.phy");
+    ASSERT_TRUE(model.Add("two"));
     EXPECT_EQ(ReadFileBytes(dir / "saved.phy"), Line(1, "one") + "\r\n" + Line(1, "two") + "\r\n");
     EXPECT_FALSE(model.SaveAs(dir / "none" / "x.phy"));
     EXPECT_EQ(model.ListPath(), dir / "saved.phy");

@@ -70,3 +70,46 @@ TEST(WindowPlacement, TinyWindowsAreNotRestored) {
     WindowPlacement justEnough = ParsePlacement("0,1,0,0,0,0,10,10,30,30");
     EXPECT_TRUE(FitPlacementToScreen(justEnough, 800, 600));
 }
+
+namespace mienlore {
+namespace {
+
+// A wide primary screen at the origin and a smaller one to its left.
+const std::vector<ScreenArea> kTwoScreens = {{0, 0, 1920, 1040}, {-1280, 0, 1280, 1024}};
+
+TEST(WindowPlacementScreens, AWindowOnEitherScreenStaysWhereItWas) {
+    WindowPlacement left = ParsePlacement("0,1,0,0,0,0,-1200,100,-400,700");
+    ASSERT_TRUE(FitPlacementToScreens(left, kTwoScreens));
+    EXPECT_EQ(FormatPlacement(left), "0,1,0,0,0,0,-1200,100,-400,700");
+
+    // Mostly on the left screen, hanging over its top-left corner.
+    WindowPlacement corner = ParsePlacement("0,1,0,0,0,0,-1300,-30,-500,570");
+    ASSERT_TRUE(FitPlacementToScreens(corner, kTwoScreens));
+    EXPECT_EQ(corner.left, -1280);
+    EXPECT_EQ(corner.top, 0);
+    EXPECT_EQ(corner.right, -480);
+    EXPECT_EQ(corner.bottom, 600);
+}
+
+TEST(WindowPlacementScreens, AWindowFarAwayComesBackOntoThePrimaryScreen) {
+    WindowPlacement far = ParsePlacement("0,1,0,0,0,0,100000,100000,100800,100600");
+    ASSERT_TRUE(FitPlacementToScreens(far, kTwoScreens));
+    EXPECT_EQ(far.left, 1120);
+    EXPECT_EQ(far.top, 440);
+    EXPECT_EQ(far.right, 1920);
+    EXPECT_EQ(far.bottom, 1040);
+}
+
+TEST(WindowPlacementScreens, ASizeNoScreenHoldsIsNotRestored) {
+    WindowPlacement huge = ParsePlacement("0,1,0,0,0,0,0,0,32767,32767");
+    const std::string before = FormatPlacement(huge);
+    EXPECT_FALSE(FitPlacementToScreens(huge, kTwoScreens));
+    EXPECT_EQ(FormatPlacement(huge), before);
+    WindowPlacement tall = ParsePlacement("0,1,0,0,0,0,0,0,800,1041");
+    EXPECT_FALSE(FitPlacementToScreens(tall, kTwoScreens));
+    WindowPlacement any = ParsePlacement("0,1,0,0,0,0,0,0,800,600");
+    EXPECT_FALSE(FitPlacementToScreens(any, {}));
+}
+
+} // namespace
+} // namespace mienlore

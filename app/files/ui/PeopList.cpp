@@ -4,8 +4,10 @@
 #include "files/ui/InputNameDlg.h"
 #include "model/FaceFrame.h"
 #include "resources/LoadString.h"
+#include "resources/OwnStringIds.h"
 #include "shell/Lang.h"
 #include "shell/ui/DialogTranslator.h"
+#include "shell/ui/UiStrings.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -128,11 +130,33 @@ void CPeopList::SetErrorReporter(std::function<void(const QString&)> reporter) {
     m_report = std::move(reporter);
 }
 
+void CPeopList::SetQuestion(std::function<bool(const QString&)> question) {
+    m_ask = std::move(question);
+}
+
+bool CPeopList::Ask(const QString& question) {
+    if (m_ask)
+        return m_ask(question);
+    // The question holds a name the user typed: shown as it was typed.
+    QMessageBox box(QMessageBox::Question, window()->windowTitle(), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void CPeopList::Report(const QString& message) {
-    if (m_report)
+    if (m_report) {
         m_report(message);
-    else
-        QMessageBox::warning(this, window()->windowTitle(), message);
+        return;
+    }
+    {
+        // The message may hold a name or path the user typed: plain text.
+        QMessageBox box(QMessageBox::Warning, window()->windowTitle(), message, QMessageBox::Ok,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
 }
 
 bool CPeopList::ReportWrite(const WriteResult& result, const std::filesystem::path& path) {
@@ -251,7 +275,11 @@ bool CPeopList::AddNamed(const QString& name) {
 }
 
 bool CPeopList::DeleteEntry() {
-    if (m_model.Selection() < 0)
+    const int selected = m_model.Selection();
+    if (selected < 0 || selected >= static_cast<int>(m_model.Items().size()))
+        return false;
+    const QString name = QString::fromStdString(m_model.Items()[selected].name);
+    if (!Ask(UiString(str::kDeleteFromList) + QStringLiteral("\n\n") + name))
         return false;
     const WriteResult result = m_model.Del();
     ShowModel();

@@ -56,7 +56,8 @@ public:
     // "Add": asks for a name (default "Noname") and stores the current face.
     void AddEntry();
     bool AddNamed(const QString& name);
-    // "Del": removes the selected entry from the list file.
+    // "Del": asks first (No the default), then removes the selected entry
+    // from the list file. False when nothing was deleted.
     bool DeleteEntry();
     // "Save": writes the entries to a list file chosen by the user, which then
     // becomes the current list.
@@ -70,6 +71,8 @@ public:
 
     // Where errors go: a message box unless replaced (tests).
     void SetErrorReporter(std::function<void(const QString&)> reporter);
+    // Who answers Yes/No questions: a message box unless replaced (tests).
+    void SetQuestion(std::function<bool(const QString&)> question);
 
 signals:
     void keysRequested();
@@ -80,6 +83,7 @@ signals:
 private:
     void ShowModel();
     void Report(const QString& message);
+    bool Ask(const QString& question);
     bool ReportWrite(const WriteResult& result, const std::filesystem::path& path);
     void ReportLoad(const CPeopListModel::LoadResult& result, const QString& path);
     void OnActivated(int index);
@@ -92,6 +96,7 @@ private:
     QComboBox* m_names;
     std::map<int, QToolButton*> m_buttons;
     std::function<void(const QString&)> m_report;
+    std::function<bool(const QString&)> m_ask;
 };
 
 } // namespace mienlore

@@ -78,6 +78,9 @@ void CPageGall::Build() {
     m_titleLabel = new QLabel(QStringLiteral("Select in Gallery"), this);
     SetControlId(m_titleLabel, kTitleId);
     m_titleLabel->setObjectName(QStringLiteral("ctl%1").arg(kTitleId));
+    // The title is a portrait's name, which the user may have typed: shown
+    // as it was typed, never read as markup.
+    m_titleLabel->setTextFormat(Qt::PlainText);
     QFont bold = m_titleLabel->font();
     bold.setBold(true);
     m_titleLabel->setFont(bold);
@@ -324,8 +327,12 @@ void CPageGall::Describe() {
         QApplication::beep();
         return;
     }
-    const WriteResult written = DescribeGalleryItem(items[static_cast<std::size_t>(*applied)],
-                                                    m_face, m_title.toStdString());
+    const CGallItem& item = items[static_cast<std::size_t>(*applied)];
+    // A description is rewritten only when the user says so (No by default).
+    if (item.HasDescription() &&
+        !AskYesNo(m_title, UiString(str::kReplaceDescription) + QStringLiteral("\n\n") + m_title))
+        return;
+    const WriteResult written = DescribeGalleryItem(item, m_face, m_title.toStdString());
     if (!written) {
         Report(QStringLiteral("The description of \"%1\" could not be saved: %2")
                    .arg(m_title, QString::fromStdString(written.error)));
@@ -404,15 +411,25 @@ bool CPageGall::AskName(QString& name, bool& saveImage) {
 bool CPageGall::AskYesNo(const QString& title, const QString& text) {
     if (m_ask)
         return m_ask(title, text);
-    return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    // The question may hold a name the user typed: shown as plain text.
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void CPageGall::Report(const QString& text) {
-    if (m_report)
+    if (m_report) {
         m_report(text);
-    else
-        QMessageBox::warning(this, UiString(str::kMyGallery), text);
+        return;
+    }
+    {
+        // The message may hold a name or path the user typed: plain text.
+        QMessageBox box(QMessageBox::Warning, UiString(str::kMyGallery), text, QMessageBox::Ok,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
 }
 
 } // namespace mienlore

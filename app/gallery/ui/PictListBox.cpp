@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <qdrawutil.h>
@@ -273,7 +274,12 @@ bool CPictListBox::event(QEvent* event) {
     const int position = m_strip.First() + cell;
     if (position < static_cast<int>(m_entries.size())) {
         const std::string path = m_entries[static_cast<std::size_t>(position)].path.toStdString();
-        QToolTip::showText(help->globalPos(), QString::fromStdString(GalleryTitle(path).title),
+        // A tool tip reads markup-like text as markup; the title is shown
+        // as typed.
+        const QString title = QString::fromStdString(GalleryTitle(path).title);
+        QToolTip::showText(help->globalPos(),
+                           title.isEmpty() ? title
+                                           : Qt::convertFromPlainText(title, Qt::WhiteSpaceNoWrap),
                            this, CellRect(cell));
     } else {
         QToolTip::hideText();

@@ -211,6 +211,9 @@ bool DecodeAnyPicture(std::string_view bytes, DecodedPicture& picture, std::stri
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
+    // The kind told by the first bytes (taken before reading, which may
+    // forget it when the picture fails).
+    const QByteArray format = reader.format().toUpper();
     // A picture beyond the limit is decoded smaller where the format's
     // reader can do so while it reads.
     const QSize size = reader.size();
@@ -234,9 +237,15 @@ bool DecodeAnyPicture(std::string_view bytes, DecodedPicture& picture, std::stri
         if (FromQImage(image, picture.bitmap))
             return true;
     }
-    if (DecodeRasterPicture(bytes, picture, nullptr))
+    // The picture's kind is known from its first bytes; when that is all that
+    // can be read, the file is damaged (cut short, say), not of a kind this
+    // program does not know.
+    std::string rasterError;
+    if (DecodeRasterPicture(bytes, picture, &rasterError))
         return true;
-    SetError(error, "The file is not a picture this program reads.");
+    if (!KnownPictureSignature(bytes) && !format.isEmpty())
+        rasterError = "The " + format.toStdString() + " picture is damaged or incomplete.";
+    SetError(error, rasterError);
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -101,6 +102,16 @@ CMyHelp::~CMyHelp() {
     delete m_window;
 }
 
+void CMyHelp::SetFrame(QWidget* frame) {
+    m_frame = frame;
+    if (m_window && m_window->parentWidget() != frame) {
+        const bool shown = m_window->isVisible();
+        m_window->setParent(frame, Qt::Window);
+        if (shown)
+            m_window->show();
+    }
+}
+
 bool CMyHelp::Open() {
     if (m_engine)
         return true;
@@ -134,13 +145,23 @@ bool CMyHelp::Open() {
     return true;
 }
 
-bool CMyHelp::ShowTopic(QWidget* owner, int topic) {
+bool CMyHelp::ShowTopic(QWidget* from, int topic) {
+    // The contents and index widgets of the engine live in the window; when
+    // the window has gone (its frame closed) they went with it, and a new
+    // window needs a new engine.
+    if (!m_window)
+        m_engine.reset();
     if (!Open())
         return false;
     if (!m_window)
-        m_window = new CHelpWindow(m_engine.get(), owner);
+        m_window = new CHelpWindow(m_engine.get(), m_frame);
     m_window->ShowTopic(topic);
     m_window->show();
+    // A modal dialog blocks every window that is not its own; shown over the
+    // asking window, help can be read and used while that dialog is open.
+    QWidget* asking = from ? from->window() : nullptr;
+    if (asking && asking != m_window && m_window->windowHandle() && asking->windowHandle())
+        m_window->windowHandle()->setTransientParent(asking->windowHandle());
     m_window->raise();
     m_window->activateWindow();
     return true;

@@ -51,7 +51,9 @@ private:
 };
 
 // The program's help: the Qt Help file "Mienlore.qch" of the program folder,
-// shown in one help window. Without the help file, help does nothing.
+// shown in one help window. The window belongs to the main frame (or, before
+// there is one, to this object), never to the dialog that asked for it: it
+// stays open when that dialog closes. Without the help file, help does nothing.
 class CMyHelp {
 public:
     explicit CMyHelp(std::filesystem::path programFolder);
@@ -61,15 +63,21 @@ public:
 
     const std::filesystem::path& HelpFile() const { return m_file; }
 
+    // The main frame: the help window is its child.
+    void SetFrame(QWidget* frame);
+
     // Opens the help window at the topic; false (nothing shown) when the
     // help file is missing or cannot be read. The next call tries again.
-    bool ShowTopic(QWidget* owner, int topic);
+    // `from` is the window asking (a dialog or the frame); the help window
+    // stays usable while that window is modal, and outlives it.
+    bool ShowTopic(QWidget* from, int topic);
     CHelpWindow* Window() const { return m_window; }
 
 private:
     bool Open();
 
     std::filesystem::path m_file;
+    QPointer<QWidget> m_frame;
     std::unique_ptr<QHelpEngine> m_engine;
     QPointer<CHelpWindow> m_window;
 };

@@ -87,6 +87,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
             statusBar()->showMessage(text);
     });
 
+    m_globals.help.SetFrame(this);
     InstallHandlers();
     InstallDialogCommands(*this, m_globals);
     InstallSearchCommands(*this, m_globals);

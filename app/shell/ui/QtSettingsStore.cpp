@@ -94,8 +94,15 @@ void CQtSettingsStore::WriteString(std::string_view name, std::string_view value
 
 bool CQtSettingsStore::Commit() {
     CloseSection();
+    // A file that could not be read was not written to either (its sections
+    // were skipped): it stays as it is, and the save is reported as failed.
+    // Writing it now would put back what was read and still report failure.
+    if (m_settings->status() == QSettings::FormatError)
+        return false;
     m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    // Only an access error means the file was not written; a format error
+    // found while merging with the file on disk still writes it.
+    return m_settings->status() != QSettings::AccessError;
 }
 
 } // namespace mienlore

@@ -51,6 +51,19 @@ bool IsFaceListArgument(const QString& argument) {
     return argument.endsWith(QLatin1String(".phy"), Qt::CaseInsensitive) && info.isFile();
 }
 
+QString FaceListArgumentProblem(const QString& argument) {
+    if (!argument.endsWith(QLatin1String(".phy"), Qt::CaseInsensitive))
+        return {};
+    const QFileInfo info(argument);
+    if (info.isFile())
+        return {};
+    if (info.isDir())
+        return QStringLiteral("%1 is a folder, not a face list file").arg(argument);
+    if (info.exists())
+        return QStringLiteral("%1 is not a face list file").arg(argument);
+    return QStringLiteral("the face list file %1 does not exist").arg(argument);
+}
+
 StartOptions ParseStartOptions(const QStringList& arguments) {
     StartOptions opts;
     auto fail = [&opts](const QString& message) {

@@ -38,4 +38,9 @@ QString StartHelp();
 // argument opens the list instead of being read as a face code.
 bool IsFaceListArgument(const QString& argument);
 
+// Why a text named as a face list file (it ends in ".phy") cannot be opened:
+// it does not exist, or is a folder or no plain file. Empty when it can be
+// opened, and for any other text (a face code).
+QString FaceListArgumentProblem(const QString& argument);
+
 } // namespace mienlore

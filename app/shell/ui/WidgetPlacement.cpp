@@ -32,10 +32,11 @@ WindowPlacement CaptureWidgetPlacement(const QWidget& window) {
     return p;
 }
 
-bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool full,
-                            QSize screenSize) {
-    if (!placement.valid ||
-        !FitPlacementToScreen(placement, screenSize.width(), screenSize.height()))
+namespace {
+
+bool ApplyPlacement(QWidget& window, WindowPlacement& placement, bool full,
+                    const std::vector<ScreenArea>& screens) {
+    if (!placement.valid || !FitPlacementToScreens(placement, screens))
         return false;
     // Client geometry both ways (as captured), so that a window does not
     // creep by the size of its frame from one run to the next.
@@ -48,10 +49,27 @@ bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool fu
     return true;
 }
 
+} // namespace
+
+bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool full,
+                            QSize screenSize) {
+    return ApplyPlacement(window, placement, full,
+                          {ScreenArea{0, 0, screenSize.width(), screenSize.height()}});
+}
+
 bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool full) {
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->size() : QSize(800, 600);
-    return RestoreWidgetPlacement(window, placement, full, size);
+    // The available areas (without panels and docks), the primary screen first.
+    std::vector<ScreenArea> screens;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        const ScreenArea entry{area.left(), area.top(), area.width(), area.height()};
+        if (screen == primary)
+            screens.insert(screens.begin(), entry);
+        else
+            screens.push_back(entry);
+    }
+    return ApplyPlacement(window, placement, full, screens);
 }
 
 void CentreOnOwner(QWidget& window) {

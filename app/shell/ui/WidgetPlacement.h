@@ -19,8 +19,8 @@ WindowPlacement CaptureWidgetPlacement(const QWidget& window);
 // invalid placement or one too small to restore.
 bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool full,
                             QSize screenSize);
-// The same on the screen the window is on (the primary screen before it is
-// shown).
+// The same on the available areas of the desktop's screens (see
+// FitPlacementToScreens); nothing happens when there is no screen.
 bool RestoreWidgetPlacement(QWidget& window, WindowPlacement& placement, bool full);
 
 // Moves a window to the centre of its owner's window, or of the screen's

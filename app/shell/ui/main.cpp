@@ -86,6 +86,13 @@ QString ApplyOutsideFace(CMainFrame& frame, const QString& text, const QString& 
 // code. Returns an empty string when the text was taken, else why not.
 QString TakeOutsideText(CMainFrame& frame, const QString& text, const QString& faceOut,
                         const QString& from) {
+    const QString problem = FaceListArgumentProblem(text);
+    if (!problem.isEmpty()) {
+        const QString why = QStringLiteral("%1 (%2)").arg(problem, from);
+        std::fprintf(stderr, "mienlore: %s\n", qPrintable(why));
+        frame.statusBar()->showMessage(QStringLiteral("Not opened: ") + why, 15000);
+        return why;
+    }
     if (!IsFaceListArgument(text))
         return ApplyOutsideFace(frame, text, faceOut, from);
     auto* facesList = qobject_cast<CPeopList*>(frame.View()->FacesListBar());

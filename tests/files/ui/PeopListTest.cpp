@@ -33,9 +33,15 @@ QStringList BoxNames(const CPeopList& list) {
 struct Panel {
     FakeHost host;
     QStringList errors;
+    QStringList questions;
+    bool answer = true;
     CPeopList list{host, test::ProgramFolder(), nullptr};
     Panel() {
         list.SetErrorReporter([this](const QString& e) { errors << e; });
+        list.SetQuestion([this](const QString& q) {
+            questions << q;
+            return answer;
+        });
     }
 };
 
@@ -88,9 +94,18 @@ TEST(PeopList, AddAndDeleteRewriteTheFileAndReadBack) {
     EXPECT_EQ(ReadFileBytes(path), Line(1, "Anna") + "\r\n" + Line(7, "Bob") + "\r\n");
 
     p.list.NameBox()->activated(0); // the user picks "Anna"
+    p.answer = false;               // ...and does not confirm the deletion
+    EXPECT_FALSE(p.list.DeleteEntry());
+    EXPECT_EQ(BoxNames(p.list), (QStringList{"Anna", "Bob"}));
+    ASSERT_EQ(p.questions.size(), 1);
+    EXPECT_TRUE(p.questions[0].contains(QStringLiteral("Anna")));
+    p.answer = true;
     ASSERT_TRUE(p.list.DeleteEntry());
     EXPECT_EQ(BoxNames(p.list), (QStringList{"Bob"}));
     EXPECT_EQ(ReadFileBytes(path), Line(7, "Bob") + "\r\n");
+    // Anna's face stays; the name box shows no other person's name over it.
+    EXPECT_EQ(p.host.face.Slot(FaceSlot::Eyes).GetShape(), 1);
+    EXPECT_EQ(p.list.NameBox()->currentText(), QString());
 
     Panel again;
     again.list.LoadList(QString::fromStdString(path.string()));
@@ -105,15 +120,16 @@ TEST(PeopList, FilesThatFailAreReportedNotSilentlyDropped) {
     ASSERT_EQ(p.errors.size(), 1);
     EXPECT_TRUE(p.errors[0].contains(QStringLiteral("could not be read")));
 
-    // A new list in a folder that does not exist cannot be written: the
-    // entry stays on screen and the failure is shown.
+    // A list whose file cannot be written: the failure is shown and the
+    // name box keeps what the file holds.
     p.errors.clear();
     ASSERT_TRUE(p.list.SaveListTo(QString::fromStdString((dir / "l.phy").string())));
     std::filesystem::remove(dir / "l.phy");
     std::filesystem::create_directory(dir / "l.phy"); // the name is taken by a folder
     WriteFileBytes(dir / "l.phy" / "x", "x");
-    EXPECT_FALSE(p.list.AddNamed(QStringLiteral("Kept")));
-    EXPECT_EQ(BoxNames(p.list), (QStringList{"Kept"}));
+    EXPECT_FALSE(p.list.AddNamed(QStringLiteral("Lost")));
+    EXPECT_EQ(BoxNames(p.list), QStringList());
+    EXPECT_EQ(p.list.NameBox()->currentText(), QString());
     ASSERT_EQ(p.errors.size(), 1);
     EXPECT_TRUE(p.errors[0].contains(QStringLiteral("could not be saved")));
 }

@@ -238,6 +238,21 @@ TEST_F(GalleryPanel, RemoveAsksAndDeletesTheThreeFiles) {
     EXPECT_TRUE(reports.empty());
 }
 
+// A name that looks like markup is shown as typed, at the title's size.
+TEST_F(GalleryPanel, ANameIsShownAsTypedNotAsMarkup) {
+    page->ShowFolder(GallFolder::My);
+    const QString name = QStringLiteral("<font size=7 color=red>Big");
+    names = {name};
+    page->Add();
+    ASSERT_TRUE(reports.empty()) << reports.join(' ').toStdString();
+    page->ShowPosition(0);
+    ASSERT_EQ(page->Title(), name);
+    EXPECT_TRUE(page->TitleLabel()->text().contains(name));
+    QLabel plain(QStringLiteral("Big"));
+    plain.setFont(page->TitleLabel()->font());
+    EXPECT_LE(page->TitleLabel()->sizeHint().height(), plain.sizeHint().height() + 2);
+}
+
 TEST_F(GalleryPanel, DescribeWritesTheSelectedPortraitsDescription) {
     const int plain = PositionOf("Plain.jpg");
     page->ShowPosition(plain);
@@ -251,6 +266,20 @@ TEST_F(GalleryPanel, DescribeWritesTheSelectedPortraitsDescription) {
               expected.Encode("Plain") + "\r\n");
     EXPECT_TRUE(page->ShownStrip()->Entries()[static_cast<std::size_t>(plain)].described);
     EXPECT_FALSE(std::filesystem::exists(dir / "Gallery/Plain.fac"));
+    EXPECT_TRUE(questions.empty()); // nothing was there to replace
+
+    // Described now: Add asks, and No keeps the description byte for byte.
+    const std::string first = mienlore::test::ReadFileBytes(dir / "Gallery/Plain.phy");
+    face.Slot(FaceSlot::Nose).SetShape(3);
+    answer = false;
+    page->Add();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains("Plain"));
+    EXPECT_EQ(mienlore::test::ReadFileBytes(dir / "Gallery/Plain.phy"), first);
+    answer = true;
+    page->Add();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_NE(mienlore::test::ReadFileBytes(dir / "Gallery/Plain.phy"), first);
 }
 
 TEST_F(GalleryPanel, GalleryListFindsByNameIgnoringCase) {

@@ -260,6 +260,30 @@ TEST(PictureReaders, QtReadersAndTheMetafiles) {
     EXPECT_FALSE(error.empty());
 }
 
+// A picture cut short says it is damaged; only a file of no known kind is
+// "not a picture".
+TEST(PictureReaders, ACutShortPictureIsCalledDamaged) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(10, 120, 200));
+    for (const char* format : {"PNG", "JPG", "TIFF"}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, format))
+            continue; // no writer for this format here
+        DecodedPicture p;
+        std::string error;
+        ASSERT_FALSE(DecodeAnyPicture(std::string_view(bytes.constData(), 60), p, &error))
+            << format;
+        EXPECT_NE(error.find("damaged"), std::string::npos) << format << ": " << error;
+        EXPECT_TRUE(p.bitmap.IsEmpty());
+    }
+    DecodedPicture p;
+    std::string error;
+    EXPECT_FALSE(DecodeAnyPicture("plain words, no picture at all", p, &error));
+    EXPECT_EQ(error.find("damaged"), std::string::npos) << error;
+}
+
 namespace {
 
 // Little-endian writers for hand-made metafiles.

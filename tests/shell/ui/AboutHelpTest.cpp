@@ -4,9 +4,12 @@
 #include "shell/ui/Help.h"
 #include "support/TestSupport.h"
 
+#include <QDialog>
 #include <QHelpEngine>
 #include <QLabel>
 #include <QMovie>
+#include <QPointer>
+#include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -55,6 +58,44 @@ TEST(HelpTest, OpensEachTopicAtItsPage) {
         EXPECT_FALSE(browser->documentTitle().isEmpty()) << topic;
     }
     EXPECT_TRUE(help.Window()->isVisible());
+}
+
+// Help asked for by a dialog: the window belongs to the frame, stays open when
+// the dialog goes, and the next request (F1 in the frame) reuses it.
+TEST(HelpTest, TheWindowOutlivesTheDialogThatAskedForIt) {
+    CMyHelp help(test::ProgramFolder());
+    QWidget frame;
+    help.SetFrame(&frame);
+    frame.show();
+    auto* dialog = new QDialog(&frame);
+    dialog->show();
+    ASSERT_TRUE(help.ShowTopic(dialog, help::kFindFace));
+    QPointer<CHelpWindow> window = help.Window();
+    delete dialog;
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->parentWidget(), &frame);
+
+    ASSERT_TRUE(help.ShowTopic(&frame, help::kContents));
+    EXPECT_EQ(help.Window(), window.data());
+    EXPECT_TRUE(window->Browser()->source().toString().endsWith(QStringLiteral("index.html")));
+    EXPECT_FALSE(window->Navigation()->widget(0)->children().isEmpty());
+}
+
+// When the frame (and the window with it) is gone, help opens a new window.
+TEST(HelpTest, OpensAgainAfterItsFrameIsGone) {
+    CMyHelp help(test::ProgramFolder());
+    {
+        QWidget frame;
+        help.SetFrame(&frame);
+        ASSERT_TRUE(help.ShowTopic(&frame, help::kOptions));
+    }
+    EXPECT_EQ(help.Window(), nullptr);
+    ASSERT_TRUE(help.ShowTopic(nullptr, help::kCharacterMap));
+    CHelpBrowser* browser = help.Window()->Browser();
+    EXPECT_FALSE(browser->toPlainText().isEmpty());
+    help.Window()->Navigation()->setCurrentIndex(1); // the index widget is alive
+    EXPECT_TRUE(help.Window()->Navigation()->currentWidget()->isVisible());
 }
 
 TEST(HelpTest, WithoutTheHelpFileHelpDoesNothing) {

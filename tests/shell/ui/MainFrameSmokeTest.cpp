@@ -67,6 +67,20 @@ TEST(StartOptions, HelpAndVersionAreAnsweredAnywhereBeforeTheEndOfOptions) {
     EXPECT_TRUE(StartHelp().startsWith(StartUsage()));
 }
 
+TEST(StartOptions, AFaceListThatCannotBeOpenedSaysWhy) {
+    test::TempDir dir;
+    const QString folder = QString::fromStdString((dir / "x.phy").string());
+    const QString missing = QString::fromStdString((dir / "missing.phy").string());
+    const QString list = QString::fromStdString((dir / "list.PHY").string());
+    std::filesystem::create_directory(dir / "x.phy");
+    test::WriteFileBytes(dir / "list.PHY", "Anna\n");
+    EXPECT_TRUE(FaceListArgumentProblem(folder).contains(QStringLiteral("is a folder")));
+    EXPECT_TRUE(FaceListArgumentProblem(missing).contains(QStringLiteral("does not exist")));
+    EXPECT_TRUE(FaceListArgumentProblem(list).isEmpty());
+    EXPECT_TRUE(IsFaceListArgument(list));
+    EXPECT_TRUE(FaceListArgumentProblem(QStringLiteral("AB12CD")).isEmpty()); // a face code
+}
+
 TEST(WebPaneLoader, FindsTheModuleInTheProgramFolder) {
     CWebPaneLoader loader(QStringLiteral(MIENLORE_PROGRAM_FOLDER));
     EXPECT_NE(loader.Pane(), nullptr) << loader.ErrorString().toStdString();

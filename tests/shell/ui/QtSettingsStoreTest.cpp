@@ -78,3 +78,17 @@ TEST(QtSettingsStore, AStoreThatCannotBeWrittenReportsIt) {
     CParams p;
     EXPECT_FALSE(p.Save(store, nullptr));
 }
+
+// A damaged settings file is neither read nor written over: the save says it
+// failed, and the file is byte for byte what it was.
+TEST(QtSettingsStore, ADamagedFileIsLeftAsItIsAndTheSaveSaysSo) {
+    TempDir dir;
+    const std::string damaged = "[Wind]\nMain=0,1,0,0,0,0,100000,100000,132767,132767\n[Face\n";
+    WriteFileBytes(dir / "Mienlore.conf", damaged);
+    {
+        CQtSettingsStore store(IniPath(dir));
+        CParams p;
+        EXPECT_FALSE(p.Save(store, nullptr));
+    }
+    EXPECT_EQ(ReadFileBytes(dir / "Mienlore.conf"), damaged);
+}
