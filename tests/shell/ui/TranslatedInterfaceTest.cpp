@@ -2,6 +2,7 @@
 #include "shell/ui/MainFrame.h"
 #include "shell/ui/Props.h"
 #include "support/FrameTestSupport.h"
+#include "support/ShotSupport.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -75,6 +76,15 @@ TEST_P(TranslatedInterface, StatusLineAndOptionsShowNoEnglishText) {
     test::TempDir dir;
     CAppGlobals globals{test::PrivateProgramFolder(dir, GetParam()), test::StoreIn(dir)};
     CMainFrame frame{globals};
+    frame.show();
+    QApplication::processEvents();
+    test::SaveShot(&frame, QStringLiteral("main_%1.png").arg(QString::fromUtf8(GetParam())));
+    // The picture page's button and the faces list's picture button differ.
+    const auto* pictPage = frame.findChild<QAbstractButton*>(QStringLiteral("ctl2362"));
+    const auto* saveImage = frame.findChild<QAbstractButton*>(QStringLiteral("ctl2353"));
+    ASSERT_NE(pictPage, nullptr);
+    ASSERT_NE(saveImage, nullptr);
+    EXPECT_NE(pictPage->text(), saveImage->text());
     EXPECT_EQ(LeftInEnglish(englishStatus, StatusLine(frame)), QStringList());
     EXPECT_EQ(LeftInEnglish(englishOptions, OptionsSheet(globals)), QStringList());
 }
