@@ -19,6 +19,13 @@ constexpr int kNoPictureToSave = 39010;    // gallery: Add without a picture
 constexpr int kDescribePortrait = 39011;   // gallery: Add's tool tip in the shipped gallery
 constexpr int kNoPhotoToSave = 39012;      // save dialog: its check box without a photo
 constexpr int kNamePlaceholder = 39013;    // gallery list: the search field
+constexpr int kSmoothLabel = 39015;        // options, face page: line smoothing
+constexpr int kFaceColourLabel = 39016;    // options, face page: colour of the face
+constexpr int kLanguageLabel = 39017;      // options, misc page
+constexpr int kRestartNote = 39018;        // options, misc page: after a new language
+constexpr int kCancelButton = 39019;       // options: button
+constexpr int kApplyButton = 39020;        // options: button
+constexpr int kHelpButton = 39021;         // options: button
 constexpr int kDeleteFromList = 39030;     // faces list: asked before Del (the name follows)
 constexpr int kReplaceDescription = 39031; // gallery: asked before Add replaces a description
 

@@ -4,6 +4,7 @@
 #include "gallery/ui/PageGall.h"
 #include "model/FaceFrame.h"
 #include "model/ui/PageFace.h"
+#include "resources/OwnStringIds.h"
 #include "shell/Version.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CommandIds.h"
@@ -71,7 +72,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
     CreateMenus();
     CreateToolbars();
 
-    auto* ready = new QLabel(StatusText(kIdleMessage), statusBar());
+    auto* ready = new QLabel(UiString(cmd::kIdleMessage), statusBar());
     statusBar()->addWidget(ready, 1);
 
     m_view = new CView(m_globals, this);

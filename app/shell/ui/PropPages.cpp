@@ -1,9 +1,11 @@
 #include "shell/ui/PropPages.h"
 
+#include "resources/OwnStringIds.h"
 #include "shell/ColourPalette.h"
 #include "shell/Params.h"
 #include "shell/ui/ColorButton.h"
 #include "shell/ui/DialogTranslator.h"
+#include "shell/ui/UiStrings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -140,8 +142,8 @@ CPagePropFace::CPagePropFace(CParams& params, CLang& lang, QWidget* parent)
 }
 
 void CPagePropFace::SetBaseTexts() {
-    m_smoothLabel->setText(QStringLiteral("Smooth"));
-    m_faceLabel->setText(QStringLiteral("Face"));
+    m_smoothLabel->setText(UiString(str::kSmoothLabel));
+    m_faceLabel->setText(UiString(str::kFaceColourLabel));
     m_infoLabel->setText(QStringLiteral("Color Info"));
     m_fillLabel->setText(QStringLiteral("Color Fill"));
     m_info->setText(QStringLiteral("Information"));
@@ -305,8 +307,8 @@ CPagePropMisc::CPagePropMisc(CLang& lang, QWidget* parent) : CPropPage(173, lang
 }
 
 void CPagePropMisc::SetBaseTexts() {
-    m_languageLabel->setText(QStringLiteral("Language:"));
-    m_note->setText(QStringLiteral("Restart the program to install the language you selected!"));
+    m_languageLabel->setText(UiString(str::kLanguageLabel));
+    m_note->setText(UiString(str::kRestartNote));
 }
 
 void CPagePropMisc::SelectChosen() {

@@ -1,8 +1,10 @@
 #include "shell/ui/Props.h"
 
+#include "resources/OwnStringIds.h"
 #include "shell/Lang.h"
 #include "shell/Params.h"
 #include "shell/ui/PropPages.h"
+#include "shell/ui/UiStrings.h"
 
 #include <QDialogButtonBox>
 #include <QMessageBox>
@@ -35,6 +37,9 @@ CProps::CProps(CParams& params, CLang& lang, ISettingsStore& store, QWidget* par
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                                          QDialogButtonBox::Apply | QDialogButtonBox::Help,
                                      this);
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(UiString(str::kCancelButton));
+    m_buttons->button(QDialogButtonBox::Apply)->setText(UiString(str::kApplyButton));
+    m_buttons->button(QDialogButtonBox::Help)->setText(UiString(str::kHelpButton));
     m_buttons->button(QDialogButtonBox::Apply)->setEnabled(false);
     connect(m_buttons, &QDialogButtonBox::helpRequested, this, &CProps::helpRequested);
     connect(m_buttons, &QDialogButtonBox::accepted, this, [this] {
