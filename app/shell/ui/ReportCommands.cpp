@@ -65,6 +65,13 @@ FaceLook SavedLook(const CParams& params) {
 }
 
 const QString kJobTitle = QStringLiteral("Mienlore Report");
+
+// The document's title: the face's name, or the plain report title for a
+// face without one.
+QString DocumentTitle(const CView& view) {
+    const QString name = view.FaceName();
+    return name.isEmpty() ? kJobTitle : name;
+}
 constexpr int kReportResolution = 300;
 
 } // namespace
@@ -84,7 +91,7 @@ bool GatherPrintedReport(CView& view, const CParams& params, PrintedReportConten
     RenderFaceImage(compositor, face, SavedLook(params), 1, size.width(), size.height(), canvas);
     c.face = ToQImage(canvas);
 
-    c.name = view.NameBox() ? view.NameBox()->currentText() : QString();
+    c.name = view.FaceName();
     fate.GetSummary();
     c.summaryWords.clear();
     for (const std::string& w : fate.GetSummaryWords())
@@ -258,7 +265,7 @@ bool CReportCommands::PrintTo(QPrinter& printer, QString* error) {
             *error = QStringLiteral("there is nothing to print: no feature is selected");
         return false;
     }
-    printer.setDocName(kJobTitle);
+    printer.setDocName(DocumentTitle(*m_view));
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error)
@@ -346,7 +353,7 @@ bool CReportCommands::ExportPdfTo(const QString& path, QString* error) {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(m_printer->pageLayout());
         writer.setResolution(kReportResolution);
-        writer.setTitle(kJobTitle);
+        writer.setTitle(DocumentTitle(*m_view));
         writer.setCreator(QStringLiteral("Mienlore"));
         PrintedReportContent content;
         if (!GatherPrintedReport(*m_view, m_globals.params, content)) {
@@ -386,10 +393,9 @@ void CReportCommands::ExportPdf() {
     QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (start.isEmpty())
         start = QDir::homePath();
-    QString name = m_view->NameBox() ? m_view->NameBox()->currentText().trimmed() : QString();
+    QString name = DocumentTitle(*m_view);
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
-    const QString suggested = QDir(start).filePath(
-        (name.isEmpty() ? QStringLiteral("Mienlore Report") : name) + QStringLiteral(".pdf"));
+    const QString suggested = QDir(start).filePath(name + QStringLiteral(".pdf"));
     QFileDialog dialog(&m_frame, QStringLiteral("Export as PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
