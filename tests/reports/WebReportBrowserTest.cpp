@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <regex>
 
 namespace mienlore {
@@ -101,6 +102,37 @@ TEST(ReportPageInChromium, ShowsTheNameTheProfessionAndTheFifteenValues) {
     std::filesystem::create_directories(dir / "alone");
     std::filesystem::copy_file(dir / kReportPage, dir / "alone" / kReportPage);
     EXPECT_THAT(RunCommand(dump(dir / "alone" / kReportPage)), testing::HasSubstr("No report yet"));
+}
+
+TEST(ReportPageInChromium, LeavesTheSummaryCardOutWhenThereIsNoSummary) {
+    const std::string chromium = FindChromium();
+    if (chromium.empty())
+        GTEST_SKIP() << "chromium is not installed; the report page was not checked in a browser";
+
+    TempDir dir;
+    const auto showWith = [&](const std::string& summary) {
+        const std::filesystem::path folder = dir / (summary.empty() ? "blank" : "said");
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy_file(ProgramFolder() / "htmlreport" / kReportPage,
+                                   folder / kReportPage);
+        WebReportFacts facts;
+        facts.name = "Ann";
+        facts.summary = summary;
+        std::ofstream(folder / "result.js", std::ios::binary) << FormatResultScript(facts);
+        return RunCommand(chromium + " --headless --no-sandbox --disable-gpu --no-first-run " +
+                          "--user-data-dir=" + (dir / "profile").string() + " --dump-dom 'file://" +
+                          (folder / kReportPage).string() + "' 2>/dev/null");
+    };
+
+    const std::string said = showWith("Calm and patient");
+    ASSERT_THAT(said, testing::HasSubstr("</html>"));
+    EXPECT_THAT(said, testing::HasSubstr("<h2>Summary</h2>"));
+    EXPECT_THAT(said, testing::HasSubstr(">Calm and patient</p>"));
+
+    const std::string blank = showWith("");
+    ASSERT_THAT(blank, testing::HasSubstr("</html>"));
+    EXPECT_THAT(blank, testing::Not(testing::HasSubstr("<h2>Summary</h2>")));
+    EXPECT_THAT(blank, testing::HasSubstr("<h2>Temperament diagram</h2>"));
 }
 
 } // namespace

@@ -72,6 +72,13 @@ FaceLook SavedLook(const CParams& params) {
 }
 
 const QString kJobTitle = QStringLiteral("Mienlore Report");
+
+// The document's title: the face's name, or the plain report title for a
+// face without one.
+QString DocumentTitle(const CView& view) {
+    const QString name = view.FaceName();
+    return name.isEmpty() ? kJobTitle : name;
+}
 constexpr int kReportResolution = 300;
 
 } // namespace
@@ -91,7 +98,7 @@ bool GatherPrintedReport(CView& view, const CParams& params, PrintedReportConten
     RenderFaceImage(compositor, face, SavedLook(params), 1, size.width(), size.height(), canvas);
     c.face = ToQImage(canvas);
 
-    c.name = view.NameBox() ? view.NameBox()->currentText() : QString();
+    c.name = view.FaceName();
     fate.GetSummary();
     c.summaryWords.clear();
     for (const std::string& w : fate.GetSummaryWords())
@@ -309,7 +316,7 @@ bool CReportCommands::PrintTo(QPrinter& printer, QString* error) {
             *error = QStringLiteral("there is nothing to print: no feature is selected");
         return false;
     }
-    printer.setDocName(kJobTitle);
+    printer.setDocName(DocumentTitle(*m_view));
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error)
@@ -402,7 +409,7 @@ bool CReportCommands::ExportPdfTo(const QString& path, QString* error) {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(m_printer->pageLayout());
         writer.setResolution(kReportResolution);
-        writer.setTitle(kJobTitle);
+        writer.setTitle(DocumentTitle(*m_view));
         writer.setCreator(QStringLiteral("Mienlore"));
         PrintedReportContent content;
         if (!GatherPrintedReport(*m_view, m_globals.params, content)) {
@@ -439,10 +446,10 @@ bool CReportCommands::ExportPdfTo(const QString& path, QString* error) {
 
 void CReportCommands::ExportPdf() {
     ModalScope modal(m_view);
-    const QString name = m_view->NameBox() ? m_view->NameBox()->currentText() : QString();
     const std::filesystem::path suggested = SuggestedExportPath(
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
-        QDir::homePath().toStdString(), name.toStdString(), "Mienlore Report", "pdf");
+        QDir::homePath().toStdString(), m_view->FaceName().toStdString(), "Mienlore Report",
+        "pdf");
     QFileDialog dialog(&m_frame, QStringLiteral("Export as PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));

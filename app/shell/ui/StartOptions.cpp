@@ -8,9 +8,10 @@
 namespace mienlore {
 
 QString StartUsage() {
-    return QStringLiteral("usage: mienlore [--screenshot FILE] [--quit-after MS] [--time-keys N] "
-                          "[--face-out FILE] [--page hist|pict|text|ptype] [--export-pdf FILE] "
-                          "[--] [FACECODE | new | FILE.phy]");
+    return QStringLiteral(
+        "usage: mienlore [--screenshot FILE] [--quit-after MS] [--time-keys N] "
+        "[--face-out FILE] [--page hist|pict|text|ptype] [--export-pdf FILE [--name NAME]] "
+        "[--] [FACECODE | new | FILE.phy]");
 }
 
 QString StartHelp() {
@@ -22,6 +23,8 @@ QString StartHelp() {
                           "  --page hist|pict|text|ptype  the page shown at start\n"
                           "  --export-pdf FILE            write the printed report as a PDF "
                           "and end\n"
+                          "  --name NAME                  the face's name printed in that "
+                          "report\n"
                           "  --screenshot FILE            save a picture of the window once "
                           "shown\n"
                           "  --quit-after MS              end after MS milliseconds\n"
@@ -87,7 +90,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
         }
         if (arg != QLatin1String("--screenshot") && arg != QLatin1String("--quit-after") &&
             arg != QLatin1String("--time-keys") && arg != QLatin1String("--face-out") &&
-            arg != QLatin1String("--page") && arg != QLatin1String("--export-pdf"))
+            arg != QLatin1String("--page") && arg != QLatin1String("--export-pdf") &&
+            arg != QLatin1String("--name"))
             return fail(QStringLiteral("unknown option %1").arg(arg));
         if (i + 1 >= arguments.size())
             return fail(QStringLiteral("%1 needs a value").arg(arg));
@@ -111,6 +115,9 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                 return fail(QStringLiteral("--page needs one of hist, pict, text, ptype"));
         } else if (arg == QLatin1String("--export-pdf")) {
             opts.exportPdfPath = value;
+        } else if (arg == QLatin1String("--name")) {
+            opts.faceName = value;
+            opts.faceNameGiven = true;
         } else {
             bool ok = false;
             opts.quitAfterMs = value.toInt(&ok);
@@ -118,6 +125,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                 return fail(QStringLiteral("--quit-after needs a number of milliseconds"));
         }
     }
+    if (opts.faceNameGiven && opts.exportPdfPath.isEmpty())
+        return fail(QStringLiteral("--name names the face of --export-pdf"));
     return opts;
 }
 

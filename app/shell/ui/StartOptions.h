@@ -14,7 +14,9 @@ struct StartOptions {
     QString faceOutPath;    // --face-out FILE: write the code of each face taken from outside
     int page = 0;           // --page hist|pict|text|ptype: the page shown at start (0: default)
     QString exportPdfPath;  // --export-pdf FILE: write the printed report as a PDF and end
-    QString error;          // a message when the command line could not be read
+    QString faceName;       // --name NAME: the face's name printed by --export-pdf
+    bool faceNameGiven = false;
+    QString error; // a message when the command line could not be read
 };
 
 // Options may stand before or after the face code; "--" ends the options. An

@@ -71,12 +71,18 @@ CView::CView(CAppGlobals& globals, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 
     // The faces list: a picked entry changes the face like any edit.
-    auto* facesList = new CPeopList([this] { return FaceHasCurrentSlot(); }, m_face,
-                                    [this] {
-                                        m_pageFace->RefreshControls();
-                                        UpdateCycle();
-                                    },
-                                    &globals.lang, this);
+    auto* facesList =
+        new CPeopList([this] { return FaceHasCurrentSlot(); }, m_face,
+                      [this] {
+                          m_pageFace->RefreshControls();
+                          UpdateCycle();
+                          const CPeopListModel& list = static_cast<CPeopList*>(m_facesBar)->Model();
+                          const int picked = list.Selection();
+                          if (picked >= 0 && picked < static_cast<int>(list.Items().size()))
+                              m_faceName = QString::fromStdString(
+                                  list.Items()[static_cast<std::size_t>(picked)].name);
+                      },
+                      &globals.lang, this);
     m_facesBar = facesList;
     m_nameBox = facesList->NameBox();
     m_facesBar->setGeometry(PlaceholderRect(kFacesList));
@@ -273,7 +279,27 @@ void CView::RecomputeAndRecord() {
     m_pageFace->SetHistoryState(m_history.CanUndo(), m_history.CanRedo());
 }
 
+QString CView::FaceName() const {
+    if (!m_nameBox)
+        return m_faceName;
+    const QString shown = m_nameBox->currentText();
+    return shown == QString::number(m_changes) ? m_faceName : shown.trimmed();
+}
+
+void CView::SetFaceName(const QString& name) {
+    m_faceName = name.trimmed();
+    if (m_nameBox)
+        m_nameBox->setEditText(m_faceName);
+}
+
 void CView::UpdateCycle() {
+    // A name typed into the box since the last edit stays the face's name
+    // once the box shows the counter again.
+    if (m_nameBox) {
+        const QString shown = m_nameBox->currentText();
+        if (shown != QString::number(m_changes))
+            m_faceName = shown.trimmed();
+    }
     ++m_changes;
     if (m_nameBox)
         m_nameBox->setEditText(QString::number(m_changes));
@@ -290,6 +316,10 @@ bool CView::ApplyFaceText(const QString& text) {
         return false;
     m_pageFace->RefreshControls();
     UpdateCycle();
+    // Another face: its name is the one the code carries, if any.
+    const std::string line = text.toStdString();
+    const std::string_view name = StoredFaceName(line);
+    m_faceName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).trimmed();
     return true;
 }
 

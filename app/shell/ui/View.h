@@ -63,6 +63,13 @@ public:
     const CFaceHistory& History() const { return m_history; }
 
     int ChangeCounter() const { return m_changes; }
+    // The face's name as the user gave it: typed into the name box, picked
+    // from the faces list or carried by a face code ("code;name"). The box
+    // shows the change counter after each edit; that number is never taken
+    // for the name.
+    QString FaceName() const;
+    // Names the current face (shown in the name box until the next edit).
+    void SetFaceName(const QString& name);
     bool FaceHasCurrentSlot() const;
 
     // Panel visibility and the client size that fits the shown panels.
@@ -143,6 +150,7 @@ private:
     CCrtRandom m_random;
     int m_activePage = -1;
     int m_changes = 0;
+    QString m_faceName; // the name last given, kept while the box shows the counter
     bool m_modalOpen = false;
     bool m_keyTiming = false;
     bool m_randomHintShown = false;

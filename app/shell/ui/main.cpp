@@ -119,8 +119,9 @@ bool AnyWebViewLoading(const QWidget& window) {
     return false;
 }
 
-// --export-pdf FILE [CODE]: the printed report of the code (or of the start
-// face) as a one-page PDF, without showing a window or taking part in the
+// --export-pdf FILE [--name NAME] [CODE]: the printed report of the code (or
+// of the start face) as a one-page PDF, with the face named NAME (or as the
+// code names it), without showing a window or taking part in the
 // single-instance hand-over.
 int ExportPdf(const StartOptions& opts) {
     CAppGlobals globals;
@@ -129,6 +130,8 @@ int ExportPdf(const StartOptions& opts) {
         std::fprintf(stderr, "mienlore: not a face code: %s\n", qPrintable(opts.faceCode));
         return 2;
     }
+    if (opts.faceNameGiven)
+        frame.View()->SetFaceName(opts.faceName);
     auto* reports = frame.findChild<CReportCommands*>();
     QString error;
     if (!reports || !reports->ExportPdfTo(opts.exportPdfPath, &error)) {

@@ -30,6 +30,8 @@
 #include <QToolButton>
 #include <gmock/gmock.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 
 using namespace mienlore;
@@ -243,6 +245,44 @@ TEST_F(ReportFixture, ExportAsPdfWritesOnePageAndReportsAFolderThatIsMissing) {
     EXPECT_FALSE(
         reports->ExportPdfTo(QString::fromStdString((dir / "no" / "r.pdf").string()), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(ReportFixture, TheReportIsNamedAfterTheFaceNeverAfterTheChangeCount) {
+    CView& view = *frame.View();
+    ASSERT_TRUE(view.ApplyFaceText(QStringLiteral(
+        "lo0100040022sc0601095110ch0102042182ey0603073119br0704054092no0205112120mo0102082195"
+        "ea0001092096ha0101095010mu0000087102be0000092108;Anna")));
+    view.UpdateCycle(); // a later edit: the box shows the count
+    ASSERT_EQ(view.NameBox()->currentText(), QString::number(view.ChangeCounter()));
+    PrintedReportContent c;
+    ASSERT_TRUE(GatherPrintedReport(view, globals.params, c));
+    EXPECT_EQ(c.name, QStringLiteral("Anna"));
+
+    const QString path = QString::fromStdString((dir / "named.pdf").string());
+    QString error;
+    ASSERT_TRUE(reports->ExportPdfTo(path, &error)) << error.toStdString();
+    if (std::system("command -v pdfinfo >/dev/null 2>&1") == 0) {
+        std::string info;
+        if (FILE* pipe = popen(("pdfinfo '" + path.toStdString() + "'").c_str(), "r")) {
+            char buffer[512];
+            while (std::fgets(buffer, sizeof buffer, pipe))
+                info += buffer;
+            pclose(pipe);
+        }
+        EXPECT_THAT(info, testing::ContainsRegex("Title: +Anna\n"));
+    }
+
+    // A name typed into the box outlives the next edit; a face without a
+    // name prints none, not the count.
+    SetName(QStringLiteral("Bruno"));
+    view.UpdateCycle();
+    ASSERT_TRUE(GatherPrintedReport(view, globals.params, c));
+    EXPECT_EQ(c.name, QStringLiteral("Bruno"));
+    ASSERT_TRUE(view.ApplyFaceText(
+        QStringLiteral("lo0402040022sc1001090116ch0100042192ey0202077124br0004061097no0200126120"
+                       "mo0002117185ea0401087101ha0204110016mu0802107112be0402087118")));
+    ASSERT_TRUE(GatherPrintedReport(view, globals.params, c));
+    EXPECT_EQ(c.name, QString());
 }
 
 TEST_F(ReportFixture, GathersTheReportFromTheViewAndTheAnalysis) {

@@ -31,6 +31,18 @@ TEST(StartOptions, ReadsFaceCodeAndOwnOptions) {
     EXPECT_FALSE(ParseStartOptions({"mienlore", "--quit-after", "soon"}).error.isEmpty());
 }
 
+TEST(StartOptions, NameGoesWithThePdfExport) {
+    const auto o = ParseStartOptions(
+        {"mienlore", "--export-pdf", "r.pdf", "--name", "Anna Lee", "lo0101040030"});
+    EXPECT_TRUE(o.error.isEmpty()) << o.error.toStdString();
+    EXPECT_EQ(o.faceName, QStringLiteral("Anna Lee"));
+    EXPECT_TRUE(o.faceNameGiven);
+    EXPECT_EQ(o.faceCode, QStringLiteral("lo0101040030"));
+    EXPECT_FALSE(ParseStartOptions({"mienlore", "--name", "Anna"}).error.isEmpty());
+    EXPECT_FALSE(
+        ParseStartOptions({"mienlore", "--export-pdf", "r.pdf", "--name"}).error.isEmpty());
+}
+
 TEST(StartOptions, UnknownOptionsAndExtraOperandsAreErrorsNotFaceCodes) {
     for (const QStringList& args :
          {QStringList{"mienlore", "--help-me"}, QStringList{"mienlore", "-x", "lo0101040030"},
