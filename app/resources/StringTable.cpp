@@ -260,6 +260,7 @@ constexpr Entry kStrings[] = {
     {39011, "Describe the portrait with the face"},
     {39012, "There is no photograph to save"},
     {39013, "Name"},
+    {39014, "Ready"},
     {39015, "Smooth"},
     {39016, "Face"},
     {39017, "Language:"},

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
@@ -50,6 +51,13 @@ void OpenInBrowser(const QUrl& url, QObject* owner, std::function<void(const QSt
             process->deleteLater();
         });
     process->start();
+}
+
+void ShowWarningWithoutWaiting(QWidget* parent, const QString& title, const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    box->show();
 }
 
 } // namespace mienlore

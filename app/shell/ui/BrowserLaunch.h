@@ -6,6 +6,7 @@
 #include <functional>
 
 class QObject;
+class QWidget;
 
 namespace mienlore {
 
@@ -17,5 +18,10 @@ namespace mienlore {
 // program the address goes to Qt's own desktop services.
 void OpenInBrowser(const QUrl& url, QObject* owner, std::function<void(const QString&)> onFailure,
                    int watchMs = 5000, const QString& opener = QStringLiteral("xdg-open"));
+
+// Shows a warning without running an event loop of its own: a failure found
+// by a watcher arrives while other windows (a dialog being closed, say) may be
+// inside theirs, and a nested modal loop there could never be left.
+void ShowWarningWithoutWaiting(QWidget* parent, const QString& title, const QString& text);
 
 } // namespace mienlore

@@ -72,7 +72,7 @@ CMainFrame::CMainFrame(CAppGlobals& globals, QWidget* parent)
     CreateMenus();
     CreateToolbars();
 
-    auto* ready = new QLabel(UiString(cmd::kIdleMessage), statusBar());
+    auto* ready = new QLabel(UiString(str::kReady), statusBar());
     statusBar()->addWidget(ready, 1);
 
     m_view = new CView(m_globals, this);

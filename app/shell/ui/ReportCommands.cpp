@@ -302,7 +302,12 @@ bool CReportCommands::SaveWebReportIn(const std::filesystem::path& folder) {
     }
     const QString where = FromPath(page);
     OpenInBrowser(url, this, [this, where](const QString& reason) {
-        Report(FillIn(UiString(kBrowserDidNotStart), {QStringLiteral(" (") + reason + ')', where}));
+        const QString message =
+            FillIn(UiString(kBrowserDidNotStart), {QStringLiteral(" (") + reason + ')', where});
+        if (m_report)
+            m_report(message);
+        else
+            ShowWarningWithoutWaiting(&m_frame, m_frame.windowTitle(), message);
     });
     return true;
 }
@@ -448,8 +453,7 @@ void CReportCommands::ExportPdf() {
     ModalScope modal(m_view);
     const std::filesystem::path suggested = SuggestedExportPath(
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
-        QDir::homePath().toStdString(), m_view->FaceName().toStdString(), "Mienlore Report",
-        "pdf");
+        QDir::homePath().toStdString(), m_view->FaceName().toStdString(), "Mienlore Report", "pdf");
     QFileDialog dialog(&m_frame, QStringLiteral("Export as PDF"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 
 namespace mienlore {
@@ -49,9 +48,9 @@ bool CStaticLink::Open() {
     const QString address = m_address.toDisplayString();
     OpenInBrowser(m_address, this, [this, address](const QString& reason) {
         QApplication::beep();
-        QMessageBox::warning(window(), window()->windowTitle(),
-                             FillIn(UiString(kLinkBrowserDidNotStart),
-                                    {QStringLiteral(" (") + reason + ')', address}));
+        ShowWarningWithoutWaiting(window(), window()->windowTitle(),
+                                  FillIn(UiString(kLinkBrowserDidNotStart),
+                                         {QStringLiteral(" (") + reason + ')', address}));
     });
     return true;
 }
